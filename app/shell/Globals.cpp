@@ -1,0 +1,23 @@
+// Every manager of the game, defined here in the order of their construction (C++ orders
+// initialisation within one file only). They are destroyed in the reverse order at exit,
+// after the entry point has shut them down; each release finds its work done.
+#include "app/Constants.h"
+#include "app/FileLoader.h"
+#include "app/FrameTimer.h"
+#include "app/InputState.h"
+#include "app/Sound.h"
+#include "app/Window.h"
+#include "app/shell/Application.h"
+#include "render/GraphicsSystem.h"
+#include "ui/MenuSystem.h"
+#include "world/World.h"
+
+GraphicsSystem graphicsSystem;
+Window window;
+World world;
+FileLoader fileLoader;
+MenuSystem menuSystem;
+InputState inputState;
+FrameTimer frameTimer;
+Application application;
+SoundBank soundBank;

@@ -1,0 +1,39 @@
+#pragma once
+// Runs the game through its global objects against the platform fakes, and puts the
+// globals back to their state at program start after each case.
+#include <gtest/gtest.h>
+
+#include "app/FrameTimer.h"
+#include "app/InputState.h"
+#include "app/Sound.h"
+#include "app/Window.h"
+#include "app/shell/Application.h"
+#include "platform/fake/FakePlatform.h"
+#include "render/GraphicsSystem.h"
+#include "ui/MenuSystem.h"
+#include "world/World.h"
+
+class GlobalsTest : public ::testing::Test {
+protected:
+    void SetUp() override { Reset(); }
+    void TearDown() override {
+        application.Shutdown();
+        Reset();
+    }
+
+    static void Reset() {
+        application.ClearLevelLists();
+        menuSystem.Shutdown();
+        graphicsSystem.Shutdown();
+        window.Destroy();
+        window.SetRunning(false);
+        window.SetKeyPressed(false);
+        window.SetMouseClicked(false);
+        Sound::CloseSystem();
+        frameTimer.Init(false);
+        inputState = InputState();
+        world.time = 0.0f;
+    }
+
+    platform::FakePlatform fake;
+};
