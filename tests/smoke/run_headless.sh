@@ -5,7 +5,11 @@ set -u
 game=$1
 seconds=${BRASK_SMOKE_SECONDS:-6}
 log=$(mktemp)
-"$game" >"$log" 2>&1 &
+if [ -n "${BRASK_SMOKE_PRELOAD:-}" ]; then
+    LD_PRELOAD="$BRASK_SMOKE_PRELOAD" "$game" >"$log" 2>&1 &
+else
+    "$game" >"$log" 2>&1 &
+fi
 pid=$!
 sleep "$seconds"
 if ! kill -0 "$pid" 2>/dev/null; then

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Sets everything up (packages, build, content) and runs the whole test suite.
+# ./test.sh --sanitize does the same in an AddressSanitizer + UBSan build.
+set -euo pipefail
+top=$(cd "$(dirname "$0")" && pwd)
+build=$("$top/scripts/setup.sh" "$@" | tail -n 1)
+cd "$build"
+ctest --output-on-failure -j "$(nproc)"
