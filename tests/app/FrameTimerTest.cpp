@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <vector>
 
 #include "platform/fake/FakePlatform.h"
@@ -58,6 +60,8 @@ struct AlarmCase {
     bool repeat;
     std::vector<bool> answers;  // one call per 0.1 s frame
 };
+
+void PrintTo(const AlarmCase& c, std::ostream* os) { *os << c.name; }
 
 class AlarmSequence : public FrameTimerTest, public ::testing::WithParamInterface<AlarmCase> {};
 

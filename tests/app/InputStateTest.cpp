@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <set>
 #include <string>
 #include <vector>
@@ -22,6 +24,8 @@ struct SlotCase {
     const char* name;
     std::vector<Poll> polls;
 };
+
+void PrintTo(const SlotCase& c, std::ostream* os) { *os << c.name; }
 
 class InputSlotRules : public ::testing::TestWithParam<SlotCase> {};
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <algorithm>
 #include <iterator>
 #include <string>
@@ -79,6 +81,8 @@ struct WindowFailure {
     WindowResult result;
     const char* text;
 };
+
+void PrintTo(const WindowFailure& c, std::ostream* os) { *os << c.text; }
 
 class WindowFailureTest : public GlobalsTest, public ::testing::WithParamInterface<WindowFailure> {};
 

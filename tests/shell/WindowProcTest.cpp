@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 
 #include "tests/shell/GlobalsFixture.h"
@@ -17,6 +19,8 @@ struct FlagCase {
     bool mouseClicked;
     bool forwardedToMenus;
 };
+
+void PrintTo(const FlagCase& c, std::ostream* os) { *os << c.name; }
 
 class WindowProcFlags : public GlobalsTest, public ::testing::WithParamInterface<FlagCase> {};
 
@@ -72,6 +76,8 @@ struct EscapeCase {
     bool asked;
     bool runningAfter;
 };
+
+void PrintTo(const EscapeCase& c, std::ostream* os) { *os << c.name; }
 
 class WindowProcEscape : public GlobalsTest, public ::testing::WithParamInterface<EscapeCase> {};
 

@@ -3,6 +3,25 @@
 #include <filesystem>
 #include <string>
 
+#include "tools/content/sound/GenerateSounds.h"
+
+namespace {
+
+// One entry per kind of content; each writes its files under the RESOURCES folder.
+struct Generator {
+    const char* name;
+    bool (*generate)(const std::filesystem::path& resources, std::string& error);
+};
+
+const Generator kGenerators[] = {
+    {"sounds",
+     [](const std::filesystem::path& resources, std::string& error) {
+         return content::sound::GenerateSounds(resources / "Sound", error);
+     }},
+};
+
+}  // namespace
+
 int main(int argc, char** argv) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s <RESOURCES folder>\n", argv[0]);
@@ -15,6 +34,13 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "brask_content: cannot make %s: %s\n", resources.c_str(),
                      error.message().c_str());
         return 1;
+    }
+    for (const Generator& generator : kGenerators) {
+        std::string reason;
+        if (!generator.generate(resources, reason)) {
+            std::fprintf(stderr, "brask_content: %s: %s\n", generator.name, reason.c_str());
+            return 1;
+        }
     }
     return 0;
 }

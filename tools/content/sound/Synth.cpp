@@ -25,6 +25,16 @@ float PolyBlep(double t, double dt) {
     return 0.0f;
 }
 
+// Both ramps reach exactly 0 at the outer sample.
+float FadeGain(int index, int count, int fadeIn, int fadeOut) {
+    float gain = 1.0f;
+    if (index < fadeIn) gain *= 0.5f - 0.5f * std::cos(kPi * static_cast<float>(index) / fadeIn);
+    const int fromEnd = count - 1 - index;
+    if (fromEnd < fadeOut)
+        gain *= 0.5f - 0.5f * std::cos(kPi * static_cast<float>(fromEnd) / fadeOut);
+    return gain;
+}
+
 }  // namespace
 
 std::uint64_t Rng::Next() {
@@ -99,25 +109,23 @@ void SoftClip(std::vector<float>& samples, float drive) {
     for (float& s : samples) s = std::tanh(drive * s) * scale;
 }
 
-void RemoveDc(std::vector<float>& samples) {
-    OnePoleHighPass blocker;
-    for (float& s : samples) s = blocker.Process(s, kDcCutoff);
-    if (samples.empty()) return;
-    double sum = 0.0;
-    for (float s : samples) sum += s;
-    const float mean = static_cast<float>(sum / static_cast<double>(samples.size()));
-    for (float& s : samples) s -= mean;
-}
-
 void Fade(std::vector<float>& samples, int fadeIn, int fadeOut) {
     const int count = static_cast<int>(samples.size());
-    fadeIn = std::clamp(fadeIn, 0, count);
-    fadeOut = std::clamp(fadeOut, 0, count);
-    // Both ramps reach exactly 0 at the outer sample.
-    for (int i = 0; i < fadeIn; ++i)
-        samples[i] *= 0.5f - 0.5f * std::cos(kPi * static_cast<float>(i) / fadeIn);
-    for (int i = 0; i < fadeOut; ++i)
-        samples[count - 1 - i] *= 0.5f - 0.5f * std::cos(kPi * static_cast<float>(i) / fadeOut);
+    for (int i = 0; i < count; ++i) samples[i] *= FadeGain(i, count, fadeIn, fadeOut);
+}
+
+void RemoveDc(std::vector<float>& samples, int fadeIn, int fadeOut) {
+    OnePoleHighPass blocker;
+    for (float& s : samples) s = blocker.Process(s, kDcCutoff);
+    const int count = static_cast<int>(samples.size());
+    double sum = 0.0, weight = 0.0;
+    for (int i = 0; i < count; ++i) {
+        sum += samples[i];
+        weight += FadeGain(i, count, fadeIn, fadeOut);
+    }
+    if (weight <= 0.0) return;
+    const float offset = static_cast<float>(sum / weight);
+    for (int i = 0; i < count; ++i) samples[i] -= offset * FadeGain(i, count, fadeIn, fadeOut);
 }
 
 float Peak(const std::vector<float>& samples) {

@@ -75,11 +75,12 @@ float DecayGain(float time, float t60);
 // tanh saturation scaled so that a full-scale input stays at full scale; drive 0 or less
 // leaves the signal as it is.
 void SoftClip(std::vector<float>& samples, float drive);
-// Removes any constant offset that filtering or clipping left behind.
-void RemoveDc(std::vector<float>& samples);
 // Raised-cosine fades over the first and last samples, so playback starts and stops
 // without a click.
 void Fade(std::vector<float>& samples, int fadeIn, int fadeOut);
+// Removes any offset that filtering or clipping left behind. The last of it is taken out
+// in the shape of the fades, so faded ends stay at zero.
+void RemoveDc(std::vector<float>& samples, int fadeIn, int fadeOut);
 float Peak(const std::vector<float>& samples);
 // Scales the samples so that their peak is `peak`; silence stays silence.
 void Normalise(std::vector<float>& samples, float peak);
