@@ -1,11 +1,25 @@
 #pragma once
-// The OpenGL context on the game window and the per-frame clear and swap. Lighting,
-// render lists, drawing and shadows arrive with the renderer proper.
+// The OpenGL context on the game window, the fixed drawing state and the light, the render
+// lists, model and overlay drawing, and the three kinds of shadow.
+#include <GL/gl.h>
+
 #include <cstdint>
+#include <list>
+#include <memory>
+#include <vector>
+
+#include "app/Vector3.h"
+#include "render/ModelDrawing.h"
+#include "render/ShadeRamp.h"
+#include "render/ShadowCaster.h"
+
+class MeshTree;
 
 // Process-wide capabilities, decided when the context is made.
 extern bool twoSidedStencil;
 extern bool pointParameters;
+
+constexpr int kRenderLists = 3;
 
 class Renderer {
 public:
@@ -14,17 +28,62 @@ public:
     Renderer(const Renderer&) = delete;
     Renderer& operator=(const Renderer&) = delete;
 
+    // Set-up and the frame.
     void Init(int width, int height, int bitsPerPixel);
     void CreateContext(int bitsPerPixel);
     void Resize(int width, int height);
     void InitState();
+    void SetupLight();
     void Clear();
     void SwapBuffers();
     void ReleaseContext();
-
     bool HasContext() const { return renderingContext; }
 
-private:
+    // Models.
+    void DrawMeshTree(MeshTree* model);
+    void BindTexture(GLuint texture, GLenum target, GLenum unit);
+    // Puts back each unit's GL_TEXTURE_2D as saved when drawing began.
+    void UnbindTextures(const TextureUnitState& saved);
+    float GetShadeCoordinate(float nx, float ny, float nz);
+
+    // Render lists: models drawn after the entities.
+    void AddToRenderList(MeshTree* model, int list, bool atBack);
+    void RemoveFromRenderList(MeshTree* model, int list);
+    void DrawRenderList(int list);
+    void ClearRenderLists();
+
+    // Overlays.
+    void BeginBillboard();
+    void EndBillboard();
+    void Begin2D();
+    void End2D();
+    void DrawTexturedBox(const float centre[3], float sizeX, float sizeY, float sizeZ,
+                         const char* textureFile, float tileX, float tileY, float tileZ,
+                         bool shaded);
+
+    // Shadows. The caster table is sized from the models that the planar-shadow pass will
+    // draw (the level objects of the update list that cast a shadow).
+    void BuildShadowCasterTable(const std::vector<const MeshTree*>& planarShadowModels);
+    void FreeShadowCasterTable();
+    void DrawPlanarShadow(MeshTree* model, int group);
+    bool GetShadowBias(MeshTree* model, float* shadowBias);
+    void DrawShadowVolume(MeshTree* model, bool lightFromCamera);
+    void DrawShadowVolumeSides(MeshTree* model, float lx, float ly, float lz);
+
+    // Statistics: triangles drawn since the last Clear.
     std::uint32_t trianglesDrawn = 0;
+    Vector3 lightPosition;
+    Vector3 lightDirection;
+    GLuint shadeRampTexture = 0;
+    ShadeRampTable shadeRamp;
+    // The modelview matrix of the group being drawn.
+    float modelView[16];
+    bool castersRecorded = false;
+    int casterCount = 0;
+    int nextCaster = 0;
+    std::unique_ptr<ShadowCaster[]> casters;
+    std::list<MeshTree*> renderLists[kRenderLists];
+
+private:
     bool renderingContext = false;
 };

@@ -78,11 +78,12 @@ TEST_F(ApplicationTest, StartUpSwitchesTheFrameTimerToHighResolution) {
 }
 
 struct WindowFailure {
+    const char* name;
     WindowResult result;
     const char* text;
 };
 
-void PrintTo(const WindowFailure& c, std::ostream* os) { *os << c.text; }
+void PrintTo(const WindowFailure& c, std::ostream* os) { *os << c.name; }
 
 class WindowFailureTest : public GlobalsTest, public ::testing::WithParamInterface<WindowFailure> {};
 
@@ -102,11 +103,15 @@ TEST_P(WindowFailureTest, ShowsTheBoxRunsNoFrameAndEndsCleanly) {
 INSTANTIATE_TEST_SUITE_P(
     Application, WindowFailureTest,
     ::testing::Values(
-        WindowFailure{WindowResult::VideoUnavailable,
+        WindowFailure{"NoVideo", WindowResult::VideoUnavailable,
                       "RegisterClassEx: Failed to register window class!"},
-        WindowFailure{WindowResult::DisplayModeFailed,
+        WindowFailure{"NoFullScreen", WindowResult::DisplayModeFailed,
                       "ChangeDisplaySettings: Failed to run in fullscreen mode!"},
-        WindowFailure{WindowResult::CreateFailed, "CreateWindowEx: Failed to create window!"}));
+        WindowFailure{"NoWindow", WindowResult::CreateFailed,
+                      "CreateWindowEx: Failed to create window!"}),
+    [](const ::testing::TestParamInfo<WindowFailure>& info) {
+        return std::string(info.param.name);
+    });
 
 TEST_F(ApplicationTest, ContextFailureShowsGlInitAndRunsNoFrame) {
     fake.display.contextResult = platform::ContextResult::CreateFailed;

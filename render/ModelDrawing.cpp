@@ -1,0 +1,228 @@
+// A model drawn group by group with its materials, its texture units and its black outline.
+#include "render/ModelDrawing.h"
+
+#include <GL/gl.h>
+
+#include <algorithm>
+
+#include "app/Matrix.h"
+#include "render/Camera.h"
+#include "render/GLExtensions.h"
+#include "render/GraphicsSystem.h"
+#include "render/MeshTree.h"
+#include "render/Renderer.h"
+
+#ifndef GL_COMBINE_ARB
+#define GL_COMBINE_ARB 0x8570
+#define GL_COMBINE_RGB_ARB 0x8571
+#define GL_COMBINE_ALPHA_ARB 0x8572
+#define GL_SOURCE0_RGB_ARB 0x8580
+#define GL_SOURCE1_RGB_ARB 0x8581
+#define GL_SOURCE0_ALPHA_ARB 0x8588
+#define GL_OPERAND0_RGB_ARB 0x8590
+#define GL_OPERAND1_RGB_ARB 0x8591
+#define GL_OPERAND0_ALPHA_ARB 0x8598
+#define GL_PRIMARY_COLOR_ARB 0x8577
+#define GL_PREVIOUS_ARB 0x8578
+#endif
+
+namespace {
+
+constexpr GLfloat kBlack[4] = {0.0f, 0.0f, 0.0f, 1.0f};
+constexpr float kOutlineWidth = 3.0f;
+constexpr float kTransparentAlpha = 0.5f;
+
+void RotateOnly(const float m[16], const float v[3], float out[3]) {
+    for (int row = 0; row < 3; ++row) out[row] = m[row] * v[0] + m[4 + row] * v[1] + m[8 + row] * v[2];
+}
+
+void DrawOutline(const MeshData& mesh, const MeshGroup& group) {
+    glPushAttrib(GL_LIGHTING_BIT);
+    glDisable(GL_LIGHTING);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+    glLineWidth(kOutlineWidth);
+    // Only the back faces, as thick lines: the depth test hides all but the silhouette and
+    // the creases.
+    glCullFace(GL_FRONT);
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LEQUAL);
+    glColor3f(0.0f, 0.0f, 0.0f);
+    glBegin(GL_TRIANGLES);
+    for (std::uint16_t index : group.triangleIndices) {
+        if (index >= mesh.triangles.size()) continue;
+        const MeshTriangle& triangle = mesh.triangles[index];
+        for (int corner = 0; corner < 3; ++corner)
+            glVertex3fv(mesh.vertices[triangle.vertexIndices[corner]].data());
+    }
+    glEnd();
+    glPopAttrib();
+    glCullFace(GL_BACK);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    glColor3f(1.0f, 1.0f, 1.0f);
+}
+
+}  // namespace
+
+TextureUnitState SaveTextureUnits() {
+    TextureUnitState state;
+    GLint active = GL_TEXTURE0_ARB;
+    glGetIntegerv(GL_ACTIVE_TEXTURE_ARB, &active);
+    for (int unit = 0; unit < 2; ++unit) {
+        ext::glActiveTextureARB(GL_TEXTURE0_ARB + unit);
+        state.texture2D[unit] = glIsEnabled(GL_TEXTURE_2D);
+    }
+    ext::glActiveTextureARB(static_cast<GLenum>(active));
+    return state;
+}
+
+float ShadeCoordinate(const float modelView[16], const float cameraMatrix[16],
+                      const float lightDirection[3], float nx, float ny, float nz) {
+    const float normal[3] = {nx, ny, nz};
+    float turned[3];
+    RotateOnly(modelView, normal, turned);
+    Vec3Normalize(turned);
+    float light[3];
+    RotateOnly(cameraMatrix, lightDirection, light);
+    return std::clamp(Vec3Dot(turned, light), 0.0f, 1.0f);
+}
+
+float Renderer::GetShadeCoordinate(float nx, float ny, float nz) {
+    static const float identity[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+    const float* cameraMatrix =
+        graphicsSystem.camera ? graphicsSystem.camera->GetModelViewBeforeLight() : identity;
+    const float direction[3] = {lightDirection.x, lightDirection.y, lightDirection.z};
+    return ShadeCoordinate(modelView, cameraMatrix, direction, nx, ny, nz);
+}
+
+void Renderer::BindTexture(GLuint texture, GLenum target, GLenum unit) {
+    glEnable(target);
+    ext::glActiveTextureARB(unit);
+    glBindTexture(target, texture);
+    // A texture darkens or tints the lit or coloured surface; transparency comes from the
+    // colour alone.
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_COMBINE_ARB);
+    glTexEnvi(GL_TEXTURE_ENV, GL_COMBINE_RGB_ARB, GL_MODULATE);
+    if (unit == GL_TEXTURE0_ARB) {
+        glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE0_RGB_ARB, GL_TEXTURE0_ARB);
+        glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE1_RGB_ARB, GL_PRIMARY_COLOR_ARB);
+    } else {
+        glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE0_RGB_ARB, GL_PREVIOUS_ARB);
+        glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE1_RGB_ARB, GL_TEXTURE);
+    }
+    glTexEnvi(GL_TEXTURE_ENV, GL_OPERAND0_RGB_ARB, GL_SRC_COLOR);
+    glTexEnvi(GL_TEXTURE_ENV, GL_OPERAND1_RGB_ARB, GL_SRC_COLOR);
+    glTexEnvi(GL_TEXTURE_ENV, GL_COMBINE_ALPHA_ARB, GL_REPLACE);
+    glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE0_ALPHA_ARB, GL_PRIMARY_COLOR_ARB);
+    glTexEnvi(GL_TEXTURE_ENV, GL_OPERAND0_ALPHA_ARB, GL_SRC_ALPHA);
+    if (unit == GL_TEXTURE0_ARB) ext::glActiveTextureARB(GL_TEXTURE1_ARB);
+}
+
+void Renderer::UnbindTextures(const TextureUnitState& saved) {
+    // Each unit gets back its own state.
+    for (int unit = 1; unit >= 0; --unit) {
+        ext::glActiveTextureARB(GL_TEXTURE0_ARB + unit);
+        if (saved.texture2D[unit])
+            glEnable(GL_TEXTURE_2D);
+        else
+            glDisable(GL_TEXTURE_2D);
+    }
+    glBindTexture(GL_TEXTURE_1D, 0);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    glDisable(GL_TEXTURE_1D);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_COMBINE_ARB);
+}
+
+void Renderer::DrawMeshTree(MeshTree* model) {
+    if (!model || !model->visible) return;
+    float shadowBias = 0.0f;
+    const bool underCaster = GetShadowBias(model, &shadowBias);
+
+    const TextureUnitState saved = SaveTextureUnits();
+    glPushAttrib(GL_COLOR_BUFFER_BIT | GL_LIGHTING_BIT);
+    if (model->lit)
+        glEnable(GL_LIGHTING);
+    else
+        glDisable(GL_LIGHTING);
+    BindTexture(model->celShaded ? shadeRampTexture : 0, GL_TEXTURE_1D, GL_TEXTURE0_ARB);
+
+    const MeshData* mesh = model->mesh.get();
+    const int groups = mesh ? std::min<int>(model->groupCount, static_cast<int>(mesh->groups.size()))
+                            : 0;
+    for (int g = groups - 1; g >= 0; --g) {
+        const MeshGroup& group = mesh->groups[static_cast<std::size_t>(g)];
+        glPushMatrix();
+        if (model->matrix) glMultMatrixf(model->matrix->m);
+        glGetFloatv(GL_MODELVIEW_MATRIX, modelView);
+
+        bool textured = false;
+        const bool hasMaterial =
+            group.materialIndex >= 0 &&
+            static_cast<std::size_t>(group.materialIndex) < mesh->materials.size();
+        if (!hasMaterial) {
+            glDisable(GL_TEXTURE_2D);
+        } else {
+            const MeshMaterial& material = mesh->materials[static_cast<std::size_t>(group.materialIndex)];
+            glMaterialfv(GL_FRONT, GL_AMBIENT, material.ambient);
+            glMaterialfv(GL_FRONT, GL_DIFFUSE, material.diffuse);
+            glMaterialfv(GL_FRONT, GL_SPECULAR, material.specular);
+            glMaterialfv(GL_FRONT, GL_EMISSION, material.emissive);
+            glMaterialf(GL_FRONT, GL_SHININESS, material.shininess);
+            if (underCaster) {
+                const GLfloat shaded[4] = {shadowBias * material.diffuse[0],
+                                           shadowBias * material.diffuse[1],
+                                           shadowBias * material.diffuse[2], 1.0f};
+                glColor4fv(shaded);
+                glMaterialfv(GL_FRONT, GL_DIFFUSE, shaded);
+                glMaterialfv(GL_FRONT, GL_SPECULAR, kBlack);
+            } else if (model->transparent) {
+                const GLfloat seeThrough[4] = {material.diffuse[0], material.diffuse[1],
+                                               material.diffuse[2], kTransparentAlpha};
+                glColor4fv(seeThrough);
+                glMaterialfv(GL_FRONT, GL_DIFFUSE, seeThrough);
+            } else {
+                glColor4fv(material.diffuse);
+            }
+            if (model->drawBlack) {
+                // A wreck is black whatever its material says, its glow included.
+                glColor4fv(kBlack);
+                glMaterialfv(GL_FRONT, GL_DIFFUSE, kBlack);
+                glMaterialfv(GL_FRONT, GL_SPECULAR, kBlack);
+                glMaterialfv(GL_FRONT, GL_AMBIENT, kBlack);
+                glMaterialfv(GL_FRONT, GL_EMISSION, kBlack);
+            }
+            if (material.texture == 0) {
+                glDisable(GL_TEXTURE_2D);
+            } else {
+                BindTexture(material.texture, GL_TEXTURE_2D, GL_TEXTURE1_ARB);
+                textured = true;
+            }
+        }
+
+        glBegin(GL_TRIANGLES);
+        for (std::uint16_t index : group.triangleIndices) {
+            if (index >= mesh->triangles.size()) continue;
+            const MeshTriangle& triangle = mesh->triangles[index];
+            for (int corner = 0; corner < 3; ++corner) {
+                const float* normal = triangle.normals[corner];
+                float shade = 0.0f;
+                if (model->celShaded) shade = GetShadeCoordinate(normal[0], normal[1], normal[2]);
+                glNormal3fv(normal);
+                if (model->celShaded) ext::glMultiTexCoord1fARB(GL_TEXTURE0_ARB, shade);
+                if (textured)
+                    ext::glMultiTexCoord2fARB(GL_TEXTURE1_ARB, triangle.s[corner],
+                                              triangle.t[corner]);
+                glVertex3fv(mesh->vertices[triangle.vertexIndices[corner]].data());
+            }
+            ++trianglesDrawn;
+        }
+        glEnd();
+
+        if (model->outlined) DrawOutline(*mesh, group);
+        glPopMatrix();
+    }
+
+    glPopAttrib();
+    UnbindTextures(saved);
+}

@@ -1,0 +1,23 @@
+#pragma once
+// Stencil shadow volumes: which triangles face the light, and the silhouette edges whose
+// extruded sides bound the volume.
+#include <cstdint>
+#include <vector>
+
+struct MeshData;
+
+struct SilhouetteEdge {
+    std::uint16_t from;  // vertex index of corner k of the lit triangle
+    std::uint16_t to;    // vertex index of corner k + 1 mod 3
+};
+
+// facesLight[t] for every triangle that the groups list: whether the light point (in the
+// model's own coordinates) lies in front of the triangle's face equation.
+void UpdateFacesLight(const MeshData& mesh, float lx, float ly, float lz,
+                      std::vector<std::uint8_t>& facesLight);
+
+// The edges of lit triangles, in the shadow order, whose neighbour is missing or unlit.
+// Neighbours are compared as unsigned, so big meshes keep all their sides. Nothing for a
+// mesh without shadow data.
+void FindSilhouetteEdges(const MeshData& mesh, const std::vector<std::uint8_t>& facesLight,
+                         std::vector<SilhouetteEdge>& edges);
