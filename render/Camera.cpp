@@ -115,8 +115,7 @@ void Camera::ApplyView(const float frame[16]) {
     if (frame) std::memcpy(view, lookAt, sizeof view);
 }
 
-void Camera::ChaseFrame(const float* m, float distance, float height, float tilt,
-                        float frame[16]) {
+void Camera::ChaseFrame(const float* m, float distance, float height, float tilt, float frame[16]) {
     Mat44Copy(m, frame);
     const float f[3] = {m[8], m[9], m[10]};
     SetColumn(frame, 12, m[12] - f[0] * distance, m[13] - f[1] + height, m[14] - f[2] * distance);
@@ -131,8 +130,7 @@ void Camera::TopDownFrame(const float* m, float height, float extra, float frame
     SetColumn(frame, 4, 0.0f, 0.0f, 1.0f);
 }
 
-void Camera::FrontFrame(const float* m, float distance, float height, float tilt,
-                        float frame[16]) {
+void Camera::FrontFrame(const float* m, float distance, float height, float tilt, float frame[16]) {
     Mat44Copy(m, frame);
     const float f[3] = {m[8], m[9], m[10]};
     SetColumn(frame, 12, m[12] + f[0] * distance, m[13] + f[1] + height, m[14] + f[2] * distance);

@@ -8,8 +8,9 @@ namespace {
 class ManagedTextures : public TextureSource {
 public:
     unsigned LoadTexture(const std::string& path) override {
-        return graphicsSystem.textureManager ? graphicsSystem.textureManager->LoadTexture(path.c_str())
-                                             : 0;
+        return graphicsSystem.textureManager
+                   ? graphicsSystem.textureManager->LoadTexture(path.c_str())
+                   : 0;
     }
 };
 

@@ -63,8 +63,7 @@ bool Decode(jpeg_decompress_struct& info, JpegImage& image, std::string& error) 
 
 }  // namespace
 
-bool DecodeJpeg(const unsigned char* data, std::size_t size, JpegImage& image,
-                std::string& error) {
+bool DecodeJpeg(const unsigned char* data, std::size_t size, JpegImage& image, std::string& error) {
     image = JpegImage{};
     if (!data || size == 0) {
         error = "empty JPEG file";

@@ -33,7 +33,8 @@ constexpr float kOutlineWidth = 3.0f;
 constexpr float kTransparentAlpha = 0.5f;
 
 void RotateOnly(const float m[16], const float v[3], float out[3]) {
-    for (int row = 0; row < 3; ++row) out[row] = m[row] * v[0] + m[4 + row] * v[1] + m[8 + row] * v[2];
+    for (int row = 0; row < 3; ++row)
+        out[row] = m[row] * v[0] + m[4 + row] * v[1] + m[8 + row] * v[2];
 }
 
 void DrawOutline(const MeshData& mesh, const MeshGroup& group) {
@@ -148,8 +149,8 @@ void Renderer::DrawMeshTree(MeshTree* model) {
     BindTexture(model->celShaded ? shadeRampTexture : 0, GL_TEXTURE_1D, GL_TEXTURE0_ARB);
 
     const MeshData* mesh = model->mesh.get();
-    const int groups = mesh ? std::min<int>(model->groupCount, static_cast<int>(mesh->groups.size()))
-                            : 0;
+    const int groups =
+        mesh ? std::min<int>(model->groupCount, static_cast<int>(mesh->groups.size())) : 0;
     for (int g = groups - 1; g >= 0; --g) {
         const MeshGroup& group = mesh->groups[static_cast<std::size_t>(g)];
         glPushMatrix();
@@ -163,7 +164,8 @@ void Renderer::DrawMeshTree(MeshTree* model) {
         if (!hasMaterial) {
             glDisable(GL_TEXTURE_2D);
         } else {
-            const MeshMaterial& material = mesh->materials[static_cast<std::size_t>(group.materialIndex)];
+            const MeshMaterial& material =
+                mesh->materials[static_cast<std::size_t>(group.materialIndex)];
             glMaterialfv(GL_FRONT, GL_AMBIENT, material.ambient);
             glMaterialfv(GL_FRONT, GL_DIFFUSE, material.diffuse);
             glMaterialfv(GL_FRONT, GL_SPECULAR, material.specular);

@@ -26,7 +26,6 @@ void BillboardMatrix(const float modelView[16], float billboard[16]) {
         for (int row = 0; row < 3; ++row) billboard[column * 4 + row] = column == row ? 1.0f : 0.0f;
 }
 
-
 void Renderer::BeginBillboard() {
     glPushMatrix();
     float current[16];
@@ -36,7 +35,9 @@ void Renderer::BeginBillboard() {
     glLoadMatrixf(billboard);
 }
 
-void Renderer::EndBillboard() { glPopMatrix(); }
+void Renderer::EndBillboard() {
+    glPopMatrix();
+}
 
 void Renderer::Begin2D() {
     glMatrixMode(GL_PROJECTION);

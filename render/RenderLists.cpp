@@ -23,7 +23,9 @@ std::vector<MeshTree*> RenderListDrawOrder(const std::list<MeshTree*>& list, int
 
 namespace {
 
-bool ValidList(int list) { return list >= 0 && list < kRenderLists; }
+bool ValidList(int list) {
+    return list >= 0 && list < kRenderLists;
+}
 
 }  // namespace
 

@@ -138,7 +138,8 @@ void Renderer::SetupLight() {
 }
 
 void Renderer::Clear() {
-    if (renderingContext) glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+    if (renderingContext)
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     trianglesDrawn = 0;
 }
 

@@ -15,7 +15,9 @@ bool RecordsAsShadowCaster(const MeshTree& model) {
     return model.castsShadow && model.visible && IsTall(model);
 }
 
-bool IsOverheadView(int cameraMode) { return cameraMode == 2 || cameraMode == 4; }
+bool IsOverheadView(int cameraMode) {
+    return cameraMode == 2 || cameraMode == 4;
+}
 
 bool ShadeUnderCasters(ShadowCaster* casters, int count, MeshTree* model, int cameraMode,
                        float* shadowBias) {
@@ -55,7 +57,6 @@ bool ShadeUnderCasters(ShadowCaster* casters, int count, MeshTree* model, int ca
     }
     return false;
 }
-
 
 void Renderer::BuildShadowCasterTable(const std::vector<const MeshTree*>& planarShadowModels) {
     FreeShadowCasterTable();

@@ -50,8 +50,8 @@ void FindSilhouetteEdges(const MeshData& mesh, const std::vector<std::uint8_t>& 
         const MeshTriangle& triangle = mesh.triangles[index];
         for (int edge = 0; edge < 3; ++edge) {
             const std::uint32_t neighbour = triangle.neighbours[edge];
-            const bool open = neighbour == kNoNeighbour || neighbour == 0 ||
-                              neighbour - 1 >= triangles;
+            const bool open =
+                neighbour == kNoNeighbour || neighbour == 0 || neighbour - 1 >= triangles;
             if (!open && facesLight[neighbour - 1]) continue;
             edges.push_back({triangle.vertexIndices[edge], triangle.vertexIndices[(edge + 1) % 3]});
         }
@@ -74,8 +74,8 @@ void Renderer::DrawShadowVolume(MeshTree* model, bool lightFromCamera) {
     glDisable(GL_TEXTURE_1D);
     glDisable(GL_TEXTURE_2D);
 
-    glPushAttrib(GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT | GL_STENCIL_BUFFER_BIT |
-                 GL_DEPTH_BUFFER_BIT | GL_LIGHTING_BIT | GL_POLYGON_BIT);
+    glPushAttrib(GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT | GL_STENCIL_BUFFER_BIT | GL_DEPTH_BUFFER_BIT |
+                 GL_LIGHTING_BIT | GL_POLYGON_BIT);
     glClear(GL_STENCIL_BUFFER_BIT);
     glDisable(GL_LIGHTING);
     glEnable(GL_DEPTH_TEST);

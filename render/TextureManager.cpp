@@ -32,8 +32,7 @@ bool NameContains(const char* file, std::initializer_list<const char*> endings) 
 void Upload(GLint components, int width, int height, GLenum format, const unsigned char* pixels,
             bool mipmaps) {
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glTexImage2D(GL_TEXTURE_2D, 0, components, width, height, 0, format, GL_UNSIGNED_BYTE,
-                 pixels);
+    glTexImage2D(GL_TEXTURE_2D, 0, components, width, height, 0, format, GL_UNSIGNED_BYTE, pixels);
     if (mipmaps)
         gluBuild2DMipmaps(GL_TEXTURE_2D, components, width, height, format, GL_UNSIGNED_BYTE,
                           pixels);
@@ -119,8 +118,7 @@ GLuint TextureManager::LoadTexture(const char* file) {
     glGenTextures(1, &texture);
     glBindTexture(GL_TEXTURE_2D, texture);
     if (bmp) Upload(3, bmp->width, bmp->height, GL_RGB, bmp->pixels.data(), true);
-    if (tga)
-        Upload(tgaBitsPerPixel / 8, tgaWidth, tgaHeight, tgaFormat, tgaPixels.data(), true);
+    if (tga) Upload(tgaBitsPerPixel / 8, tgaWidth, tgaHeight, tgaFormat, tgaPixels.data(), true);
     if (jpeg) Upload(3, jpeg->width, jpeg->height, GL_RGB, jpeg->pixels.data(), true);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);

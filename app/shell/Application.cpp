@@ -1,13 +1,21 @@
 #include "app/shell/Application.h"
 
+#include <memory>
+#include <set>
+
+#include "app/Constants.h"
 #include "app/FileLoader.h"
 #include "app/FrameTimer.h"
 #include "app/InputState.h"
 #include "app/Sound.h"
 #include "app/Window.h"
 #include "app/shell/WindowProc.h"
+#include "physics/Physics.h"
 #include "render/GraphicsSystem.h"
 #include "ui/MenuSystem.h"
+#include "world/GameEntity.h"
+#include "world/Message.h"
+#include "world/Vehicle.h"
 #include "world/World.h"
 
 namespace {
@@ -53,11 +61,14 @@ void Application::Init() {
     fileLoader.GetScreenSize(configFileName, &width, &height);
     window.Init("Brask", "Beta 0.90a", WindowProc, width, height, 32, true);
     graphicsSystem.Init(width, height, 32);
+    graphicsSystem.camera->SetPerspective(cameraMatrix, 0.1f, 1000.0f);
 
     frameTimer.Init(true);
     soundBank.Init();
     for (const LevelEntry& level : kLevels)
         AddLevel(fileLoader.GetRoot() + "\\RESOURCES\\Files\\" + level.file, level.mode);
+    // Last: the cache takes its weapon folder from the root that FileLoader::Init set.
+    world.ResetResourceCache();
 }
 
 bool Application::IsRunning() const { return window.IsRunning(); }
@@ -110,29 +121,104 @@ void Application::UpdateCamera() {}
 // The screens and the level clock arrive with the game flow.
 void Application::UpdateScreens() {}
 
-// The passes over the World's lists run in level frames once the World holds entities.
+// The passes over the World's lists walk one list front to back with the one cursor;
+// entities appended during a walk are reached by it, and none is removed before the sweep.
 void Application::UpdateCollisions() {
     if (!IsLevelFrame()) return;
+    for (entityCursor = world.collisionList.begin(); entityCursor != world.collisionList.end();
+         ++entityCursor) {
+        currentEntity = *entityCursor;
+        std::set<GameEntity*> neighbours = world.GetNearbyEntities(currentEntity);
+        // The collision has linked the pair already; the message is dropped unread.
+        physics.CheckCollisions(currentEntity, neighbours, true);
+    }
 }
 
 void Application::DrawPlanarShadows() {
     if (!IsLevelFrame()) return;
+    Renderer* renderer = graphicsSystem.renderer.get();
+    if (!renderer) return;
+    for (entityCursor = world.updateList.begin(); entityCursor != world.updateList.end();
+         ++entityCursor) {
+        currentEntity = *entityCursor;
+        MeshTree* model = currentEntity->GetModel();
+        if (model->castsShadow && currentEntity->GetTypeName() != "Vehicle")
+            renderer->DrawPlanarShadow(model, 0);
+    }
 }
 
 void Application::UpdateEntities() {
     if (!IsLevelFrame()) return;
+    for (entityCursor = world.updateList.begin(); entityCursor != world.updateList.end();
+         ++entityCursor) {
+        currentEntity = *entityCursor;
+        std::unique_ptr<Message> message = currentEntity->Update(inputState.keys);
+
+        // A model in a render list is drawn from there, except scenery outside the overhead
+        // views.
+        const MeshTree* model = currentEntity->GetModel();
+        if (!model->inRenderList || (model->scenery && cameraMode != 2 && cameraMode != 4))
+            currentEntity->Draw();
+
+        if (!message) continue;
+        const std::string type = message->GetType();
+        if (type == MessageTypes::WEAPON_FIRED) {
+            world.SpawnWeapon(message.get(), currentEntity);
+        } else if (type == MessageTypes::WEAPON_DESTROYED) {
+            deadEntities.push_front(currentEntity);
+            if (!message->GetParam("POST_EFFECT").empty())
+                world.SpawnWeapon(message.get(), currentEntity);
+        }
+    }
 }
 
 void Application::DrawShadowVolumes() {
     if (!IsLevelFrame() || gameMode == Versus) return;
+    Renderer* renderer = graphicsSystem.renderer.get();
+    if (!renderer) return;
+    for (entityCursor = world.updateList.begin(); entityCursor != world.updateList.end();
+         ++entityCursor) {
+        currentEntity = *entityCursor;
+        MeshTree* model = currentEntity->GetModel();
+        if (currentEntity->GetTypeName() == "Vehicle") {
+            const Vehicle* vehicle = static_cast<const Vehicle*>(currentEntity);
+            if (currentEntity->GetName() == "Battery") {
+                renderer->DrawShadowVolume(model, false);
+            } else if (gameMode == Story || gameMode == Battle || vehicle->IsHuman() ||
+                       (gameMode == Survival && currentEntity == enemies[0])) {
+                renderer->DrawShadowVolume(model, true);
+            }
+        } else if (currentEntity->GetName() == "soda_can.ms3d") {
+            renderer->DrawShadowVolume(model, false);
+        }
+    }
 }
 
-void Application::DrawPasses() { DrawEntityEffects(); }
+void Application::DrawPasses() {
+    DrawEntityEffects();
+    if (graphicsSystem.renderer) graphicsSystem.renderer->DrawRenderList(2);
+}
 
 void Application::DrawEntityEffects() {
     if (!IsLevelFrame()) return;
+    for (entityCursor = world.updateList.begin(); entityCursor != world.updateList.end();
+         ++entityCursor) {
+        currentEntity = *entityCursor;
+        currentEntity->DrawEffects();
+    }
 }
 
-void Application::SweepDeadEntities() { deadEntities.clear(); }
+// Every frame: the entities that reported their end are destroyed once every pass is done.
+void Application::SweepDeadEntities() {
+    for (GameEntity* dead : deadEntities) {
+        currentEntity = dead;
+        MeshTree* model = dead->GetModel();
+        if (model->inRenderList && graphicsSystem.renderer)
+            graphicsSystem.renderer->RemoveFromRenderList(model, 2);
+        world.DestroyEntity(dead);
+        currentEntity = nullptr;
+    }
+    deadEntities.clear();
+}
 
 void Application::DrawInterface() { menuSystem.Draw(); }

@@ -59,10 +59,13 @@ private:
     int chosenVehicle = -1;
     std::string vehiclePage;
     int survivalKills = 0;
+    // The one cursor of the passes over the World's lists.
+    std::list<GameEntity*>::iterator entityCursor;
     std::list<GameEntity*> deadEntities;
     std::list<std::string> levelLists[kGameModes];
     std::list<std::string>::iterator currentLevel;
     std::list<std::string>::iterator nextLevel;
+    GameEntity* currentEntity = nullptr;
     const char* configFileName = "config.cfg";
     float storyDifficulty[6] = {0.15f, 0.25f, 0.4f, 0.7f, 0.45f, 0.6f};
     int storyLevel = 0;

@@ -8,6 +8,7 @@
 #include "app/Sound.h"
 #include "app/Window.h"
 #include "app/shell/Application.h"
+#include "physics/Physics.h"
 #include "render/GraphicsSystem.h"
 #include "ui/MenuSystem.h"
 #include "world/World.h"
@@ -15,6 +16,7 @@
 GraphicsSystem graphicsSystem;
 Window window;
 World world;
+Physics physics;
 FileLoader fileLoader;
 MenuSystem menuSystem;
 InputState inputState;

@@ -27,7 +27,7 @@ public:
     // with `extensions`.
     std::map<std::string, void*> procs;
     static std::string extensions;
-    // Makes the named entry point present with a dummy address (never to be called).
+    // Makes the named entry point present; calling it does nothing.
     void Provide(const std::string& name);
 
     bool windowOpen = false;

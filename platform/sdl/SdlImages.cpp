@@ -13,13 +13,14 @@ constexpr std::size_t kFileHeaderBytes = 14;
 constexpr std::size_t kCoreHeaderBytes = 12;
 
 std::int32_t ReadInt32(const unsigned char* at) {
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(at[0]) |
-                                     static_cast<std::uint32_t>(at[1]) << 8 |
-                                     static_cast<std::uint32_t>(at[2]) << 16 |
-                                     static_cast<std::uint32_t>(at[3]) << 24);
+    return static_cast<std::int32_t>(
+        static_cast<std::uint32_t>(at[0]) | static_cast<std::uint32_t>(at[1]) << 8 |
+        static_cast<std::uint32_t>(at[2]) << 16 | static_cast<std::uint32_t>(at[3]) << 24);
 }
 
-int ReadUint16(const unsigned char* at) { return at[0] | at[1] << 8; }
+int ReadUint16(const unsigned char* at) {
+    return at[0] | at[1] << 8;
+}
 
 // The picture's size from its header, checked before the platform reader allocates for it.
 bool CheckHeader(const unsigned char* data, std::size_t size, std::string& error) {

@@ -63,7 +63,9 @@ struct LightCase {
     float position[4];
     bool emissive;
 };
-void PrintTo(const LightCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const LightCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class GlDrawBlackTest : public GlDrawTest, public ::testing::WithParamInterface<LightCase> {};
 
@@ -82,12 +84,11 @@ TEST_P(GlDrawBlackTest, AWreckIsBlackUnderAnyLight) {
     EXPECT_TRUE(Near(PixelAt(0, 2, 0), {0, 0, 0, 255}, 1));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Draw, GlDrawBlackTest,
-    ::testing::Values(LightCase{"InFront", {0, 5, 20, 1}, false},
-                      LightCase{"Overhead", {0, 100, 0, 1}, false},
-                      LightCase{"Directional", {1, 1, 1, 0}, false},
-                      LightCase{"WithAGlowingMaterial", {0, 5, 20, 1}, true}));
+INSTANTIATE_TEST_SUITE_P(Draw, GlDrawBlackTest,
+                         ::testing::Values(LightCase{"InFront", {0, 5, 20, 1}, false},
+                                           LightCase{"Overhead", {0, 100, 0, 1}, false},
+                                           LightCase{"Directional", {1, 1, 1, 0}, false},
+                                           LightCase{"WithAGlowingMaterial", {0, 5, 20, 1}, true}));
 
 // The leftmost pixel of the cube's row that is not the clear colour.
 Rgba FirstPixelFromTheLeft(const std::vector<unsigned char>& pixels, int row) {
@@ -154,10 +155,10 @@ TEST_F(GlDrawTest, ACelShadedModelTakesItsShadeFromTheRamp) {
     const Rgba face = PixelAt(0, 1, 1);
     bool onTheRamp = false;
     for (int entry = 0; entry < 32; ++entry)
-        onTheRamp = onTheRamp ||
-                    Near(face, Rgba{static_cast<int>(renderer().shadeRamp[entry][0] * 255 + 0.5f), 0,
-                                    0, 0},
-                         2);
+        onTheRamp =
+            onTheRamp ||
+            Near(face, Rgba{static_cast<int>(renderer().shadeRamp[entry][0] * 255 + 0.5f), 0, 0, 0},
+                 2);
     EXPECT_EQ(face[0], face[1]);
     EXPECT_EQ(face[1], face[2]);
     EXPECT_LT(face[0], 255) << "the front face is turned from the light";
@@ -194,8 +195,9 @@ TEST_F(GlDrawTest, WallPicturesStandTheRightWayUpOnTheRoomsWalls) {
     content::texture::Image picture(8, 8);
     for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 8; ++x)
-            picture.Set(x, y, y < 4 ? content::texture::Colour{1, 0, 0}
-                                    : content::texture::Colour{0, 0, 1});
+            picture.Set(
+                x, y,
+                y < 4 ? content::texture::Colour{1, 0, 0} : content::texture::Colour{0, 0, 1});
     TempDir folder;
     for (auto format : {content::texture::Format::Bmp, content::texture::Format::Jpeg}) {
         std::vector<std::uint8_t> bytes;
@@ -221,7 +223,9 @@ struct PassCase {
     const char* name;
     std::function<void(GlDrawTest&, MeshTree&)> run;
 };
-void PrintTo(const PassCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const PassCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class GlPassStateTest : public GlDrawTest, public ::testing::WithParamInterface<PassCase> {
 public:
@@ -239,53 +243,55 @@ TEST_P(GlPassStateTest, LeavesTheStateStacksAndErrorsAsItFoundThem) {
 
 INSTANTIATE_TEST_SUITE_P(
     Passes, GlPassStateTest,
-    ::testing::Values(
-        PassCase{"DrawMeshTree",
-                 [](GlDrawTest& t, MeshTree& m) {
-                     static_cast<GlPassStateTest&>(t).Render().DrawMeshTree(&m);
-                 }},
-        PassCase{"DrawMeshTreeCelShadedTransparent",
-                 [](GlDrawTest& t, MeshTree& m) {
-                     m.celShaded = true;
-                     m.transparent = true;
-                     static_cast<GlPassStateTest&>(t).Render().DrawMeshTree(&m);
-                 }},
-        PassCase{"DrawTexturedBox",
-                 [](GlDrawTest& t, MeshTree&) {
-                     const float centre[3] = {0, -0.05f, 0};
-                     static_cast<GlPassStateTest&>(t).Render().DrawTexturedBox(
-                         centre, 40, 0.1f, 40, "missing.jpg", 10, 10, 10, true);
-                 }},
-        PassCase{"DrawPlanarShadow",
-                 [](GlDrawTest& t, MeshTree& m) {
-                     static_cast<GlPassStateTest&>(t).Render().DrawPlanarShadow(&m, 0);
-                 }},
-        PassCase{"DrawShadowVolumeTwoSided",
-                 [](GlDrawTest& t, MeshTree& m) {
-                     twoSidedStencil = ext::glActiveStencilFaceEXT != nullptr;
-                     static_cast<GlPassStateTest&>(t).Render().DrawShadowVolume(&m, false);
-                 }},
-        PassCase{"DrawShadowVolumeOneSided",
-                 [](GlDrawTest& t, MeshTree& m) {
-                     twoSidedStencil = false;
-                     static_cast<GlPassStateTest&>(t).Render().DrawShadowVolume(&m, true);
-                 }},
-        PassCase{"DrawRenderList",
-                 [](GlDrawTest& t, MeshTree& m) {
-                     Renderer& r = static_cast<GlPassStateTest&>(t).Render();
-                     r.AddToRenderList(&m, 2, true);
-                     r.DrawRenderList(2);
-                     r.ClearRenderLists();
-                 }},
-        PassCase{"Overlay",
-                 [](GlDrawTest& t, MeshTree&) {
-                     static_cast<GlPassStateTest&>(t).Render().Begin2D();
-                     static_cast<GlPassStateTest&>(t).Render().End2D();
-                 }},
-        PassCase{"Billboard", [](GlDrawTest& t, MeshTree&) {
-                     static_cast<GlPassStateTest&>(t).Render().BeginBillboard();
-                     static_cast<GlPassStateTest&>(t).Render().EndBillboard();
-                 }}));
+    ::testing::Values(PassCase{"DrawMeshTree",
+                               [](GlDrawTest& t, MeshTree& m) {
+                                   static_cast<GlPassStateTest&>(t).Render().DrawMeshTree(&m);
+                               }},
+                      PassCase{"DrawMeshTreeCelShadedTransparent",
+                               [](GlDrawTest& t, MeshTree& m) {
+                                   m.celShaded = true;
+                                   m.transparent = true;
+                                   static_cast<GlPassStateTest&>(t).Render().DrawMeshTree(&m);
+                               }},
+                      PassCase{"DrawTexturedBox",
+                               [](GlDrawTest& t, MeshTree&) {
+                                   const float centre[3] = {0, -0.05f, 0};
+                                   static_cast<GlPassStateTest&>(t).Render().DrawTexturedBox(
+                                       centre, 40, 0.1f, 40, "missing.jpg", 10, 10, 10, true);
+                               }},
+                      PassCase{"DrawPlanarShadow",
+                               [](GlDrawTest& t, MeshTree& m) {
+                                   static_cast<GlPassStateTest&>(t).Render().DrawPlanarShadow(&m,
+                                                                                              0);
+                               }},
+                      PassCase{"DrawShadowVolumeTwoSided",
+                               [](GlDrawTest& t, MeshTree& m) {
+                                   twoSidedStencil = ext::glActiveStencilFaceEXT != nullptr;
+                                   static_cast<GlPassStateTest&>(t).Render().DrawShadowVolume(
+                                       &m, false);
+                               }},
+                      PassCase{"DrawShadowVolumeOneSided",
+                               [](GlDrawTest& t, MeshTree& m) {
+                                   twoSidedStencil = false;
+                                   static_cast<GlPassStateTest&>(t).Render().DrawShadowVolume(&m,
+                                                                                              true);
+                               }},
+                      PassCase{"DrawRenderList",
+                               [](GlDrawTest& t, MeshTree& m) {
+                                   Renderer& r = static_cast<GlPassStateTest&>(t).Render();
+                                   r.AddToRenderList(&m, 2, true);
+                                   r.DrawRenderList(2);
+                                   r.ClearRenderLists();
+                               }},
+                      PassCase{"Overlay",
+                               [](GlDrawTest& t, MeshTree&) {
+                                   static_cast<GlPassStateTest&>(t).Render().Begin2D();
+                                   static_cast<GlPassStateTest&>(t).Render().End2D();
+                               }},
+                      PassCase{"Billboard", [](GlDrawTest& t, MeshTree&) {
+                                   static_cast<GlPassStateTest&>(t).Render().BeginBillboard();
+                                   static_cast<GlPassStateTest&>(t).Render().EndBillboard();
+                               }}));
 
 TEST_F(GlDrawTest, TheBoxLeavesFillAndBackFaceCullingWhateverItFound) {
     glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
@@ -336,8 +342,8 @@ TEST_F(GlDrawTest, TheGeneratedRoomTexturesLoadAndDrawARoom) {
     renderer().DrawTexturedBox(floorCentre, w + 1, 0.1f, d + 1,
                                (environment + "Wood_Floor.jpg").c_str(), 10, 10, 10, false);
     const float wallCentre[3] = {w / 2, 26, d / 2};
-    renderer().DrawTexturedBox(wallCentre, w, 55, -d, (environment + "Wallpaper_Floral.bmp").c_str(),
-                               15, 15, 15, false);
+    renderer().DrawTexturedBox(wallCentre, w, 55, -d,
+                               (environment + "Wallpaper_Floral.bmp").c_str(), 15, 15, 15, false);
     auto box = rendertest::Cube(3.0f, {0.2f, 0.5f, 0.9f}, w / 2, d / 2);
     box->lit = true;
     renderer().DrawMeshTree(box.get());

@@ -15,7 +15,9 @@
 namespace gltest {
 namespace {
 
-long IgnoreMessages(const platform::WindowMessage&) { return 0; }
+long IgnoreMessages(const platform::WindowMessage&) {
+    return 0;
+}
 
 // Lives until the program ends, so the context outlives every test.
 platform::SdlDisplay* display = nullptr;
@@ -41,8 +43,7 @@ GlHarness::GlHarness() {
         return;
     }
     graphicsSystem.Init(kWidth, kHeight, 32);
-    if (!graphicsSystem.renderer || !graphicsSystem.renderer->HasContext() ||
-        !window.IsRunning()) {
+    if (!graphicsSystem.renderer || !graphicsSystem.renderer->HasContext() || !window.IsRunning()) {
         why = "no context: " + display->LastError();
         return;
     }
@@ -63,8 +64,7 @@ std::vector<unsigned char> GlHarness::ReadPixels() const {
     const size_t rowBytes = static_cast<size_t>(kWidth) * 4;
     for (int row = 0; row < kHeight; ++row)
         std::copy_n(bottomUp.begin() + static_cast<std::ptrdiff_t>(row * rowBytes), rowBytes,
-                    topDown.begin() +
-                        static_cast<std::ptrdiff_t>((kHeight - 1 - row) * rowBytes));
+                    topDown.begin() + static_cast<std::ptrdiff_t>((kHeight - 1 - row) * rowBytes));
     return topDown;
 }
 
@@ -185,14 +185,14 @@ GlStateSnapshot GlStateSnapshot::Read() {
 void PrintTo(const GlStateSnapshot& s, std::ostream* out) {
     *out << "{stacks mv " << s.modelviewDepth << " proj " << s.projectionDepth << " tex "
          << s.textureDepth << " attrib " << s.attribDepth << ", active texture 0x" << std::hex
-         << s.activeTexture << ", matrix mode 0x" << s.matrixMode << ", cull 0x"
-         << s.cullFaceMode << (s.cullFace ? " on" : " off") << ", polygon 0x" << s.polygonMode[0]
-         << "/0x" << s.polygonMode[1] << ", depth func 0x" << s.depthFunc << std::dec
-         << ", depth test " << s.depthTest << ", blend " << s.blend << ", lighting "
-         << s.lighting << ", stencil " << s.stencilTest << ", depth writes " << s.depthWrites
-         << ", colour writes " << s.colourWrites[0] << s.colourWrites[1] << s.colourWrites[2]
-         << s.colourWrites[3] << ", tex2D u0 " << s.texture2DUnit0 << " u1 " << s.texture2DUnit1
-         << ", tex1D u0 " << s.texture1DUnit0 << "}";
+         << s.activeTexture << ", matrix mode 0x" << s.matrixMode << ", cull 0x" << s.cullFaceMode
+         << (s.cullFace ? " on" : " off") << ", polygon 0x" << s.polygonMode[0] << "/0x"
+         << s.polygonMode[1] << ", depth func 0x" << s.depthFunc << std::dec << ", depth test "
+         << s.depthTest << ", blend " << s.blend << ", lighting " << s.lighting << ", stencil "
+         << s.stencilTest << ", depth writes " << s.depthWrites << ", colour writes "
+         << s.colourWrites[0] << s.colourWrites[1] << s.colourWrites[2] << s.colourWrites[3]
+         << ", tex2D u0 " << s.texture2DUnit0 << " u1 " << s.texture2DUnit1 << ", tex1D u0 "
+         << s.texture1DUnit0 << "}";
 }
 
 }  // namespace gltest

@@ -69,8 +69,8 @@ void PrintTo(const GlStateSnapshot& state, std::ostream* out);
 
 }  // namespace gltest
 
-#define REQUIRE_GL()                                                             \
-    do {                                                                         \
-        if (!::gltest::GlHarness::Get().Ready())                                 \
+#define REQUIRE_GL()                                                                   \
+    do {                                                                               \
+        if (!::gltest::GlHarness::Get().Ready())                                       \
             GTEST_SKIP() << "no OpenGL context: " << ::gltest::GlHarness::Get().Why(); \
     } while (0)

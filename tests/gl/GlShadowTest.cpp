@@ -127,7 +127,9 @@ struct VolumeCase {
     const char* name;
     bool twoSided;
 };
-void PrintTo(const VolumeCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const VolumeCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class GlShadowVolumeTest : public GlShadowTest, public ::testing::WithParamInterface<VolumeCase> {};
 
@@ -150,9 +152,10 @@ TEST_P(GlShadowVolumeTest, AShadowVolumeDarkensExactlyItsShadow) {
         float x, z;
         Rgba colour;
     } samples[] = {
-        {1.1f, 0, kVolumeShadow},   {1.1f, 1.1f, kVolumeShadow}, {0, 1.1f, kVolumeShadow},
-        {1.35f, 0, kFloor},         {1.1f, 1.35f, kFloor},       {0, 1.35f, kFloor},
-        {-3, 3, kFloor},            {4, 0, kFloor},
+        {1.1f, 0, kVolumeShadow}, {1.1f, 1.1f, kVolumeShadow},
+        {0, 1.1f, kVolumeShadow}, {1.35f, 0, kFloor},
+        {1.1f, 1.35f, kFloor},    {0, 1.35f, kFloor},
+        {-3, 3, kFloor},          {4, 0, kFloor},
     };
     for (const auto& sample : samples)
         EXPECT_TRUE(Near(PixelAt(sample.x, 0, sample.z), sample.colour, 3))

@@ -60,7 +60,9 @@ struct FormatCase {
     const char* file;
     int channels;  // of the picture
 };
-void PrintTo(const FormatCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const FormatCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class GlTextureFormatTest : public GlTextureTest,
                             public ::testing::WithParamInterface<FormatCase> {};
@@ -113,8 +115,9 @@ TEST_F(GlTextureTest, TheJpegPicturesTopRowIsTheLastRowHandedToGl) {
     Image picture(8, 8);
     for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 8; ++x)
-            picture.Set(x, y, y < 4 ? content::texture::Colour{1, 0, 0}
-                                    : content::texture::Colour{0, 0, 1});
+            picture.Set(
+                x, y,
+                y < 4 ? content::texture::Colour{1, 0, 0} : content::texture::Colour{0, 0, 1});
     Bytes bytes;
     std::string error;
     ASSERT_TRUE(content::texture::EncodeJpeg(picture, 95, bytes, error));
@@ -123,8 +126,8 @@ TEST_F(GlTextureTest, TheJpegPicturesTopRowIsTheLastRowHandedToGl) {
     int width = 0, height = 0;
     const auto texels = TexelsOf(texture, GL_RGB, 3, &width, &height);
     ASSERT_EQ(height, 8);
-    EXPECT_GT(texels[0 + 2], 200);                   // first GL row: the picture's bottom, blue
-    EXPECT_GT(texels[(7 * 8) * 3 + 0], 200);         // last GL row: its top, red
+    EXPECT_GT(texels[0 + 2], 200);            // first GL row: the picture's bottom, blue
+    EXPECT_GT(texels[(7 * 8) * 3 + 0], 200);  // last GL row: its top, red
 }
 
 TEST_F(GlTextureTest, OneNameIsReadOnceAndAnsweredFromTheCache) {
@@ -186,8 +189,8 @@ TEST_F(GlTextureTest, AColourKeyedFileThatCannotBeReadIsReportedInABox) {
 TEST_F(GlTextureTest, ModelMaterialsGetTheirTexturesFromTheManager) {
     Write(folder, "RESOURCES/Art/Textures/crate.bmp", content::texture::EncodeBmp(Gradient(4, 4)));
     WorkingDirectory inFolder(folder.path);
-    const auto model = rendertest::Load(
-        rendertest::BoxModel(1, 1, 1, {1, 1, 1}, "..\\Textures\\crate.bmp"));
+    const auto model =
+        rendertest::Load(rendertest::BoxModel(1, 1, 1, {1, 1, 1}, "..\\Textures\\crate.bmp"));
     ASSERT_TRUE(model);
     ASSERT_EQ(model->mesh->materials.size(), 1u);
     EXPECT_NE(model->mesh->materials[0].texture, 0u);

@@ -21,9 +21,15 @@ void PlaceAt(float m[16], float x, float y, float z) {
     m[14] = z;
 }
 
-Point Eye(const float f[16]) { return {f[12], f[13], f[14]}; }
-Point Centre(const float f[16]) { return {f[12] + f[8], f[13] + f[9], f[14] + f[10]}; }
-Point Up(const float f[16]) { return {f[4], f[5], f[6]}; }
+Point Eye(const float f[16]) {
+    return {f[12], f[13], f[14]};
+}
+Point Centre(const float f[16]) {
+    return {f[12] + f[8], f[13] + f[9], f[14] + f[10]};
+}
+Point Up(const float f[16]) {
+    return {f[4], f[5], f[6]};
+}
 
 void ExpectNear(Point actual, Point expected, const char* what) {
     EXPECT_NEAR(actual.x, expected.x, 1e-4) << what;
@@ -38,7 +44,9 @@ struct ViewCase {
     Point centre;
     Point up;
 };
-void PrintTo(const ViewCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const ViewCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class CameraViewTest : public ::testing::TestWithParam<ViewCase> {};
 
@@ -58,24 +66,35 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ViewCase{"Chase",
                  [](const float* v, float* f) { Camera::ChaseFrame(v, 10, 5.5f, 0.2f, f); },
-                 {20, 5.5f, 10}, {20, 5.3f, 11}, {0, 1, 0}},
+                 {20, 5.5f, 10},
+                 {20, 5.3f, 11},
+                 {0, 1, 0}},
         ViewCase{"Front",
                  [](const float* v, float* f) { Camera::FrontFrame(v, 10, 5.5f, 0.2f, f); },
-                 {20, 5.5f, 30}, {20, 5.3f, 29}, {0, 1, 0}},
-        ViewCase{"TopDown", [](const float* v, float* f) { Camera::TopDownFrame(v, 50, 0, f); },
-                 {20, 50, 20}, {20, 49, 20}, {0, 0, 1}},
+                 {20, 5.5f, 30},
+                 {20, 5.3f, 29},
+                 {0, 1, 0}},
+        ViewCase{"TopDown",
+                 [](const float* v, float* f) { Camera::TopDownFrame(v, 50, 0, f); },
+                 {20, 50, 20},
+                 {20, 49, 20},
+                 {0, 0, 1}},
         ViewCase{"TopDownWithExtraHeight",
                  [](const float* v, float* f) { Camera::TopDownFrame(v, 50, 7, f); },
-                 {20, 57, 20}, {20, 56, 20}, {0, 0, 1}},
+                 {20, 57, 20},
+                 {20, 56, 20},
+                 {0, 0, 1}},
         // Turned a half circle, the orbit looks at the vehicle from its front.
         ViewCase{"OrbitHalfTurn",
-                 [](const float* v, float* f) {
-                     Camera::OrbitFrame(v, 10, 5.5f, 3.14159265f, f);
-                 },
-                 {20, 5.5f, 30}, {20, 5.3f, 29}, {0, 1, 0}},
+                 [](const float* v, float* f) { Camera::OrbitFrame(v, 10, 5.5f, 3.14159265f, f); },
+                 {20, 5.5f, 30},
+                 {20, 5.3f, 29},
+                 {0, 1, 0}},
         ViewCase{"OrbitNoTurnIsTheChaseWithItsOwnTilt",
                  [](const float* v, float* f) { Camera::OrbitFrame(v, 10, 5.5f, 0, f); },
-                 {20, 5.5f, 10}, {20, 5.3f, 11}, {0, 1, 0}}));
+                 {20, 5.5f, 10},
+                 {20, 5.3f, 11},
+                 {0, 1, 0}}));
 
 TEST(CameraTest, TheOverviewRisesWithTheLargerSpan) {
     float first[16];
@@ -108,7 +127,9 @@ struct ModeCase {
     int follow;
     int mode;
 };
-void PrintTo(const ModeCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const ModeCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class CameraModeTest : public ::testing::TestWithParam<ModeCase> {};
 

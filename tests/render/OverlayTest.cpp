@@ -17,10 +17,12 @@ Mapped Apply(const float m[16], float x, float y) {
 struct OverlayCase {
     const char* name;
     bool fullscreen;
-    float x, y;          // window pixels, y down
-    float ndcX, ndcY;    // where they land
+    float x, y;        // window pixels, y down
+    float ndcX, ndcY;  // where they land
 };
-void PrintTo(const OverlayCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const OverlayCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class OverlayTest : public ::testing::TestWithParam<OverlayCase> {};
 

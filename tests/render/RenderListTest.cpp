@@ -26,7 +26,9 @@ struct OrderCase {
     int cameraMode;
     bool overhead;
 };
-void PrintTo(const OrderCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const OrderCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class RenderListOrderTest : public RenderListTest,
                             public ::testing::WithParamInterface<OrderCase> {};
@@ -40,11 +42,12 @@ TEST_P(RenderListOrderTest, OverheadViewsDrawAllBackToFrontOthersNonSceneryFront
         EXPECT_EQ(order, (std::vector<MeshTree*>{&blast, &shower}));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Modes, RenderListOrderTest,
-    ::testing::Values(OrderCase{"NoView", 0, false}, OrderCase{"Chase", 1, false},
-                      OrderCase{"TopDown", 2, true}, OrderCase{"Front", 3, false},
-                      OrderCase{"Overview", 4, true}));
+INSTANTIATE_TEST_SUITE_P(Modes, RenderListOrderTest,
+                         ::testing::Values(OrderCase{"NoView", 0, false},
+                                           OrderCase{"Chase", 1, false},
+                                           OrderCase{"TopDown", 2, true},
+                                           OrderCase{"Front", 3, false},
+                                           OrderCase{"Overview", 4, true}));
 
 TEST_F(RenderListTest, AddsAtEitherEndAndRemovesOnlyTheFirstOccurrence) {
     Renderer renderer;

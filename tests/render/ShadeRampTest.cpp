@@ -34,7 +34,9 @@ struct ShortRamp {
     int filled;
     float last;
 };
-void PrintTo(const ShortRamp& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const ShortRamp& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class ShortRampTest : public ::testing::TestWithParam<ShortRamp> {};
 

@@ -29,7 +29,9 @@ struct TallCase {
     float bottom, top;
     bool tall;
 };
-void PrintTo(const TallCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const TallCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class TallTest : public ::testing::TestWithParam<TallCase> {};
 
@@ -68,7 +70,9 @@ struct BiasCase {
     bool inside;
     float bias;
 };
-void PrintTo(const BiasCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const BiasCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class BiasTest : public CasterTest, public ::testing::WithParamInterface<BiasCase> {};
 
@@ -82,15 +86,14 @@ TEST_P(BiasTest, DarkerTowardTheCentre) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Casters, BiasTest,
-    ::testing::Values(BiasCase{"AtTheCentre", 20, 20, true, 0.3f},
-                      BiasCase{"HalfwayInX", 22, 20, true, 0.5f},
-                      BiasCase{"NinetyFivePercentInX", 23.8f, 20, true, 0.95f},
-                      BiasCase{"LargerOfTheTwoRatios", 21, 21.5f, true, 0.75f},
-                      BiasCase{"OnTheRimIsOutside", 24, 20, false, 0},
-                      BiasCase{"OnTheZRimIsOutside", 20, 18, false, 0},
-                      BiasCase{"FarAway", 60, 60, false, 0}));
+INSTANTIATE_TEST_SUITE_P(Casters, BiasTest,
+                         ::testing::Values(BiasCase{"AtTheCentre", 20, 20, true, 0.3f},
+                                           BiasCase{"HalfwayInX", 22, 20, true, 0.5f},
+                                           BiasCase{"NinetyFivePercentInX", 23.8f, 20, true, 0.95f},
+                                           BiasCase{"LargerOfTheTwoRatios", 21, 21.5f, true, 0.75f},
+                                           BiasCase{"OnTheRimIsOutside", 24, 20, false, 0},
+                                           BiasCase{"OnTheZRimIsOutside", 20, 18, false, 0},
+                                           BiasCase{"FarAway", 60, 60, false, 0}));
 
 TEST_F(CasterTest, SceneryAndTheCasterItselfAreNeverShaded) {
     float bias = 0.0f;
@@ -127,8 +130,8 @@ TEST_F(CasterTest, InTheTopDownViewTheCasterIsSeeThroughWhileAnyRevealerIsUnder)
     battery.revealsUnderCaster = true;
     MeshTree weapon = Model(20, 20);  // no revealsUnderCaster
     const Step steps[] = {
-        {&weapon, 20, false},  {&vehicle, 20, true}, {&battery, 21, true},
-        {&vehicle, 40, true},  // the battery is still under it
+        {&weapon, 20, false},  {&vehicle, 20, true},
+        {&battery, 21, true},  {&vehicle, 40, true},  // the battery is still under it
         {&battery, 40, false}, {&vehicle, 21, true},
     };
     for (const Step& step : steps) {

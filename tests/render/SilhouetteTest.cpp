@@ -20,7 +20,9 @@ struct LightCase {
     size_t litTriangles;
     size_t edges;
 };
-void PrintTo(const LightCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const LightCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class CubeSilhouetteTest : public ::testing::TestWithParam<LightCase> {};
 
@@ -39,7 +41,8 @@ TEST_P(CubeSilhouetteTest, TheLitFacesOutlineIsTheSilhouette) {
     // Every silhouette edge is a cube edge between a lit and an unlit face, each once.
     std::set<std::pair<int, int>> seen;
     for (const SilhouetteEdge& edge : edges) {
-        EXPECT_TRUE(seen.insert({std::min(edge.from, edge.to), std::max(edge.from, edge.to)}).second);
+        EXPECT_TRUE(
+            seen.insert({std::min(edge.from, edge.to), std::max(edge.from, edge.to)}).second);
         const auto& p = cube->mesh->vertices[edge.from];
         const auto& q = cube->mesh->vertices[edge.to];
         int sharedAxes = 0;
@@ -48,13 +51,12 @@ TEST_P(CubeSilhouetteTest, TheLitFacesOutlineIsTheSilhouette) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Shadows, CubeSilhouetteTest,
-    ::testing::Values(LightCase{"Overhead", 0, 100, 0, 2, 4},
-                      LightCase{"OverACorner", 100, 100, 100, 6, 6},
-                      LightCase{"InFrontOfOneSide", 0, 1, 100, 2, 4},
-                      // Inside the cube no face is lit: no volume at all.
-                      LightCase{"Inside", 0, 1, 0, 0, 0}));
+INSTANTIATE_TEST_SUITE_P(Shadows, CubeSilhouetteTest,
+                         ::testing::Values(LightCase{"Overhead", 0, 100, 0, 2, 4},
+                                           LightCase{"OverACorner", 100, 100, 100, 6, 6},
+                                           LightCase{"InFrontOfOneSide", 0, 1, 100, 2, 4},
+                                           // Inside the cube no face is lit: no volume at all.
+                                           LightCase{"Inside", 0, 1, 0, 0, 0}));
 
 // A mesh of `triangles` triangles in which only the first is walked and lit.
 std::shared_ptr<MeshData> OneLitTriangle(size_t triangles, std::uint32_t neighbour) {

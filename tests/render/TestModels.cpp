@@ -19,8 +19,7 @@ content::model::Ms3dModel BoxModel(float sizeX, float sizeY, float sizeZ, Colour
     return builder.GetModel();
 }
 
-std::unique_ptr<MeshTree> Load(const content::model::Ms3dModel& model, float x, float y,
-                               float z) {
+std::unique_ptr<MeshTree> Load(const content::model::Ms3dModel& model, float x, float y, float z) {
     const std::vector<std::uint8_t> bytes = content::model::EncodeMs3d(model);
     std::istringstream in(std::string(bytes.begin(), bytes.end()), std::ios::binary);
     auto mesh = std::make_unique<MeshTree>();

@@ -42,7 +42,9 @@ struct BmpCase {
     int width;
     bool topDown;
 };
-void PrintTo(const BmpCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const BmpCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class BmpReaderTest : public ::testing::TestWithParam<BmpCase> {};
 
@@ -75,8 +77,9 @@ TEST(JpegReaderTest, DecodesRgbWithThePicturesFirstRowLast) {
     Image picture(16, 16);
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 16; ++x)
-            picture.Set(x, y, y < 8 ? content::texture::Colour{1, 0, 0}
-                                    : content::texture::Colour{0, 0, 1});
+            picture.Set(
+                x, y,
+                y < 8 ? content::texture::Colour{1, 0, 0} : content::texture::Colour{0, 0, 1});
     Bytes bytes;
     std::string error;
     ASSERT_TRUE(content::texture::EncodeJpeg(picture, 95, bytes, error)) << error;
@@ -97,7 +100,9 @@ struct TgaCase {
     const char* name;
     int channels;
 };
-void PrintTo(const TgaCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const TgaCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class TgaReaderTest : public ::testing::TestWithParam<TgaCase> {};
 
@@ -127,7 +132,9 @@ struct RefusedTga {
     size_t offset;  // byte of the header to change
     std::uint8_t value;
 };
-void PrintTo(const RefusedTga& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const RefusedTga& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class RefusedTgaTest : public ::testing::TestWithParam<RefusedTga> {};
 
@@ -229,7 +236,9 @@ struct NameCase {
     bool bmp;
     bool jpeg;
 };
-void PrintTo(const NameCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const NameCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class ReaderNameTest : public ::testing::TestWithParam<NameCase> {};
 
@@ -249,13 +258,13 @@ TEST_P(ReaderNameTest, TheExtensionDecidesWhichReaderReadsIt) {
     EXPECT_EQ(manager.LoadJPEG(path.c_str()) != nullptr, GetParam().jpeg);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Names, ReaderNameTest,
-    ::testing::Values(NameCase{"LowerBmp", "a.bmp", true, false},
-                      NameCase{"UpperBmp", "a.BMP", true, false},
-                      NameCase{"UpperJpg", "wall.JPG", false, true},
-                      NameCase{"Jpeg", "wall.jpeg", false, true},
-                      NameCase{"MixedCaseJpgPassesNoNameTest", "wall.Jpg", false, false}));
+INSTANTIATE_TEST_SUITE_P(Names, ReaderNameTest,
+                         ::testing::Values(NameCase{"LowerBmp", "a.bmp", true, false},
+                                           NameCase{"UpperBmp", "a.BMP", true, false},
+                                           NameCase{"UpperJpg", "wall.JPG", false, true},
+                                           NameCase{"Jpeg", "wall.jpeg", false, true},
+                                           NameCase{"MixedCaseJpgPassesNoNameTest", "wall.Jpg",
+                                                    false, false}));
 
 TEST(TgaManagerTest, TheTgaReaderLooksOnlyAtTheContentAndKeepsThePixels) {
     TempDir folder;

@@ -14,7 +14,9 @@ struct RepeatCase {
     float tile;
     float repeats;
 };
-void PrintTo(const RepeatCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const RepeatCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class BoxRepeatTest : public ::testing::TestWithParam<RepeatCase> {};
 
@@ -22,12 +24,12 @@ TEST_P(BoxRepeatTest, RepeatsTheTextureSizeOverTileTimesButAtLeastOnce) {
     EXPECT_FLOAT_EQ(BoxRepeat(GetParam().size, GetParam().tile), GetParam().repeats);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Box, BoxRepeatTest,
-    ::testing::Values(RepeatCase{"FourTimes", 40, 10, 4}, RepeatCase{"StretchedOnceNotHalved", 40, 80, 1},
-                      RepeatCase{"NegativeSizeCountsItsLength", -60, 15, 4},
-                      RepeatCase{"WallHeight", 55, 15, 55.0f / 15.0f},
-                      RepeatCase{"ZeroOverZero", 0, 0, 1}));
+INSTANTIATE_TEST_SUITE_P(Box, BoxRepeatTest,
+                         ::testing::Values(RepeatCase{"FourTimes", 40, 10, 4},
+                                           RepeatCase{"StretchedOnceNotHalved", 40, 80, 1},
+                                           RepeatCase{"NegativeSizeCountsItsLength", -60, 15, 4},
+                                           RepeatCase{"WallHeight", 55, 15, 55.0f / 15.0f},
+                                           RepeatCase{"ZeroOverZero", 0, 0, 1}));
 
 // The outward side of a face, from its first three corners (counter-clockwise from outside).
 void FaceCross(const BoxFace& face, float out[3]) {
@@ -52,7 +54,8 @@ TEST(TexturedBoxTest, FacesWindOutwardAndANegativeSizeTurnsThemInward) {
             float outward[3];
             for (int axis = 0; axis < 3; ++axis) {
                 float middle = 0.0f;
-                for (const BoxCorner& corner : box.faces[f].corners) middle += corner.position[axis];
+                for (const BoxCorner& corner : box.faces[f].corners)
+                    middle += corner.position[axis];
                 outward[axis] = middle / 4.0f - centre[axis];
             }
             const float along =

@@ -3,7 +3,9 @@
 #include <filesystem>
 #include <string>
 
+#include "tools/content/scene/SceneModels.h"
 #include "tools/content/sound/GenerateSounds.h"
+#include "tools/content/texture/GenerateTextures.h"
 
 namespace {
 
@@ -17,6 +19,14 @@ const Generator kGenerators[] = {
     {"sounds",
      [](const std::filesystem::path& resources, std::string& error) {
          return content::sound::GenerateSounds(resources / "Sound", error);
+     }},
+    {"models",
+     [](const std::filesystem::path& resources, std::string& error) {
+         return content::scene::GenerateScene(resources, error);
+     }},
+    {"textures",
+     [](const std::filesystem::path& resources, std::string& error) {
+         return content::texture::GenerateTextures(resources, error);
      }},
 };
 

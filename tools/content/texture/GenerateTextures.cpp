@@ -10,14 +10,16 @@ namespace {
 constexpr int kSize = 256;
 constexpr int kJpegQuality = 90;
 
-Colour Rgb(int r, int g, int b) { return {r / 255.0f, g / 255.0f, b / 255.0f}; }
+Colour Rgb(int r, int g, int b) {
+    return {r / 255.0f, g / 255.0f, b / 255.0f};
+}
 
 const std::vector<TextureFile> kRoomTextures = {
     // Floors.
     {"Tiles_Floor.jpg", Format::Jpeg, false,
      [] {
-         return PaintTiles(kSize, {4, Rgb(232, 236, 238), Rgb(120, 160, 196), Rgb(150, 150, 146), 4},
-                           11);
+         return PaintTiles(kSize,
+                           {4, Rgb(232, 236, 238), Rgb(120, 160, 196), Rgb(150, 150, 146), 4}, 11);
      }},
     {"Tiles_Checker.jpg", Format::Jpeg, false,
      [] {
@@ -25,20 +27,30 @@ const std::vector<TextureFile> kRoomTextures = {
                            12);
      }},
     {"Wood_Floor.jpg", Format::Jpeg, false,
-     [] { return PaintWood(kSize, {8, Rgb(196, 142, 88), Rgb(120, 74, 38)}, 21); }},
+     [] {
+         return PaintWood(kSize, {8, Rgb(196, 142, 88), Rgb(120, 74, 38)}, 21);
+     }},
     {"Wood_Dark.jpg", Format::Jpeg, false,
-     [] { return PaintWood(kSize, {8, Rgb(138, 88, 52), Rgb(66, 38, 20)}, 22); }},
+     [] {
+         return PaintWood(kSize, {8, Rgb(138, 88, 52), Rgb(66, 38, 20)}, 22);
+     }},
     {"Carpet_Blue.jpg", Format::Jpeg, false,
-     [] { return PaintCarpet(kSize, {Rgb(62, 86, 150), 0.18f, 0.25f}, 31); }},
+     [] {
+         return PaintCarpet(kSize, {Rgb(62, 86, 150), 0.18f, 0.25f}, 31);
+     }},
     {"Carpet_Beige.jpg", Format::Jpeg, false,
-     [] { return PaintCarpet(kSize, {Rgb(200, 182, 150), 0.14f, 0.2f}, 32); }},
+     [] {
+         return PaintCarpet(kSize, {Rgb(200, 182, 150), 0.14f, 0.2f}, 32);
+     }},
     {"Carpet_Red.jpg", Format::Jpeg, false,
-     [] { return PaintCarpet(kSize, {Rgb(150, 40, 44), 0.18f, 0.25f}, 33); }},
+     [] {
+         return PaintCarpet(kSize, {Rgb(150, 40, 44), 0.18f, 0.25f}, 33);
+     }},
     // Walls.
     {"Tiles_Wall.jpg", Format::Jpeg, true,
      [] {
-         return PaintTiles(kSize, {8, Rgb(226, 238, 240), Rgb(226, 238, 240), Rgb(170, 176, 176), 3},
-                           13);
+         return PaintTiles(kSize,
+                           {8, Rgb(226, 238, 240), Rgb(226, 238, 240), Rgb(170, 176, 176), 3}, 13);
      }},
     {"Wallpaper_Stripes.bmp", Format::Bmp, true,
      [] {
@@ -50,16 +62,24 @@ const std::vector<TextureFile> kRoomTextures = {
              kSize, {4, Rgb(240, 222, 214), Rgb(208, 168, 170), true, Rgb(176, 60, 84)}, 42);
      }},
     {"Plaster_Cream.jpg", Format::Jpeg, true,
-     [] { return PaintPlaster(kSize, {Rgb(238, 228, 200), 0.12f}, 51); }},
+     [] {
+         return PaintPlaster(kSize, {Rgb(238, 228, 200), 0.12f}, 51);
+     }},
     {"Plaster_Blue.jpg", Format::Jpeg, true,
-     [] { return PaintPlaster(kSize, {Rgb(168, 196, 222), 0.12f}, 52); }},
+     [] {
+         return PaintPlaster(kSize, {Rgb(168, 196, 222), 0.12f}, 52);
+     }},
     {"Plaster_Yellow.jpg", Format::Jpeg, true,
-     [] { return PaintPlaster(kSize, {Rgb(240, 214, 130), 0.12f}, 53); }},
+     [] {
+         return PaintPlaster(kSize, {Rgb(240, 214, 130), 0.12f}, 53);
+     }},
 };
 
 }  // namespace
 
-const std::vector<TextureFile>& RoomTextures() { return kRoomTextures; }
+const std::vector<TextureFile>& RoomTextures() {
+    return kRoomTextures;
+}
 
 bool EncodeTexture(const Image& picture, Format format, bool wall, std::vector<std::uint8_t>& bytes,
                    std::string& error) {

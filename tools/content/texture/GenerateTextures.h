@@ -14,7 +14,7 @@ enum class Format { Bmp, Jpeg, Tga };
 struct TextureFile {
     const char* name;  // under Art/Textures/Environment/
     Format format;
-    bool wall;         // stored upside down so that the room's walls show it upright
+    bool wall;  // stored upside down so that the room's walls show it upright
     Image (*paint)();
 };
 

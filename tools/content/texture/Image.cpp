@@ -36,8 +36,9 @@ Image FlipVertically(const Image& image) {
     Image flipped(image.width, image.height, image.channels);
     const std::size_t rowBytes = static_cast<std::size_t>(image.width) * image.channels;
     for (int y = 0; y < image.height; ++y)
-        std::memcpy(flipped.pixels.data() + static_cast<std::size_t>(image.height - 1 - y) * rowBytes,
-                    image.pixels.data() + static_cast<std::size_t>(y) * rowBytes, rowBytes);
+        std::memcpy(
+            flipped.pixels.data() + static_cast<std::size_t>(image.height - 1 - y) * rowBytes,
+            image.pixels.data() + static_cast<std::size_t>(y) * rowBytes, rowBytes);
     return flipped;
 }
 

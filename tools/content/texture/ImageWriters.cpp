@@ -28,8 +28,8 @@ void JumpOnError(j_common_ptr info) {
     std::longjmp(manager->escape, 1);
 }
 
-bool Compress(jpeg_compress_struct& info, const Image& image, int quality,
-              unsigned char** buffer, unsigned long* size) {
+bool Compress(jpeg_compress_struct& info, const Image& image, int quality, unsigned char** buffer,
+              unsigned long* size) {
     jpeg_mem_dest(&info, buffer, size);
     info.image_width = static_cast<JDIMENSION>(image.width);
     info.image_height = static_cast<JDIMENSION>(image.height);

@@ -18,13 +18,17 @@ float Random01(std::uint32_t x, std::uint32_t y, std::uint32_t seed) {
     return static_cast<float>(Hash(x, y, seed) & 0xFFFFFF) / static_cast<float>(0xFFFFFF);
 }
 
-float Smooth(float t) { return t * t * (3.0f - 2.0f * t); }
+float Smooth(float t) {
+    return t * t * (3.0f - 2.0f * t);
+}
 
 Colour Mix(Colour a, Colour b, float t) {
     return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
 }
 
-Colour Scale(Colour c, float factor) { return {c.r * factor, c.g * factor, c.b * factor}; }
+Colour Scale(Colour c, float factor) {
+    return {c.r * factor, c.g * factor, c.b * factor};
+}
 
 // A few octaves of tiled noise, each twice as fine and half as strong.
 float Fractal(float u, float v, int basePeriod, int octaves, std::uint32_t seed) {
@@ -99,7 +103,8 @@ Image PaintWood(int size, const WoodLook& look, std::uint32_t seed) {
         const int plank = y / plankHeight;
         const int inPlank = y % plankHeight;
         // The butt joint of each plank sits somewhere else along it.
-        const int joint = static_cast<int>(Random01(plank, 0, seed) * size);
+        // (Away from the picture's edges, where it would read as a seam of the tiling.)
+        const int joint = size / 16 + static_cast<int>(Random01(plank, 0, seed) * size * 7 / 8);
         const float plankTone = 0.8f + 0.35f * Random01(plank, 1, seed);
         for (int x = 0; x < size; ++x) {
             const float u = static_cast<float>(x) / size;
@@ -110,9 +115,9 @@ Image PaintWood(int size, const WoodLook& look, std::uint32_t seed) {
             }
             // Grain: stretched noise bent into rings.
             const float warp = Fractal(u, v * 4.0f, 2, 3, seed + plank * 13);
-            const float rings = 0.5f + 0.5f * std::sin((v * look.planksDown * 6.0f + warp * 8.0f) *
-                                                        6.2831853f);
-            const float fibre = Fractal(u * 0.25f, v * 8.0f, 8, 3, seed + 3);
+            const float rings =
+                0.5f + 0.5f * std::sin((v * look.planksDown * 6.0f + warp * 8.0f) * 6.2831853f);
+            const float fibre = Fractal(u, v * 8.0f, 2, 3, seed + 3);
             const float grain = std::clamp(0.55f * rings + 0.45f * fibre, 0.0f, 1.0f);
             image.Set(x, y, Scale(Mix(look.light, look.dark, grain), plankTone));
         }
@@ -169,8 +174,8 @@ Image PaintWallpaper(int size, const WallpaperLook& look, std::uint32_t seed) {
                 const float cx = (band + 0.675f) * stripeWidth;
                 for (int row = 0; row < 2; ++row) {
                     const float cy = (row + (band % 2 ? 0.75f : 0.25f)) * size / 2.0f;
-                    const float coverage = FlowerCoverage(x + 0.5f, y + 0.5f, cx, cy,
-                                                          stripeWidth * 0.16f);
+                    const float coverage =
+                        FlowerCoverage(x + 0.5f, y + 0.5f, cx, cy, stripeWidth * 0.16f);
                     if (coverage > 0.0f) colour = Mix(colour, look.flower, coverage);
                 }
             }

@@ -27,8 +27,8 @@ struct WoodLook {
 // A fine pile with soft blotches.
 struct CarpetLook {
     Colour base;
-    float pile;     // strength of the per-pixel speckle
-    float blotches; // strength of the large, soft variation
+    float pile;      // strength of the per-pixel speckle
+    float blotches;  // strength of the large, soft variation
 };
 
 // Vertical stripes, optionally with a small flower between them.

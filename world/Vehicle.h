@@ -1,0 +1,114 @@
+#pragma once
+// Everything that drives: the players' vehicles, the computer vehicles and the batteries
+// (vehicles that never move or fire). World::LoadVehicle fills one from its definition file.
+#include <limits>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ai/AIController.h"
+#include "world/GameEntity.h"
+
+// World time of a shot that never happened: the first shot of either weapon is not held
+// back by its delay, although the World clock starts at 0.
+inline constexpr float kNeverFired = -std::numeric_limits<float>::infinity();
+
+class Vehicle : public GameEntity {
+public:
+    static constexpr int kSoundSlots = 5;
+    static constexpr int kMaxLaidObjects = 6;
+
+    Vehicle();
+    ~Vehicle() override;
+
+    std::unique_ptr<GameEntity> Create() override;
+    std::string GetTypeName() const override;
+    // Driving, firing and the grid come with vehicle behaviour; until then a vehicle stands.
+    std::unique_ptr<Message> Update(std::uint8_t* keys) override;
+
+    // The definition loader's setters: each stores its argument.
+    void SetHitPoints(int value) { hitPoints = value; }
+    void SetMaxHitPoints(int value) { maxHitPoints = value; }
+    void SetFuel(int value) { fuel = value; }
+    void SetMaxFuel(int value) { maxFuel = value; }
+    void SetFuelRegen(int value) { fuelRegen = value; }
+    void SetPilot(std::string value) { pilot = std::move(value); }
+    void SetPilotImageFile(std::string value) { pilotImageFile = std::move(value); }
+    void SetPrimaryWeaponDelay(float value) { primaryWeaponDelay = value; }
+    void SetSecondaryWeaponDelay(float value) { secondaryWeaponDelay = value; }
+    void SetPrimaryFuelCost(int value) { primaryFuelCost = value; }
+    void SetSecondaryFuelCost(int value) { secondaryFuelCost = value; }
+    void SetPrimaryWeaponFile(std::string value) { primaryWeaponFile = std::move(value); }
+    void SetSecondaryWeaponFile(std::string value) { secondaryWeaponFile = std::move(value); }
+    void SetAcceleration(float value) { acceleration = value; }
+    void SetTurningRate(float value) { turningRate = value; }
+    void SetMaxSpeed(float value) { maxSpeed = value; }
+    void SetWeight(float value) { weight = value; }
+    void SetHuman(bool value) { human = value; }
+    // The vehicle owns its driver from now on.
+    void SetController(std::unique_ptr<AIController> driver) { controller = std::move(driver); }
+    void SetRammingSpeed() { rammingSpeed = true; }
+    void SetStrafe() { strafe = true; }
+    void SetPrimaryRange(int value) { primaryRange = value; }
+    void SetSecondaryRange(int value) { secondaryRange = value; }
+    // Nothing for a slot outside 0 to 4.
+    void SetSound(int slot, int soundIndex);
+    void SetSelectionIndex(const int& index) { selectionIndex = index; }
+    void SetPlayerNumber(int n) { playerOne = (n == 1); }
+
+    AIController* GetController() const { return controller.get(); }
+    int GetPrimaryRange() const { return primaryRange; }
+    int GetHitPoints() const { return hitPoints; }
+    int GetMaxHitPoints() const { return maxHitPoints; }
+    int GetFuel() const { return fuel; }
+    int GetMaxFuel() const { return maxFuel; }
+    int GetPrimaryShots() const { return primaryShots; }
+    int GetSecondaryShots() const { return secondaryShots; }
+    int GetHits() const { return hits; }
+    int GetFuelSpent() const { return fuelSpent; }
+    int GetSelectionIndex() const { return selectionIndex; }
+    bool IsHuman() const { return human; }
+    int GetPlayerNumber() const { return playerOne ? 1 : 2; }
+
+    // Forgets the first entry equal to `object`; nothing when it is absent.
+    void RemoveLaidObject(GameEntity* object);
+
+    bool human = false;
+    // A vehicle never given a player number reads player one's slots, where a computer
+    // driver's six flags are offered.
+    bool playerOne = true;
+    // Owned: freed with the vehicle, or earlier when the vehicle is destroyed.
+    std::unique_ptr<AIController> controller;
+    int selectionIndex = -1;
+    int hitPoints = 0;
+    int maxHitPoints = 0;
+    int fuel = 0;
+    int maxFuel = 0;
+    int fuelRegen = 0;
+    float lastFuelUse = 0.0f;
+    float lastPrimaryShot = kNeverFired;
+    float lastSecondaryShot = kNeverFired;
+    float primaryWeaponDelay = 0.0f;
+    float secondaryWeaponDelay = 0.0f;
+    int primaryFuelCost = 0;
+    int secondaryFuelCost = 0;
+    int primaryRange = 0;
+    int secondaryRange = 0;
+    int primaryShots = 0;
+    int secondaryShots = 0;
+    int hits = 0;
+    int fuelSpent = 0;
+    float fallSpeed = 0.0f;
+    std::string pilot;
+    std::string pilotImageFile;
+    std::string primaryWeaponFile;
+    std::string secondaryWeaponFile;
+    // Mines laid by this vehicle, oldest first; the World owns them.
+    std::vector<GameEntity*> laidObjects;
+    // SoundBank slots: 0 plays on primary fire, 1 on secondary fire.
+    int sounds[kSoundSlots] = {-1, -1, -1, -1, -1};
+    bool rammingSpeed = false;
+    bool strafe = false;
+    float boostStart = 0.0f;
+    bool boostActive = false;
+};

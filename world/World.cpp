@@ -1,0 +1,103 @@
+#include "world/World.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "app/FileLoader.h"
+#include "world/GameEntity.h"
+#include "world/Vehicle.h"
+#include "world/Weapon.h"
+
+// The cache is made before the FileLoader has a root; ResetResourceCache renews it once the
+// root is known.
+World::World() : cache(std::string()) {}
+
+World::~World() {
+    DeleteAllEntities();
+}
+
+int World::CellOf(float coordinate) {
+    // Far beyond any grid, yet well inside int, so neighbour ranges around it stay empty.
+    constexpr int kOutside = -1000000;
+    const double cell = static_cast<double>(coordinate) / kCellSize;
+    if (!std::isfinite(cell) || std::fabs(cell) > 1.0e6) return kOutside;
+    return static_cast<int>(cell);
+}
+
+void World::AddToGrid(GameEntity* e) {
+    if (!e) return;
+    const int cx = CellOf(e->GetMatrixElement(12));
+    const int cz = CellOf(e->GetMatrixElement(14));
+    if (InGrid(cx, cz)) cells[cx][cz].push_front(e);
+}
+
+void World::RemoveFromGrid(GameEntity* e) {
+    if (!e) return;
+    const int cx = CellOf(e->GetMatrixElement(12));
+    const int cz = CellOf(e->GetMatrixElement(14));
+    if (InGrid(cx, cz)) cells[cx][cz].remove(e);
+}
+
+std::set<GameEntity*> World::GetNearbyEntities(GameEntity* e) {
+    std::set<GameEntity*> nearby;
+    if (!e) return nearby;
+    const int cx = CellOf(e->GetMatrixElement(12));
+    const int cz = CellOf(e->GetMatrixElement(14));
+    const int xLow = std::max(cx - 1, 0);
+    const int xHigh = std::min({cx + 1, gridSizeX - 1, kMaxGridSize - 1});
+    const int zLow = std::max(cz - 1, 0);
+    const int zHigh = std::min({cz + 1, gridSizeZ - 1, kMaxGridSize - 1});
+    for (int x = xLow; x <= xHigh; ++x)
+        for (int z = zLow; z <= zHigh; ++z) nearby.insert(cells[x][z].begin(), cells[x][z].end());
+    nearby.erase(e);
+    return nearby;
+}
+
+void World::DestroyEntity(GameEntity* e) {
+    if (!e) return;
+    if (e->GetName() == "Mine" && e->GetTypeName() == "Weapon") {
+        GameEntity* owner = static_cast<Weapon*>(e)->GetOwner();
+        if (owner && owner->GetTypeName() == "Vehicle")
+            static_cast<Vehicle*>(owner)->RemoveLaidObject(e);
+    }
+    // A blast links what it touches to itself however far it reaches, so every link goes,
+    // not only those of the neighbourhood.
+    for (GameEntity* other : updateList)
+        if (other->GetContact() == e) other->SetContact(nullptr);
+    updateList.remove(e);
+    collisionList.remove(e);
+    // An entity with a footprint is listed in several cells.
+    for (auto& column : cells)
+        for (std::list<GameEntity*>& cell : column) cell.remove(e);
+    if (e == playerOneVehicle) playerOneVehicle = nullptr;
+    if (e == playerTwoVehicle) playerTwoVehicle = nullptr;
+    delete e;
+}
+
+void World::ClearGrid() {
+    // Every cell, not only those of the size in use: no entry may outlive its entity.
+    for (int x = 0; x < kMaxGridSize; ++x)
+        for (int z = 0; z < kMaxGridSize; ++z) {
+            cells[x][z].clear();
+            blocked[x][z] = 0;
+        }
+}
+
+void World::ClearLevel() {
+    DeleteAllEntities();
+    playerOneVehicle = nullptr;
+    playerTwoVehicle = nullptr;
+    ClearGrid();
+}
+
+void World::DeleteAllEntities() {
+    // The lists are emptied first, so that no list names an entity while it is deleted.
+    std::list<GameEntity*> owned;
+    owned.swap(updateList);
+    collisionList.clear();
+    for (GameEntity* e : owned) delete e;
+}
+
+void World::ResetResourceCache() {
+    cache = ResourceCache(fileLoader.GetRoot());
+}
