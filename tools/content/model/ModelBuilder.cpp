@@ -242,7 +242,7 @@ void ModelBuilder::AddCylinder(int group, Vec3 base, float radius, float length,
     }
 }
 
-void ModelBuilder::CentreOnFloor() {
+void CentreOnFloor(Ms3dModel& model) {
     if (model.vertices.empty()) return;
     Vec3 low{model.vertices[0].x, model.vertices[0].y, model.vertices[0].z};
     Vec3 high = low;
@@ -257,5 +257,7 @@ void ModelBuilder::CentreOnFloor() {
         v.z += shift.z;
     }
 }
+
+void ModelBuilder::CentreOnFloor() { model::CentreOnFloor(model); }
 
 }  // namespace content::model

@@ -21,6 +21,9 @@ struct Vec3 {
 
 enum class Axis { X, Y, Z };
 
+// Moves the model so that its base stands at y = 0, centred in x and z.
+void CentreOnFloor(Ms3dModel& model);
+
 class ModelBuilder {
 public:
     // Both return the new index.
