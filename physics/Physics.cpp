@@ -1,5 +1,448 @@
 #include "physics/Physics.h"
 
-std::unique_ptr<Message> Physics::CheckCollisions(GameEntity*, std::set<GameEntity*>&, bool) {
-    return nullptr;
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "app/Constants.h"
+#include "app/FrameTimer.h"
+#include "app/Matrix.h"
+#include "world/GameEntity.h"
+#include "world/Vehicle.h"
+#include "world/Weapon.h"
+#include "world/World.h"
+
+namespace {
+
+// Steering and speed approach their targets by this much per second.
+constexpr float kControlRate = 0.45f;
+// Without a target, a value this close to 0 snaps to it, and one below kSlowBand first
+// loses kSlowStep.
+constexpr float kSnapBand = 0.05f;
+constexpr float kSlowBand = 0.08f;
+constexpr float kSlowStep = 0.03f;
+
+constexpr float kFriction = 0.8f;
+constexpr float kStopVelocity = 0.01f;
+constexpr float kMoveScale = 5.0f;
+
+constexpr float kMass = 1.0f;
+constexpr float kGravity = -1.0f;
+constexpr float kDrag = 0.0f;
+constexpr float kGravityRate = 0.09f;
+constexpr float kStillFallSpeed = 0.001f;
+
+constexpr float kRestitution = 0.6f;
+constexpr float kNormalLength = 3.0f;
+constexpr float kLevelObjectWeight = 70.0f;
+constexpr float kPushOutShare = 0.2f;
+constexpr float kWallPush = 3.0f;
+constexpr float kTrialStep = 5.0f;
+
+// The arena walls' boxes, in the order level building makes them.
+constexpr int kWallLowX = 0;
+constexpr int kWallLowZ = 1;
+constexpr int kWallHighZ = 2;
+constexpr int kWallHighX = 3;
+
+const char* const kCircleOnlyVehicle = "Vavedodev Gremlin";
+
+float Approach(float s, float target, float step) {
+    if (target > 0.0f && s < target) {
+        s += step;
+    } else if (target < 0.0f && s > target) {
+        s -= step;
+    } else if (target == 0.0f && s != 0.0f) {
+        if (std::fabs(s) <= kSnapBand) {
+            s = 0.0f;
+        } else if (std::fabs(s) < kSlowBand) {
+            s += s > 0.0f ? -kSlowStep : kSlowStep;
+        }
+        if (s < 0.0f)
+            s += step;
+        else if (s > 0.0f)
+            s -= step;
+    }
+    return s;
+}
+
+const float* Matrix(const GameEntity* e) {
+    static const float kIdentity[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+    return e->model.matrix ? e->model.matrix->m : kIdentity;
+}
+
+void Position(const GameEntity* e, float out[3]) {
+    const float* m = Matrix(e);
+    out[0] = m[12];
+    out[1] = m[13];
+    out[2] = m[14];
+}
+
+bool Inside(float x, float z, float xMin, float xMax, float zMin, float zMax) {
+    return xMin <= x && x <= xMax && zMin <= z && z <= zMax;
+}
+
+// The four floor corners of `box` through the whole transform of `m`.
+void Corners(const float* m, const Box& box, float out[4][3]) {
+    float m34[12];
+    GLToMat34(m34, m);
+    const float local[4][3] = {{box.xMin, 0.0f, box.zMin},
+                               {box.xMin, 0.0f, box.zMax},
+                               {box.xMax, 0.0f, box.zMax},
+                               {box.xMax, 0.0f, box.zMin}};
+    for (int i = 0; i < 4; ++i) Mat34TransformPoint(m34, local[i], out[i]);
+}
+
+// Inside the convex quadrilateral of four corners in order; on an edge counts as inside.
+bool InQuad(const float p[3], const float q[4][3]) {
+    bool anyPositive = false;
+    bool anyNegative = false;
+    for (int i = 0; i < 4; ++i) {
+        const float* a = q[i];
+        const float* b = q[(i + 1) % 4];
+        const float cross = (b[0] - a[0]) * (p[2] - a[2]) - (b[2] - a[2]) * (p[0] - a[0]);
+        if (cross > 0.0f) anyPositive = true;
+        if (cross < 0.0f) anyNegative = true;
+    }
+    return !(anyPositive && anyNegative);
+}
+
+GameEntity* OwnerOf(const GameEntity* e) {
+    return e->GetTypeName() == "Weapon" ? static_cast<const Weapon*>(e)->GetOwner() : nullptr;
+}
+
+}  // namespace
+
+float Physics::FrameTime() {
+    const float dt = frameTimer.GetDeltaTime();
+    return std::min(dt, kMaxMotionFrameTime);
+}
+
+void Physics::ApplyControls(const std::uint8_t* keys, Vehicle* vehicle) {
+    if (!keys || !vehicle) return;
+    const int base = vehicle->GetPlayerNumber() == 2 ? 6 : 0;
+    const bool right = keys[base + 0] != 0;
+    const bool left = keys[base + 1] != 0;
+    const bool thrust = keys[base + 2] != 0;
+    const bool brake = keys[base + 3] != 0;
+    const float steerTarget = right ? -vehicle->turningRate : (left ? vehicle->turningRate : 0.0f);
+    const float speedTarget = thrust ? vehicle->maxSpeed : (brake ? -vehicle->maxSpeed : 0.0f);
+    const float step = kControlRate * FrameTime();
+    vehicle->steer = Approach(vehicle->steer, steerTarget, step);
+    vehicle->speed = Approach(vehicle->speed, speedTarget, step);
+}
+
+void Physics::Move(GameEntity* entity) {
+    if (!entity) return;
+    const float dt = FrameTime();
+    MeshTree* model = entity->GetModel();
+    if (!model->matrix) model->ResetMatrix();
+    float* m = model->matrix->m;
+    if (entity->GetTypeName() == "Vehicle") {
+        float scratch[16];
+        Mat44Copy(m, scratch);
+        Mat44RotateYAboutPosition(entity->steer * kTurnFactor * 10.0f, scratch, m);
+    } else {
+        entity->speed = entity->maxSpeed;
+    }
+    Vector3& v = entity->velocity;
+    v.x += std::sin(m[8]) * entity->speed;
+    v.z += std::sin(m[10]) * entity->speed;
+    v.x *= kFriction;
+    v.z *= kFriction;
+    if (std::fabs(v.x) < kStopVelocity) v.x = 0.0f;
+    if (std::fabs(v.z) < kStopVelocity) v.z = 0.0f;
+    Mat44Translate(dt * v.x * kMoveScale, 0.0f, dt * v.z * kMoveScale, m);
+}
+
+void Physics::AddVelocity(GameEntity* entity, Vector3 delta) {
+    if (!entity) return;
+    entity->velocity.x += delta.x;
+    entity->velocity.y += delta.y;
+    entity->velocity.z += delta.z;
+}
+
+void Physics::ApplyGravity(GameEntity* entity, float& fallSpeed) {
+    if (!entity) return;
+    const float step = FrameTime() * kGravityRate;
+    const float force = kMass * kGravity - kDrag * fallSpeed;
+    const float acceleration = force / kMass;
+    fallSpeed += step * acceleration;
+    if (std::fabs(fallSpeed) < kStillFallSpeed) fallSpeed = 0.0f;
+    const float dy = acceleration + fallSpeed;
+    if (entity->GetMatrixElement(13) + dy < 0.0f) return;
+    entity->Translate(0.0f, dy, 0.0f);
+}
+
+std::unique_ptr<Message> Physics::CheckCollisions(GameEntity* e, std::set<GameEntity*>& neighbours,
+                                                  bool respond) {
+    if (!e) return std::make_unique<Message>();
+    enum class Hit { None, Ordinary, WeaponMeetsObject, WeaponPair };
+    bool answer = respond;
+    const std::string eType = e->GetTypeName();
+    for (GameEntity* o : neighbours) {
+        if (!o || o == e) continue;
+        int index = -1;
+        Hit hit = Hit::None;
+        const std::string oType = o->GetTypeName();
+        if (oType == "GameEntity") {
+            if (o->circleCollision) {
+                if (eType == "Vehicle") {
+                    if (CircleHitsBounds(e, o) && BoxCornersInSphere(e, o)) hit = Hit::Ordinary;
+                } else if (eType == "Weapon") {
+                    if (CircleHitsBounds(e, o) && CirclesOverlap(e, o))
+                        hit = Hit::WeaponMeetsObject;
+                }
+            } else {
+                if (eType == "Vehicle") {
+                    if (CircleHitsBounds(e, o) && CircleHitsBoxes(e, o, index) &&
+                        BoxCornersInBoxes(e, o))
+                        hit = Hit::Ordinary;
+                } else if (eType == "Weapon") {
+                    if (CircleHitsBounds(e, o) && CircleHitsBoxes(e, o, index))
+                        hit = Hit::WeaponMeetsObject;
+                }
+            }
+        } else if (eType == "Vehicle" && oType == "Vehicle") {
+            if (CirclesOverlap(e, o) &&
+                (e->GetName() == kCircleOnlyVehicle || o->GetName() == kCircleOnlyVehicle ||
+                 BoxSetsOverlap(e, o)))
+                hit = Hit::Ordinary;
+        } else if (eType == "Weapon" || oType == "Weapon") {
+            if (CirclesOverlap(e, o) &&
+                ((eType == "Weapon" && OwnerOf(e) != o) || (oType == "Weapon" && OwnerOf(o) != e)))
+                hit = Hit::WeaponPair;
+        }
+        if (hit == Hit::None) continue;
+        if (hit != Hit::Ordinary) answer = false;
+
+        auto message = std::make_unique<Message>(MessageTypes::COLLISION,
+                                                 std::map<std::string, std::string>());
+        e->SetContact(o);
+        o->SetContact(e);
+        if (answer) {
+            RespondToCollision(e, o, index);
+            return message;
+        }
+        if (hit == Hit::WeaponMeetsObject) return message;
+    }
+    return std::make_unique<Message>();
+}
+
+void Physics::RespondToCollision(GameEntity* e, GameEntity* o, int boxIndex) {
+    if (!e || !o) return;
+    const float* mE = Matrix(e);
+    const float* mO = Matrix(o);
+    Vector3 vE(std::sin(mE[8]) * e->speed, 0.0f, std::sin(mE[10]) * e->speed);
+    Vector3 vO(std::sin(mO[8]) * o->speed, 0.0f, std::sin(mO[10]) * o->speed);
+
+    float p1[3];
+    float p2[3];
+    Position(e, p1);
+    Position(o, p2);
+    const MeshTree* partner = o->GetModel();
+    float xMin;
+    float xMax;
+    float zMin;
+    float zMax;
+    if (boxIndex >= 0 && boxIndex < static_cast<int>(partner->boxes.size())) {
+        const Box& box = partner->boxes[static_cast<std::size_t>(boxIndex)];
+        xMin = box.xMin + p2[0];
+        xMax = box.xMax + p2[0];
+        zMin = box.zMin + p2[2];
+        zMax = box.zMax + p2[2];
+        p2[0] += (box.xMin + box.xMax) / 2.0f;
+        p2[2] += (box.zMin + box.zMax) / 2.0f;
+    } else {
+        xMin = partner->boundsMin[0] + p2[0];
+        xMax = partner->boundsMax[0] + p2[0];
+        zMin = partner->boundsMin[2] + p2[2];
+        zMax = partner->boundsMax[2] + p2[2];
+    }
+
+    const Vector3 normal(p2[0] - p1[0], 0.0f, p2[2] - p1[2]);
+    Vector3 n = normal;
+    if (!o->circleCollision) {
+        const bool besideX = xMin < p1[0] && p1[0] < xMax;
+        const bool besideZ = zMin < p1[2] && p1[2] < zMax;
+        if (besideX && p1[2] < zMin)
+            n.x = 0.0f;
+        else if (p1[0] < xMin && besideZ)
+            n.z = 0.0f;
+        else if (p1[0] > xMax && besideZ)
+            n.z = 0.0f;
+        else if (besideX && p1[2] > zMax)
+            n.x = 0.0f;
+    }
+    const float length = std::sqrt(n.x * n.x + n.y * n.y + n.z * n.z);
+    if (length > 0.0f) n = n * (kNormalLength / length);
+
+    const float massE = e->weight;
+    const float massO = o->GetTypeName() == "GameEntity" ? kLevelObjectWeight : o->weight;
+    const Vector3 relative = vE - vO;
+    const float along = n.x * relative.x + n.y * relative.y + n.z * relative.z;
+    Vector3 j = n * (-(1.0f + kRestitution) * massE * massO);
+    j = j * along;
+    j = j / (massE + massO);
+    if (n.x * j.x > 0.0f && n.z * j.z > 0.0f) {
+        j.x = -j.x;
+        j.z = -j.z;
+    }
+    vE = vE + j / massE;
+    vO = vE - j / massO;
+
+    const bool walls = o->GetName() == "Walls";
+    if (vE.x == 0.0f && vE.z == 0.0f && vO.x == 0.0f && vO.z == 0.0f && !walls) {
+        e->Translate(-kPushOutShare * normal.x, 0.0f, -kPushOutShare * normal.z);
+        return;
+    }
+
+    const float dt = FrameTime();
+    if (walls) {
+        vE.x = vE.z = 0.0f;
+        if (boxIndex == kWallLowX) vE.x = std::fabs(kWallPush * e->velocity.x);
+        if (boxIndex == kWallHighX) vE.x = -std::fabs(kWallPush * e->velocity.x);
+        if (boxIndex == kWallLowZ) vE.z = std::fabs(kWallPush * e->velocity.z);
+        if (boxIndex == kWallHighZ) vE.z = -std::fabs(kWallPush * e->velocity.z);
+        AddVelocity(e, vE);
+    }
+    // The trial steps renew the contact links of where each vehicle is heading; a pass
+    // without answer reports nothing that could stop a vehicle.
+    auto trial = [&](GameEntity* moved, GameEntity* other) {
+        const float sx = moved->velocity.x * dt * kTrialStep;
+        const float sz = moved->velocity.z * dt * kTrialStep;
+        moved->Translate(sx, 0.0f, sz);
+        std::set<GameEntity*> around = world.GetNearbyEntities(moved);
+        around.erase(other);
+        CheckCollisions(moved, around, false);
+        moved->Translate(-sx, 0.0f, -sz);
+    };
+    trial(e, o);
+    if (o->GetTypeName() == "Vehicle") trial(o, e);
+    if (!walls) AddVelocity(e, vE);
+    AddVelocity(o, vO);
+}
+
+bool Physics::CirclesOverlap(const GameEntity* a, const GameEntity* b) {
+    const float* ma = Matrix(a);
+    const float* mb = Matrix(b);
+    const float dx = ma[12] - mb[12];
+    const float dz = ma[14] - mb[14];
+    const float ra = a->GetModel()->radius;
+    const float rb = b->GetModel()->radius;
+    return dx * dx + dz * dz <= ra * ra + rb * rb;
+}
+
+bool Physics::CircleHitsRoundedRect(const float p[3], const float q[3], const Vector3& offset,
+                                    float xMin, float xMax, float zMin, float zMax, float r) {
+    const float cx = p[0] + offset.x;
+    const float cz = p[2] + offset.z;
+    const float x0 = q[0] + xMin;
+    const float x1 = q[0] + xMax;
+    const float z0 = q[2] + zMin;
+    const float z1 = q[2] + zMax;
+    if (z0 <= cz && cz <= z1 && x0 - r <= cx && cx <= x1 + r) return true;
+    if (x0 <= cx && cx <= x1 && z0 - r <= cz && cz <= z1 + r) return true;
+    const float corners[4][2] = {{x0, z0}, {x0, z1}, {x1, z0}, {x1, z1}};
+    for (const auto& corner : corners) {
+        const float dx = cx - corner[0];
+        const float dz = cz - corner[1];
+        if (dx * dx + dz * dz <= r * r) return true;
+    }
+    return false;
+}
+
+bool Physics::CircleHitsBounds(const GameEntity* a, const GameEntity* b) {
+    float p[3];
+    float q[3];
+    Position(a, p);
+    Position(b, q);
+    const MeshTree* mb = b->GetModel();
+    return CircleHitsRoundedRect(p, q, a->GetModel()->centreOffset, mb->boundsMin[0],
+                                 mb->boundsMax[0], mb->boundsMin[2], mb->boundsMax[2],
+                                 a->GetModel()->radius);
+}
+
+bool Physics::CircleHitsBoxes(const GameEntity* a, const GameEntity* b, int& boxIndex) {
+    const std::vector<Box>& boxes = b->GetModel()->boxes;
+    if (boxes.empty()) return true;
+    float p[3];
+    float q[3];
+    Position(a, p);
+    Position(b, q);
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        const Box& box = boxes[i];
+        if (CircleHitsRoundedRect(p, q, a->GetModel()->centreOffset, box.xMin, box.xMax, box.zMin,
+                                  box.zMax, a->GetModel()->radius)) {
+            boxIndex = static_cast<int>(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool Physics::BoxCornersInBoxes(const GameEntity* a, const GameEntity* b) {
+    const MeshTree* ma = a->GetModel();
+    const MeshTree* mb = b->GetModel();
+    float q[3];
+    Position(b, q);
+    for (const Box& box : ma->boxes) {
+        float corners[4][3];
+        Corners(Matrix(a), box, corners);
+        for (const auto& c : corners) {
+            if (mb->boxes.empty()) {
+                if (Inside(c[0], c[2], mb->boundsMin[0] + q[0], mb->boundsMax[0] + q[0],
+                           mb->boundsMin[2] + q[2], mb->boundsMax[2] + q[2]))
+                    return true;
+                continue;
+            }
+            for (const Box& other : mb->boxes)
+                if (Inside(c[0], c[2], other.xMin + q[0], other.xMax + q[0], other.zMin + q[2],
+                           other.zMax + q[2]))
+                    return true;
+        }
+    }
+    return false;
+}
+
+bool Physics::BoxCornersInTransformedBoxes(const GameEntity* a, const GameEntity* b) {
+    const MeshTree* ma = a->GetModel();
+    const MeshTree* mb = b->GetModel();
+    if (ma->boxes.empty() || mb->boxes.empty()) return false;
+    for (const Box& box : ma->boxes) {
+        float corners[4][3];
+        Corners(Matrix(a), box, corners);
+        for (const Box& other : mb->boxes) {
+            float quad[4][3];
+            Corners(Matrix(b), other, quad);
+            for (const auto& c : corners)
+                if (InQuad(c, quad)) return true;
+        }
+    }
+    return false;
+}
+
+bool Physics::BoxSetsOverlap(const GameEntity* a, const GameEntity* b) {
+    return BoxCornersInTransformedBoxes(a, b) || BoxCornersInTransformedBoxes(b, a);
+}
+
+bool Physics::BoxCornersInSphere(const GameEntity* a, const GameEntity* b) {
+    const MeshTree* mb = b->GetModel();
+    float centre[3];
+    Position(b, centre);
+    centre[0] += mb->centreOffset.x;
+    centre[1] += mb->centreOffset.y;
+    centre[2] += mb->centreOffset.z;
+    const float r2 = mb->radius * mb->radius;
+    for (const Box& box : a->GetModel()->boxes) {
+        float corners[4][3];
+        Corners(Matrix(a), box, corners);
+        for (const auto& c : corners) {
+            const float dx = c[0] - centre[0];
+            const float dy = c[1] - centre[1];
+            const float dz = c[2] - centre[2];
+            if (dx * dx + dy * dy + dz * dz <= r2) return true;
+        }
+    }
+    return false;
 }

@@ -23,8 +23,23 @@ public:
 
     std::unique_ptr<GameEntity> Create() override;
     std::string GetTypeName() const override;
-    // Driving, firing and the grid come with vehicle behaviour; until then a vehicle stands.
+    // One frame: effects, fuel regeneration, driving from the keys or the computer driver,
+    // the grid, and at most one shot, returned as a "WEAPON_FIRED" message.
     std::unique_ptr<Message> Update(std::uint8_t* keys) override;
+
+    // The operations that weapons call.
+    void TakeDamage(int damage) { hitPoints -= damage; }
+    // Takes `amount` (kept within 0 and maxFuel) and returns what was actually taken.
+    int UseFuel(int amount);
+    void AddHit() { hits += 1; }
+    void BoostOn();
+    void BoostOff();
+    // Dust, damage smoke, the explosion (once) and the wreck's fall.
+    void UpdateEffects();
+    // A sideways push toward the held turn key of the vehicle's player.
+    void Strafe(const std::uint8_t* keys);
+    // A mine laid by this vehicle; the seventh takes the oldest out of play at once.
+    void AddLaidObject(GameEntity* object);
 
     // The definition loader's setters: each stores its argument.
     void SetHitPoints(int value) { hitPoints = value; }
@@ -111,4 +126,6 @@ public:
     bool strafe = false;
     float boostStart = 0.0f;
     bool boostActive = false;
+    // The explosion has started: it starts once, whether or not its effect was ever drawn.
+    bool exploded = false;
 };

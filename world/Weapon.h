@@ -6,6 +6,8 @@
 
 #include "world/GameEntity.h"
 
+class Vehicle;
+
 class Weapon : public GameEntity {
 public:
     // Made at the World time of the moment.
@@ -13,8 +15,14 @@ public:
     ~Weapon() override;
 
     std::string GetTypeName() const override;
-    // Flight, hits and expiry come with weapon behaviour; until then a weapon stands.
+    // One frame: boost, expiry, blast growth, the hit on the contact, flight and range, and
+    // "WEAPON_DESTROYED" once the weapon is done and its impact effect has finished.
     std::unique_ptr<Message> Update(std::uint8_t* keys) override;
+    // A radial blast's growth and its drain, push and damage on the vehicles inside it.
+    void UpdateRadialBlast();
+    // Slot 0 impact, 1 on the hit vehicle, 2 trail.
+    void StartEffect(int slot);
+    void StopEffect(int slot);
 
     void SetRange(float value) { rangeLeft = value; }
     void SetDuration(float value) { duration = value; }
@@ -49,4 +57,12 @@ public:
     float blastRadius = 1.0f;
     // No growth yet: the model is not scaled until the blast has grown once.
     float blastRatio = 0.0f;
+    // Taken out of play before the sweep (a mine replaced by its owner's seventh): it does
+    // nothing more.
+    bool retired = false;
+
+private:
+    // The owner when it is a vehicle, else null.
+    Vehicle* OwnerVehicle() const;
+    std::unique_ptr<Message> Destroyed() const;
 };

@@ -61,9 +61,13 @@ void World::DestroyEntity(GameEntity* e) {
             static_cast<Vehicle*>(owner)->RemoveLaidObject(e);
     }
     // A blast links what it touches to itself however far it reaches, so every link goes,
-    // not only those of the neighbourhood.
-    for (GameEntity* other : updateList)
+    // not only those of the neighbourhood. No weapon keeps a destroyed vehicle as owner.
+    for (GameEntity* other : updateList) {
         if (other->GetContact() == e) other->SetContact(nullptr);
+        if (other->GetTypeName() == "Weapon" && static_cast<Weapon*>(other)->GetOwner() == e)
+            static_cast<Weapon*>(other)->SetOwner(nullptr);
+    }
+    retired.erase(std::remove(retired.begin(), retired.end(), e), retired.end());
     updateList.remove(e);
     collisionList.remove(e);
     // An entity with a footprint is listed in several cells.
@@ -72,6 +76,33 @@ void World::DestroyEntity(GameEntity* e) {
     if (e == playerOneVehicle) playerOneVehicle = nullptr;
     if (e == playerTwoVehicle) playerTwoVehicle = nullptr;
     delete e;
+}
+
+void World::RetireEntity(GameEntity* e) {
+    if (!e || IsRetired(e)) return;
+    if (e->GetName() == "Mine" && e->GetTypeName() == "Weapon") {
+        GameEntity* owner = static_cast<Weapon*>(e)->GetOwner();
+        if (owner && owner->GetTypeName() == "Vehicle")
+            static_cast<Vehicle*>(owner)->RemoveLaidObject(e);
+    }
+    for (GameEntity* other : updateList)
+        if (other->GetContact() == e) other->SetContact(nullptr);
+    e->SetContact(nullptr);
+    collisionList.remove(e);
+    for (auto& column : cells)
+        for (std::list<GameEntity*>& cell : column) cell.remove(e);
+    e->hidden = true;
+    for (int slot = 0; slot < EffectSlots::kSlots; ++slot) e->effects.SetRunning(slot, false);
+    if (e->GetTypeName() == "Weapon") static_cast<Weapon*>(e)->retired = true;
+    retired.push_back(e);
+}
+
+void World::DestroyRetired() {
+    while (!retired.empty()) DestroyEntity(retired.back());
+}
+
+bool World::IsRetired(const GameEntity* e) const {
+    return std::find(retired.begin(), retired.end(), e) != retired.end();
 }
 
 void World::ClearGrid() {
@@ -95,6 +126,7 @@ void World::DeleteAllEntities() {
     std::list<GameEntity*> owned;
     owned.swap(updateList);
     collisionList.clear();
+    retired.clear();
     for (GameEntity* e : owned) delete e;
 }
 

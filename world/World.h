@@ -7,6 +7,7 @@
 #include <list>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "app/ContentRecords.h"
 #include "world/ResourceCache.h"
@@ -45,6 +46,14 @@ public:
     // every grid cell, its owner's mines, the player slots) and deletes it. A caller whose
     // entity's model sits in a render list takes it out first.
     void DestroyEntity(GameEntity* e);
+    // Takes `e` out of play at once (collision list, grid, contacts, its owner's mines; no
+    // longer updated or drawn) while it stays in the update list, which the update pass may
+    // be walking; DestroyRetired deletes it. Safe for an entity that is also on the frame's
+    // dead list: whichever destruction comes first deletes it, the other finds nothing.
+    void RetireEntity(GameEntity* e);
+    // Deletes every retired entity that has not been destroyed yet; run by the sweep.
+    void DestroyRetired();
+    bool IsRetired(const GameEntity* e) const;
     // Every cell emptied and unblocked; the grid size stays.
     void ClearGrid();
     // Deletes every entity, forgets both players and clears the grid.
@@ -105,6 +114,8 @@ public:
     int gridSizeZ = 0;
     Vehicle* playerOneVehicle = nullptr;
     Vehicle* playerTwoVehicle = nullptr;
+    // Out of play, waiting for the sweep; still owned through updateList.
+    std::vector<GameEntity*> retired;
 
 private:
     bool InGrid(int cx, int cz) const {

@@ -219,6 +219,8 @@ void Application::SweepDeadEntities() {
         currentEntity = nullptr;
     }
     deadEntities.clear();
+    // Mines taken out of play by their owner's seventh, unless the loop above had them.
+    world.DestroyRetired();
 }
 
 void Application::DrawInterface() { menuSystem.Draw(); }

@@ -1,88 +1,55 @@
-// A furnished room frame (clear, room, every model with outlines, planar shadows, the tall
-// casters from render list 2, shadow volumes, swap) against a bare clear-and-swap frame,
-// offscreen at 1024 x 768. Until the World builds the shipped levels the room is made here:
-// a 64 x 64 room of generated textures, twelve pieces of furniture (four tall enough to be
-// casters) and four vehicles of three boxes each.
+// A shipped level's frame (clear, room, every model with its outline, planar shadows, the
+// tall casters from render list 2, shadow volumes, swap) against a bare clear-and-swap frame,
+// offscreen at 1024 x 768. The level is built from the build tree's RESOURCES as level start
+// builds it, and drawn with the level screen's passes.
 #include <GL/gl.h>
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <memory>
-#include <sstream>
 #include <string>
-#include <vector>
 
 #include "app/FileLoader.h"
-#include "app/FrameTimer.h"
-#include "app/Matrix.h"
 #include "app/Window.h"
 #include "platform/Services.h"
 #include "platform/sdl/SdlDisplay.h"
 #include "render/GraphicsSystem.h"
-#include "render/MS3DLoader.h"
-#include "render/MeshTree.h"
-#include "tools/content/model/ModelBuilder.h"
-#include "tools/content/texture/GenerateTextures.h"
-
-GraphicsSystem graphicsSystem;
-Window window;
-FileLoader fileLoader;
-FrameTimer frameTimer;
+#include "tests/gl/LevelFrame.h"
+#include "world/World.h"
 
 namespace {
 
 constexpr int kWidth = 1024;
 constexpr int kHeight = 768;
-constexpr float kRoom = 64.0f;
-constexpr float kQuarterTurn = 1.5707963f;
 
 long IgnoreMessages(const platform::WindowMessage&) {
     return 0;
 }
 
-std::unique_ptr<MeshTree> Load(const content::model::Ms3dModel& description, float x, float z) {
-    const std::vector<std::uint8_t> bytes = content::model::EncodeMs3d(description);
-    std::istringstream in(std::string(bytes.begin(), bytes.end()), std::ios::binary);
-    auto model = std::make_unique<MeshTree>();
-    MS3DLoader().ReadStream(in, model.get(), true);
-    model->ResetMatrix();
-    model->Translate(x, 0.0f, z);
-    return model;
-}
-
-content::model::Ms3dModel Furniture(float w, float h, float d, float r, float g, float b) {
-    content::model::ModelBuilder builder;
-    const int group = builder.AddGroup(
-        "body", builder.AddMaterial(content::model::SolidMaterial("wood", r, g, b)));
-    builder.AddBox(group, {0, 0, 0}, {w, h, d});
-    return builder.GetModel();
-}
-
-content::model::Ms3dModel Vehicle(float r, float g, float b) {
-    content::model::ModelBuilder builder;
-    const int group = builder.AddGroup(
-        "hull", builder.AddMaterial(content::model::SolidMaterial("paint", r, g, b)));
-    builder.AddBox(group, {0, 0, 0}, {2.4f, 0.8f, 3.2f});
-    builder.AddBox(group, {0, 0.8f, -0.3f}, {1.6f, 0.7f, 1.6f});
-    builder.AddBox(group, {0, 1.1f, 0.9f}, {0.3f, 0.3f, 1.6f});
-    return builder.GetModel();
-}
-
-struct Scene {
-    std::string floorTexture;
-    std::string wallTexture;
-    std::vector<std::unique_ptr<MeshTree>> objects;
-    std::vector<std::unique_ptr<MeshTree>> vehicles;
+struct Level {
+    const char* file;
+    int gameMode;
+    int playerChoice;
+};
+const Level kLevels[] = {
+    {"Bedroom1.txt", levelframe::kBattle, 0},
+    {"Assault1.txt", levelframe::kAssault, 1},
 };
 
-Scene* scene = nullptr;
 platform::SdlDisplay* display = nullptr;
 
 bool SetUp() {
     setenv("SDL_VIDEODRIVER", "offscreen", 0);
     setenv("BRASK_NO_PACING", "1", 1);
+    // The content is read relative to the build tree.
+    std::error_code error;
+    std::filesystem::current_path(BRASK_BUILD_DIR, error);
+    if (error) {
+        std::fprintf(stderr, "cannot enter %s: %s\n", BRASK_BUILD_DIR, error.message().c_str());
+        return false;
+    }
+    fileLoader.Init();
     display = new platform::SdlDisplay;
     platform::Services services;
     services.display = display;
@@ -95,46 +62,7 @@ bool SetUp() {
     }
     const float start[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, -12, 1};
     graphicsSystem.camera->SetPerspective(start, 0.1f, 1000.0f);
-
-    const std::filesystem::path resources =
-        std::filesystem::temp_directory_path() / "brask-bench-resources";
-    std::string error;
-    if (!content::texture::GenerateTextures(resources, error)) {
-        std::fprintf(stderr, "%s\n", error.c_str());
-        return false;
-    }
-    scene = new Scene;
-    const std::filesystem::path environment = resources / "Art/Textures/Environment";
-    scene->floorTexture = (environment / "Wood_Floor.jpg").string();
-    scene->wallTexture = (environment / "Wallpaper_Floral.bmp").string();
-    const struct {
-        float x, z, w, h, d;
-    } furniture[] = {
-        {10, 10, 8, 12, 4}, {54, 10, 6, 14, 6}, {10, 54, 10, 11, 6},  {54, 54, 4, 16, 4},
-        {32, 20, 8, 3, 4},  {32, 44, 6, 3, 6},  {20, 32, 2, 4, 2},    {44, 32, 2, 4, 2},
-        {16, 24, 3, 2, 3},  {48, 40, 3, 2, 3},  {26, 50, 4, 1.5f, 8}, {40, 14, 4, 1.5f, 8},
-    };
-    for (const auto& f : furniture) {
-        scene->objects.push_back(Load(Furniture(f.w, f.h, f.d, 0.6f, 0.4f, 0.25f), f.x, f.z));
-        if (f.h > 10) scene->objects.back()->scenery = true;
-    }
-    const float colours[4][3] = {
-        {0.8f, 0.1f, 0.1f}, {0.1f, 0.4f, 0.8f}, {0.2f, 0.7f, 0.2f}, {0.8f, 0.7f, 0.1f}};
-    const float corners[4][2] = {{8, 8}, {8, 56}, {56, 56}, {56, 8}};
-    for (int i = 0; i < 4; ++i) {
-        auto vehicle = Load(Vehicle(colours[i][0], colours[i][1], colours[i][2]), corners[i][0],
-                            corners[i][1]);
-        // Facing the room's centre, as the level builder turns vehicles in the corners.
-        float scratch[16];
-        Mat44Copy(vehicle->matrix->m, scratch);
-        Mat44RotateYAboutPosition(kQuarterTurn / 2 + i * kQuarterTurn, scratch, vehicle->matrix->m);
-        vehicle->scenery = false;
-        vehicle->revealsUnderCaster = true;
-        scene->vehicles.push_back(std::move(vehicle));
-    }
-    std::vector<const MeshTree*> planar;
-    for (const auto& object : scene->objects) planar.push_back(object.get());
-    graphicsSystem.renderer->BuildShadowCasterTable(planar);
+    world.ResetResourceCache();
     return true;
 }
 
@@ -147,29 +75,29 @@ void ClearAndSwap(benchmark::State& state) {
     }
 }
 
-void RoomFrame(benchmark::State& state) {
+// Arguments: the level (an index into kLevels) and the camera mode.
+void LevelFrame(benchmark::State& state) {
+    const Level& level = kLevels[state.range(0)];
+    const int cameraMode = static_cast<int>(state.range(1));
+    levelframe::StartLevel(level.file, level.gameMode, level.playerChoice);
+    if (!world.GetPlayerOne()) {
+        state.SkipWithError("the level has no player");
+        return;
+    }
+    const Vehicle* opponent = levelframe::FirstOpponent();
     Renderer& renderer = *graphicsSystem.renderer;
-    Camera& camera = *graphicsSystem.camera;
+    // The first frame records the casters; every frame after it looks alike.
+    levelframe::DrawFrame(cameraMode, level.gameMode, opponent);
+    renderer.SwapBuffers();
     for (auto _ : state) {
-        renderer.Clear();
-        camera.SetChaseView(scene->vehicles[0]->matrix->m, 10.0f, 5.5f, 0.2f);
-        const float floorCentre[3] = {kRoom / 2, -0.05f, kRoom / 2};
-        renderer.DrawTexturedBox(floorCentre, kRoom + 1, 0.1f, kRoom + 1,
-                                 scene->floorTexture.c_str(), 10, 10, 10, false);
-        const float wallCentre[3] = {kRoom / 2, 26.0f, kRoom / 2};
-        renderer.DrawTexturedBox(wallCentre, kRoom, 55.0f, -kRoom, scene->wallTexture.c_str(), 15,
-                                 15, 15, false);
-        for (const auto& object : scene->objects) renderer.DrawPlanarShadow(object.get(), 0);
-        // The entity pass: models in render list 2 without scenery are drawn by the list.
-        for (const auto& object : scene->objects)
-            if (!object->inRenderList || object->scenery) renderer.DrawMeshTree(object.get());
-        for (const auto& vehicle : scene->vehicles) renderer.DrawMeshTree(vehicle.get());
-        for (const auto& vehicle : scene->vehicles) renderer.DrawShadowVolume(vehicle.get(), true);
-        renderer.DrawRenderList(2);
+        levelframe::DrawFrame(cameraMode, level.gameMode, opponent);
         renderer.SwapBuffers();
         glFinish();
     }
     state.counters["triangles"] = renderer.trianglesDrawn;
+    state.counters["entities"] = static_cast<double>(world.updateList.size());
+    state.SetLabel(level.file);
+    levelframe::EndLevel();
 }
 
 }  // namespace
@@ -179,9 +107,16 @@ int main(int argc, char** argv) {
     if (!SetUp()) return 1;
     benchmark::RegisterBenchmark("ClearAndSwap/1024x768", ClearAndSwap)
         ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("RoomFrame/1024x768", RoomFrame)->Unit(benchmark::kMillisecond);
+    // Bedroom1 from the chase and the top-down camera, Assault1 from the chase camera.
+    benchmark::RegisterBenchmark("LevelFrame/1024x768", LevelFrame)
+        ->ArgNames({"level", "camera"})
+        ->Args({0, 1})
+        ->Args({0, 2})
+        ->Args({1, 1})
+        ->Unit(benchmark::kMillisecond);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    world.ClearLevel();
     graphicsSystem.Shutdown();
     window.Destroy();
     return 0;

@@ -9,14 +9,22 @@
 #include <string>
 #include <vector>
 
+// A test program may ask for another window size (the picture test draws at the game's).
+#ifndef BRASK_GL_WIDTH
+#define BRASK_GL_WIDTH 256
+#endif
+#ifndef BRASK_GL_HEIGHT
+#define BRASK_GL_HEIGHT 256
+#endif
+
 namespace gltest {
 
 using Rgba = std::array<int, 4>;
 
 class GlHarness {
 public:
-    static constexpr int kWidth = 256;
-    static constexpr int kHeight = 256;
+    static constexpr int kWidth = BRASK_GL_WIDTH;
+    static constexpr int kHeight = BRASK_GL_HEIGHT;
 
     // Made on first use and kept for the whole test program.
     static GlHarness& Get();

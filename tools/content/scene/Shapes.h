@@ -28,8 +28,8 @@ struct Place {
     Vec3 scale{1.0f, 1.0f, 1.0f};
 };
 
-// Colours in 0 to 1. The ambient colour follows the diffuse one so that faces turned from
-// the light keep their hue; `alpha` below 1 only for the translucent blast shells.
+// Colours in 0 to 1. The ambient colour follows the diffuse one (lifted, see MaterialOf) so
+// that faces turned from the light keep their hue; `alpha` below 1 only for the translucent blast shells.
 struct Paint {
     Paint(float r, float g, float b, float alpha = 1.0f, float shine = 0.0f,
           std::string texture = "")

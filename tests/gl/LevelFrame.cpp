@@ -1,0 +1,139 @@
+#include "tests/gl/LevelFrame.h"
+
+#include <GL/gl.h>
+
+#include <vector>
+
+#include "app/FileLoader.h"
+#include "render/GraphicsSystem.h"
+#include "world/GameEntity.h"
+#include "world/Vehicle.h"
+#include "world/World.h"
+
+namespace levelframe {
+namespace {
+
+bool IsVehicle(const GameEntity* e) {
+    return e->GetTypeName() == "Vehicle";
+}
+
+// The level screen's room: a floor slab under the grid and the walls as a box seen from
+// inside (negative z size).
+void DrawRoom(const FrameParts& parts) {
+    Renderer& renderer = *graphicsSystem.renderer;
+    const float w = kCellSize * static_cast<float>(world.GetGridSizeX());
+    const float d = kCellSize * static_cast<float>(world.GetGridSizeZ());
+    if (parts.floor) {
+        const float centre[3] = {w / 2, -0.05f, d / 2};
+        renderer.DrawTexturedBox(centre, w + 1, 0.1f, d + 1,
+                                 world.GetFirstEnvironmentTexture().c_str(), 10, 10, 10, false);
+    }
+    if (parts.walls) {
+        const float centre[3] = {w / 2, 26.0f, d / 2};
+        renderer.DrawTexturedBox(centre, w, 55.0f, -d, world.GetThirdEnvironmentTexture().c_str(),
+                                 15, 15, 15, false);
+    }
+    glColor4f(1, 1, 1, 1);
+}
+
+}  // namespace
+
+void StartLevel(const std::string& levelFile, int gameMode, int playerChoice, int secondChoice) {
+    world.ClearLevel();
+    world.ResetResourceCache();
+    world.SetAIDifficulty(0.5f);
+    world.BuildLevel(fileLoader.GetRoot() + "/RESOURCES/Files/" + levelFile);
+    if (gameMode == kBattle) world.SpawnRandomVehicle();
+
+    // The table is sized from what the planar-shadow pass will draw: the shadow-casting
+    // level objects, before the players' vehicles exist.
+    std::vector<const MeshTree*> planar;
+    for (const GameEntity* e : world.updateList)
+        if (e->GetModel()->castsShadow && !IsVehicle(e)) planar.push_back(e->GetModel());
+    graphicsSystem.renderer->BuildShadowCasterTable(planar);
+
+    world.CreatePlayerVehicle(playerChoice);
+    if (gameMode == kVersus) world.CreatePlayerVehicle(secondChoice);
+}
+
+void EndLevel() {
+    world.ClearLevel();
+    if (!graphicsSystem.renderer) return;
+    graphicsSystem.renderer->FreeShadowCasterTable();
+    graphicsSystem.renderer->ClearRenderLists();
+}
+
+Vehicle* FirstOpponent() {
+    if (world.GetPlayerTwo()) return world.GetPlayerTwo();
+    for (GameEntity* e : world.collisionList) {
+        if (!IsVehicle(e)) continue;
+        auto* vehicle = static_cast<Vehicle*>(e);
+        if (!vehicle->IsHuman() && vehicle->GetName() != "Battery") return vehicle;
+    }
+    return nullptr;
+}
+
+void PlaceCamera(int cameraMode, const Vehicle* other) {
+    Camera& camera = *graphicsSystem.camera;
+    const GameEntity* playerOne = world.GetPlayerOne();
+    if (!playerOne) return;
+    // The light is placed under the previous view moved by half the room, so it stands at a
+    // fixed place in the room.
+    glMatrixMode(GL_MODELVIEW);
+    glTranslatef(-2.0f * static_cast<float>(world.GetGridSizeZ()), 0.0f,
+                 -2.0f * static_cast<float>(world.GetGridSizeX()));
+    const float* own = playerOne->GetModel()->matrix->m;
+    switch (cameraMode) {
+        case Camera::kTopDown:
+            camera.Follow(Camera::kTopDown, own, 50.0f, 0.0f, 0.0f);
+            break;
+        case Camera::kOverview:
+            if (other) camera.SetOverview(own, other->GetModel()->matrix->m);
+            break;
+        default:
+            camera.Follow(Camera::kChase, own, 10.0f, 5.5f, 0.2f);
+            break;
+    }
+}
+
+void DrawFrame(int cameraMode, int gameMode, const Vehicle* other, const FrameParts& parts) {
+    Renderer& renderer = *graphicsSystem.renderer;
+    renderer.Clear();
+    PlaceCamera(cameraMode, other);
+    DrawRoom(parts);
+    if (!parts.entities) return;
+
+    // Planar shadows: the shadow-casting entities that are not vehicles.
+    if (parts.planarShadows)
+        for (GameEntity* e : world.updateList)
+            if (e->GetModel()->castsShadow && !IsVehicle(e))
+                renderer.DrawPlanarShadow(e->GetModel(), 0);
+
+    // The entities: a model in render list 2 is drawn by the list, except scenery outside
+    // the overhead views.
+    const bool overhead = IsOverheadView(cameraMode);
+    for (GameEntity* e : world.updateList) {
+        const MeshTree* model = e->GetModel();
+        if (!model->inRenderList || (model->scenery && !overhead)) e->Draw();
+    }
+
+    // Shadow volumes: batteries and soda cans from the fixed light, vehicles from the
+    // camera's light; outside Battle only the human players' vehicles.
+    for (GameEntity* e : world.updateList) {
+        if (!parts.shadowVolumes || gameMode == kVersus) break;
+        MeshTree* model = e->GetModel();
+        if (IsVehicle(e)) {
+            const auto* vehicle = static_cast<const Vehicle*>(e);
+            if (e->GetName() == "Battery")
+                renderer.DrawShadowVolume(model, false);
+            else if (gameMode == kBattle || vehicle->IsHuman())
+                renderer.DrawShadowVolume(model, true);
+        } else if (e->GetName() == "soda_can.ms3d") {
+            renderer.DrawShadowVolume(model, false);
+        }
+    }
+
+    renderer.DrawRenderList(2);
+}
+
+}  // namespace levelframe

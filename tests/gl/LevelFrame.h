@@ -1,0 +1,46 @@
+#pragma once
+// A shipped level started and drawn as the level screen does, without the game flow: the
+// level built into the global World with its vehicles and its shadow caster table, then the
+// drawing passes of a level frame (camera, room, planar shadows, entities, shadow volumes,
+// render list 2). Used by the picture test and the frame benchmark.
+#include <string>
+
+class Vehicle;
+
+namespace levelframe {
+
+// The game modes as the game flow numbers them.
+constexpr int kBattle = 0;
+constexpr int kVersus = 1;
+constexpr int kAssault = 2;
+
+// What one frame draws; everything by default.
+struct FrameParts {
+    bool floor = true;
+    bool walls = true;
+    bool entities = true;
+    bool planarShadows = true;
+    bool shadowVolumes = true;
+};
+
+// Builds `levelFile` (a name under RESOURCES/Files of the FileLoader's root) as level start
+// does for `gameMode`: the level, in Battle a random computer opponent, the shadow caster
+// table, then player one's vehicle of `playerChoice` and in Versus player two's of
+// `secondChoice`. The FileLoader must have been started in the folder that holds RESOURCES.
+void StartLevel(const std::string& levelFile, int gameMode, int playerChoice, int secondChoice = 0);
+// Empties the World, the caster table and the render lists.
+void EndLevel();
+
+// Player two in Versus; otherwise the first computer vehicle that is not a battery, in
+// collision-list order (the opponent that the level screen's first enemy slot holds). Null
+// when there is none.
+Vehicle* FirstOpponent();
+
+// Places the camera for `cameraMode` on player one: 1 chase, 2 top-down, 4 overview of
+// player one and `other`.
+void PlaceCamera(int cameraMode, const Vehicle* other);
+
+// Clears and draws one level frame (no swap). Versus draws no shadow volumes.
+void DrawFrame(int cameraMode, int gameMode, const Vehicle* other, const FrameParts& parts = {});
+
+}  // namespace levelframe

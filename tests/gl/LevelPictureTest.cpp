@@ -1,0 +1,313 @@
+// Shipped levels from the build tree's RESOURCES, started as level start does and drawn as a
+// level frame from the game's cameras at the game's window size. Each picture is saved under
+// <build>/tests/gl-pictures for looking at; the checks say that the room encloses the view
+// with textured floor and walls, that the furniture and the vehicles are drawn, and that each
+// vehicle's pixels lie where the camera puts it.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "app/FileLoader.h"
+#include "platform/Dialogs.h"
+#include "platform/Services.h"
+#include "render/GraphicsSystem.h"
+#include "tests/app/TempDir.h"
+#include "tests/gl/GlFixture.h"
+#include "tests/gl/LevelFrame.h"
+#include "world/GameEntity.h"
+#include "world/Vehicle.h"
+#include "world/World.h"
+
+namespace {
+
+using gltest::GlHarness;
+using levelframe::FrameParts;
+
+constexpr int kW = GlHarness::kWidth;
+constexpr int kH = GlHarness::kHeight;
+constexpr int kPixels = kW * kH;
+// A channel that moved by more than this between two pictures changed.
+constexpr int kChanged = 8;
+constexpr unsigned kSeed = 7;
+// Below this half size in pixels a vehicle's 3-pixel outline is most of what shows.
+constexpr int kOutlineDominates = 20;
+
+// Reports the message boxes the game would show, so that a level that needs one fails.
+class RecordedDialogs : public platform::Dialogs {
+public:
+    void ShowError(const std::string& text, const std::string& caption) override {
+        shown.push_back(caption + ": " + text);
+    }
+    bool AskYesNo(const std::string& text, const std::string& caption) override {
+        shown.push_back(caption + ": " + text);
+        return false;
+    }
+    std::vector<std::string> shown;
+};
+
+struct Picture {
+    std::vector<unsigned char> rgba;  // rows from the top
+
+    const unsigned char* At(int x, int y) const {
+        return &rgba[(static_cast<size_t>(y) * kW + static_cast<size_t>(x)) * 4];
+    }
+    // Untouched since the clear: the clear colour's alpha is one half, the room's boxes are
+    // opaque (shadows and see-through casters blend, so only a picture of the room tells).
+    bool Cleared(int x, int y) const { return At(x, y)[3] < 200; }
+    float Luminance(int x, int y) const {
+        const unsigned char* p = At(x, y);
+        return 0.299f * p[0] + 0.587f * p[1] + 0.114f * p[2];
+    }
+    bool Differs(const Picture& other, int x, int y) const {
+        for (int c = 0; c < 3; ++c)
+            if (std::abs(At(x, y)[c] - other.At(x, y)[c]) > kChanged) return true;
+        return false;
+    }
+};
+
+struct PictureCase {
+    const char* name;
+    const char* level;
+    int gameMode;
+    int playerChoice;
+    int secondChoice;
+    int cameraMode;
+    // From inside the room its box fills the window; the overview looks down from above
+    // the walls' top, through the open ceiling.
+    bool insideRoom;
+    // The least shares of the window that the floor, the walls, and what stands in the room
+    // fill.
+    float floorShare;
+    float wallShare;
+    float furnishedShare;
+    // Furniture stands where its flattened copy shows beside it (from straight above, the
+    // small pieces hide their own planar shadows).
+    bool planarShadowsInView;
+};
+
+void PrintTo(const PictureCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class LevelPicture : public gltest::GlTest, public ::testing::WithParamInterface<PictureCase> {
+protected:
+    void SetUp() override {
+        // The level, its models and their textures are read relative to the build tree.
+        inside = std::make_unique<WorkingDirectory>(BRASK_BUILD_DIR);
+        fileLoader.Init();
+        gltest::GlTest::SetUp();
+        if (IsSkipped()) return;
+        platform::Services services;
+        services.display = &platform::GetDisplay();
+        services.dialogs = &dialogs;
+        platform::Install(services);
+        const PictureCase& c = GetParam();
+        // The vehicles' corners are drawn at random: the same ones on every run.
+        std::srand(kSeed);
+        levelframe::StartLevel(c.level, c.gameMode, c.playerChoice, c.secondChoice);
+        playerOne = world.GetPlayerOne();
+        opponent = levelframe::FirstOpponent();
+    }
+
+    void TearDown() override {
+        levelframe::EndLevel();
+        platform::Services services;
+        services.display = &platform::GetDisplay();
+        platform::Install(services);
+        gltest::GlTest::TearDown();
+        inside.reset();
+    }
+
+    Picture Draw(const FrameParts& parts = {}) {
+        const PictureCase& c = GetParam();
+        levelframe::DrawFrame(c.cameraMode, c.gameMode, opponent, parts);
+        Picture picture{gl().ReadPixels()};
+        renderer().SwapBuffers();
+        return picture;
+    }
+
+    // Where a world point lands on the window, through the camera's own matrices.
+    bool Project(const float p[3], float* x, float* y) {
+        const float* v = camera().GetView();
+        const float* m = camera().GetProjectionMatrix();
+        float eye[4], clip[4];
+        for (int r = 0; r < 4; ++r)
+            eye[r] = v[r] * p[0] + v[4 + r] * p[1] + v[8 + r] * p[2] + v[12 + r];
+        for (int r = 0; r < 4; ++r)
+            clip[r] = m[r] * eye[0] + m[4 + r] * eye[1] + m[8 + r] * eye[2] + m[12 + r] * eye[3];
+        if (clip[3] <= 0.0f) return false;
+        *x = (clip[0] / clip[3] + 1.0f) / 2.0f * kW;
+        *y = (1.0f - clip[1] / clip[3]) / 2.0f * kH;
+        return *x >= 0 && *x < kW && *y >= 0 && *y < kH;
+    }
+
+    // Draws the frame with `vehicle` and without its model: its pixels are those that change.
+    // Around its projected position most of them must change, and where it is big enough to
+    // show more than its outline they must not be nearly black.
+    void ExpectVehicleWhereTheCameraPutsIt(Vehicle* vehicle, const Picture& with,
+                                           const char* what) {
+        SCOPED_TRACE(what);
+        ASSERT_NE(vehicle, nullptr);
+        float position[3];
+        vehicle->GetPosition(position);
+        float px = 0, py = 0;
+        ASSERT_TRUE(Project(position, &px, &py))
+            << what << " at (" << position[0] << ", " << position[2] << ") is off the picture";
+
+        // Hidden, it still casts its shadow volume: what changes is its own drawing.
+        const MeshTree* model = vehicle->GetModel();
+        vehicle->hidden = true;
+        const Picture without = Draw();
+        vehicle->hidden = false;
+
+        // The box around the position: a quarter of the vehicle's size on the screen, from
+        // its radius at its distance from the eye.
+        const float* view = camera().GetView();
+        const float depth = std::fabs(view[2] * position[0] + view[6] * position[1] +
+                                      view[10] * position[2] + view[14]);
+        const float pixelsPerUnit = kH / (2.0f * depth * std::tan(22.5f * 3.14159265f / 180.0f));
+        const int half = std::max(3, static_cast<int>(0.25f * model->radius * pixelsPerUnit));
+        int inside = 0, changed = 0;
+        float light = 0.0f;
+        for (int y = static_cast<int>(py) - half; y <= static_cast<int>(py) + half; ++y)
+            for (int x = static_cast<int>(px) - half; x <= static_cast<int>(px) + half; ++x) {
+                if (x < 0 || x >= kW || y < 0 || y >= kH) continue;
+                ++inside;
+                if (!with.Differs(without, x, y)) continue;
+                ++changed;
+                light += with.Luminance(x, y);
+            }
+        ASSERT_GT(inside, 0);
+        EXPECT_GT(changed, inside / 2)
+            << what << ": only " << changed << " of " << inside << " pixels around (" << px << ", "
+            << py << ") belong to it";
+        if (changed > 0 && half >= kOutlineDominates) {
+            EXPECT_GT(light / changed, 35.0f) << what << " is drawn nearly black";
+        }
+    }
+
+    std::unique_ptr<WorkingDirectory> inside;
+    RecordedDialogs dialogs;
+    Vehicle* playerOne = nullptr;
+    Vehicle* opponent = nullptr;
+};
+
+TEST_P(LevelPicture, ShowsAFurnishedRoomWithItsVehicles) {
+    const PictureCase& c = GetParam();
+    for (const std::string& box : dialogs.shown) ADD_FAILURE() << "while starting: " << box;
+    ASSERT_NE(playerOne, nullptr);
+    ASSERT_NE(opponent, nullptr) << c.level << " has no opponent or player two";
+    const gltest::GlStateSnapshot before = gltest::GlStateSnapshot::Read();
+
+    // The first frame records the tall casters; the second sees the light placed under a
+    // real view, as every later frame of a level does.
+    Draw();
+    Draw();
+    const Picture room = Draw({.floor = true, .walls = true, .entities = false});
+    const Picture floor = Draw({.floor = true, .walls = false, .entities = false});
+    const Picture full = Draw();
+    const Picture withoutPlanar = Draw({.planarShadows = false});
+    const Picture withoutVolumes = Draw({.shadowVolumes = false});
+    // Saved opaque, as the window shows it.
+    Picture shown = full;
+    for (size_t i = 3; i < shown.rgba.size(); i += 4) shown.rgba[i] = 255;
+    const std::filesystem::path folder =
+        std::filesystem::path(BRASK_BUILD_DIR) / "tests/gl-pictures";
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    EXPECT_TRUE(
+        gltest::WritePng((folder / (std::string(c.name) + ".png")).string(), kW, kH, shown.rgba));
+    EXPECT_EQ(gltest::GlStateSnapshot::Read(), before) << "the frame leaves the state changed";
+    EXPECT_GT(renderer().casterCount, 0) << "no tall caster in " << c.level;
+    EXPECT_EQ(renderer().nextCaster, renderer().casterCount) << "a caster was never recorded";
+
+    // The room closes the view on every side; floor and walls take their share of it and
+    // carry their textures (a missing texture draws them flat white).
+    int cleared = 0, floorPixels = 0, wallPixels = 0, furnished = 0;
+    double floorSum = 0, floorSquares = 0, wallSum = 0, wallSquares = 0;
+    for (int y = 0; y < kH; ++y)
+        for (int x = 0; x < kW; ++x) {
+            if (room.Cleared(x, y)) ++cleared;
+            const double l = room.Luminance(x, y);
+            if (!floor.Cleared(x, y)) {
+                ++floorPixels;
+                floorSum += l;
+                floorSquares += l * l;
+            } else if (!room.Cleared(x, y)) {
+                ++wallPixels;
+                wallSum += l;
+                wallSquares += l * l;
+            }
+            if (full.Differs(room, x, y)) ++furnished;
+        }
+    if (c.insideRoom) {
+        EXPECT_LT(cleared, kPixels / 200) << "pixels outside the room";
+    }
+    EXPECT_GT(floorPixels, static_cast<int>(c.floorShare * kPixels)) << "floor pixels";
+    EXPECT_GT(wallPixels, static_cast<int>(c.wallShare * kPixels)) << "wall pixels";
+    const auto spread = [](double sum, double squares, int n) {
+        if (n == 0) return 0.0;
+        const double mean = sum / n;
+        return std::sqrt(std::max(0.0, squares / n - mean * mean));
+    };
+    EXPECT_GT(spread(floorSum, floorSquares, floorPixels), 3.0) << "the floor is untextured";
+    if (wallPixels > kPixels / 100) {
+        EXPECT_GT(spread(wallSum, wallSquares, wallPixels), 3.0) << "the walls are untextured";
+    }
+    EXPECT_GT(furnished, static_cast<int>(c.furnishedShare * kPixels))
+        << "the objects and vehicles change too little";
+    EXPECT_LT(furnished, kPixels * 9 / 10) << "the room is hidden";
+
+    // Shadows only darken. Player one's volume is always in view (Versus draws none).
+    const auto expectDarkens = [&](const Picture& without, bool inView, const char* what) {
+        int darker = 0, lighter = 0;
+        for (int y = 0; y < kH; ++y)
+            for (int x = 0; x < kW; ++x) {
+                const float change = full.Luminance(x, y) - without.Luminance(x, y);
+                if (change < -kChanged) ++darker;
+                if (change > kChanged) ++lighter;
+            }
+        if (inView) {
+            EXPECT_GT(darker, kPixels / 2000) << what << " darken too little";
+        }
+        EXPECT_LT(lighter, kPixels / 2000) << what << " lighten the picture";
+    };
+    expectDarkens(withoutPlanar, c.planarShadowsInView, "the planar shadows");
+    expectDarkens(withoutVolumes, c.gameMode != levelframe::kVersus, "the shadow volumes");
+
+    ExpectVehicleWhereTheCameraPutsIt(playerOne, full, "player one");
+    if (c.cameraMode == Camera::kOverview) {
+        ExpectVehicleWhereTheCameraPutsIt(opponent, full, "the other vehicle");
+    }
+}
+
+// Bedroom1 as a Battle room with a random opponent and as a Versus room with two players
+// (the overview is the Versus camera); Assault1 a kitchen whose opponents and battery come
+// from the level file. The vehicles start in the room's corners, so the top-down view sees
+// a vehicle, the floor and two walls, and little else.
+const PictureCase kCases[] = {
+    {"Bedroom1_chase", "Bedroom1.txt", levelframe::kBattle, 0, 0, Camera::kChase, true, 0.25f,
+     0.10f, 0.05f, true},
+    {"Bedroom1_topdown", "Bedroom1.txt", levelframe::kBattle, 0, 0, Camera::kTopDown, true, 0.35f,
+     0.0f, 0.002f, false},
+    {"Bedroom1_versus_overview", "Bedroom1.txt", levelframe::kVersus, 0, 2, Camera::kOverview,
+     false, 0.25f, 0.0f, 0.02f, true},
+    {"Assault1_chase", "Assault1.txt", levelframe::kAssault, 1, 0, Camera::kChase, true, 0.25f,
+     0.10f, 0.05f, false},
+    {"Assault1_topdown", "Assault1.txt", levelframe::kAssault, 1, 0, Camera::kTopDown, true, 0.35f,
+     0.0f, 0.002f, false},
+    {"Multi1_versus_overview", "Multi1.txt", levelframe::kVersus, 3, 1, Camera::kOverview, false,
+     0.25f, 0.0f, 0.02f, false},
+};
+
+INSTANTIATE_TEST_SUITE_P(Levels, LevelPicture, ::testing::ValuesIn(kCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
