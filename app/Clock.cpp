@@ -2,4 +2,6 @@
 
 #include "platform/Services.h"
 
-std::uint32_t timeGetTime() { return platform::GetClock().Milliseconds(); }
+std::uint32_t timeGetTime() {
+    return platform::GetClock().Milliseconds();
+}

@@ -5,7 +5,9 @@
 #include "app/MessageBox.h"
 #include "platform/Services.h"
 
-Window::~Window() { Destroy(); }
+Window::~Window() {
+    Destroy();
+}
 
 void Window::Init(const char* newTitle, const char* newClassName, WindowProcedure newWindowProc,
                   int newWidth, int newHeight, int newBitsPerPixel, bool newFullscreen) {

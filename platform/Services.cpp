@@ -77,14 +77,30 @@ Interface& Pick(Interface* installed) {
 
 }  // namespace
 
-void Install(const Services& services) { current = services; }
-void Uninstall() { current = Services{}; }
+void Install(const Services& services) {
+    current = services;
+}
+void Uninstall() {
+    current = Services{};
+}
 
-Display& GetDisplay() { return Pick<Display, NullDisplay>(current.display); }
-Events& GetEvents() { return Pick<Events, NullEvents>(current.events); }
-Keyboard& GetKeyboard() { return Pick<Keyboard, NullKeyboard>(current.keyboard); }
-Clock& GetClock() { return Pick<Clock, NullClock>(current.clock); }
-Dialogs& GetDialogs() { return Pick<Dialogs, NullDialogs>(current.dialogs); }
-Audio& GetAudio() { return Pick<Audio, NullAudio>(current.audio); }
+Display& GetDisplay() {
+    return Pick<Display, NullDisplay>(current.display);
+}
+Events& GetEvents() {
+    return Pick<Events, NullEvents>(current.events);
+}
+Keyboard& GetKeyboard() {
+    return Pick<Keyboard, NullKeyboard>(current.keyboard);
+}
+Clock& GetClock() {
+    return Pick<Clock, NullClock>(current.clock);
+}
+Dialogs& GetDialogs() {
+    return Pick<Dialogs, NullDialogs>(current.dialogs);
+}
+Audio& GetAudio() {
+    return Pick<Audio, NullAudio>(current.audio);
+}
 
 }  // namespace platform

@@ -28,14 +28,14 @@ struct LevelEntry {
 // The play order of each mode's levels; Battle is listed third, yet its list is the one the
 // cursors stand on after start-up, since the game mode is still Battle then.
 constexpr LevelEntry kLevels[] = {
-    {"Bathroom1.txt", Versus},     {"Bathroom2.txt", Versus},     {"Bedroom1.txt", Versus},
-    {"Bedroom2.txt", Versus},      {"Multi1.txt", Versus},        {"Multi_Bedroom.txt", Versus},
-    {"Multi3.txt", Versus},        {"Story1.txt", Story},         {"Story2.txt", Story},
-    {"Story3.txt", Story},         {"Story4.txt", Story},         {"Story5.txt", Story},
-    {"Story6.txt", Story},         {"Bathroom1.txt", Battle},     {"Bathroom2.txt", Battle},
-    {"Bedroom1.txt", Battle},      {"Bedroom2.txt", Battle},      {"BreakfastNook.txt", Battle},
-    {"DiningRoom.txt", Battle},    {"Multi_Bedroom.txt", Battle}, {"Assault1.txt", Assault},
-    {"Assault2.txt", Assault},     {"Assault3.txt", Assault},     {"Assault4.txt", Assault},
+    {"Bathroom1.txt", Versus},    {"Bathroom2.txt", Versus},     {"Bedroom1.txt", Versus},
+    {"Bedroom2.txt", Versus},     {"Multi1.txt", Versus},        {"Multi_Bedroom.txt", Versus},
+    {"Multi3.txt", Versus},       {"Story1.txt", Story},         {"Story2.txt", Story},
+    {"Story3.txt", Story},        {"Story4.txt", Story},         {"Story5.txt", Story},
+    {"Story6.txt", Story},        {"Bathroom1.txt", Battle},     {"Bathroom2.txt", Battle},
+    {"Bedroom1.txt", Battle},     {"Bedroom2.txt", Battle},      {"BreakfastNook.txt", Battle},
+    {"DiningRoom.txt", Battle},   {"Multi_Bedroom.txt", Battle}, {"Assault1.txt", Assault},
+    {"Assault2.txt", Assault},    {"Assault3.txt", Assault},     {"Assault4.txt", Assault},
     {"DiningRoom.txt", Survival},
 };
 
@@ -48,7 +48,9 @@ Application::Application() {
     nextLevel = levelLists[gameMode].end();
 }
 
-Application::~Application() { ClearLevelLists(); }
+Application::~Application() {
+    ClearLevelLists();
+}
 
 void Application::Init() {
     for (float& element : cameraMatrix) element = 0.0f;
@@ -71,7 +73,9 @@ void Application::Init() {
     world.ResetResourceCache();
 }
 
-bool Application::IsRunning() const { return window.IsRunning(); }
+bool Application::IsRunning() const {
+    return window.IsRunning();
+}
 
 void Application::Shutdown() {
     // GL objects go while their context exists, then the context, then the window.
@@ -109,11 +113,21 @@ bool Application::IsLevelFrame() const {
     return menuSystem.GetCurrentMenuName() == "LEVEL_SCREEN" && world.GetPlayerOne() != nullptr;
 }
 
-void Application::PumpMessages() { window.PumpMessage(); }
-void Application::UpdateTimer() { frameTimer.Update(); }
-void Application::PollInput() { inputState.Poll(world.time); }
-void Application::ClearScreen() { graphicsSystem.Clear(); }
-void Application::SwapBuffers() { graphicsSystem.SwapBuffers(); }
+void Application::PumpMessages() {
+    window.PumpMessage();
+}
+void Application::UpdateTimer() {
+    frameTimer.Update();
+}
+void Application::PollInput() {
+    inputState.Poll(world.time);
+}
+void Application::ClearScreen() {
+    graphicsSystem.Clear();
+}
+void Application::SwapBuffers() {
+    graphicsSystem.SwapBuffers();
+}
 
 // The camera follows the vehicles once they exist.
 void Application::UpdateCamera() {}
@@ -223,4 +237,6 @@ void Application::SweepDeadEntities() {
     world.DestroyRetired();
 }
 
-void Application::DrawInterface() { menuSystem.Draw(); }
+void Application::DrawInterface() {
+    menuSystem.Draw();
+}

@@ -31,9 +31,9 @@ void Record(CallLog* log, const char* call) {
 
 const unsigned char* FakeGetString(unsigned name) {
     constexpr unsigned GL_EXTENSIONS = 0x1F03;
-    return name == GL_EXTENSIONS ? reinterpret_cast<const unsigned char*>(
-                                       FakeDisplay::extensions.c_str())
-                                 : nullptr;
+    return name == GL_EXTENSIONS
+               ? reinterpret_cast<const unsigned char*>(FakeDisplay::extensions.c_str())
+               : nullptr;
 }
 }  // namespace
 
@@ -45,7 +45,9 @@ FakeDisplay::FakeDisplay() {
         Provide(name);
 }
 
-void FakeDisplay::Provide(const std::string& name) { procs[name] = NoOpFor(name); }
+void FakeDisplay::Provide(const std::string& name) {
+    procs[name] = NoOpFor(name);
+}
 
 WindowResult FakeDisplay::CreateWindow(const std::string& newTitle, int newWidth, int newHeight,
                                        int, bool newFullscreen) {
@@ -138,6 +140,8 @@ int FakeAudio::Play(SampleId sample, int volume) {
     return static_cast<int>(played.size()) % 32;
 }
 
-void FakeAudio::Close() { Record(log, "audio.Close"); }
+void FakeAudio::Close() {
+    Record(log, "audio.Close");
+}
 
 }  // namespace platform

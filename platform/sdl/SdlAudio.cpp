@@ -5,7 +5,9 @@
 
 namespace platform {
 
-SdlAudio::~SdlAudio() { Close(); }
+SdlAudio::~SdlAudio() {
+    Close();
+}
 
 bool SdlAudio::Open(int frequency, int channels, std::string& error) {
     if (state == State::Open) return true;

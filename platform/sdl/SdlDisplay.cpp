@@ -104,8 +104,8 @@ void* SdlDisplay::GetProcAddress(const char* name) {
 }
 
 void SdlDisplay::WaitForFrameFloor() {
-    const double floor = swapIntervalAccepted ? kFrameFloorSeconds - kVsyncSlackSeconds
-                                              : kFrameFloorSeconds;
+    const double floor =
+        swapIntervalAccepted ? kFrameFloorSeconds - kVsyncSlackSeconds : kFrameFloorSeconds;
     const double frequency = static_cast<double>(SDL_GetPerformanceFrequency());
     const double elapsed = static_cast<double>(SDL_GetPerformanceCounter() - lastSwap) / frequency;
     if (elapsed < floor)
@@ -119,6 +119,8 @@ void SdlDisplay::SwapBuffers() {
     SDL_GL_SwapWindow(window);
 }
 
-std::string SdlDisplay::LastError() { return SDL_GetError(); }
+std::string SdlDisplay::LastError() {
+    return SDL_GetError();
+}
 
 }  // namespace platform

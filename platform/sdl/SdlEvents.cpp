@@ -18,18 +18,41 @@ struct KeyName {
 };
 
 constexpr KeyName kNamedKeys[] = {
-    {SDLK_ESCAPE, vk::Escape}, {SDLK_LEFT, vk::Left},       {SDLK_UP, vk::Up},
-    {SDLK_RIGHT, vk::Right},   {SDLK_DOWN, vk::Down},       {SDLK_KP_0, vk::Numpad0},
-    {SDLK_KP_1, vk::Numpad1},  {SDLK_KP_2, vk::Numpad2},    {SDLK_KP_3, vk::Numpad3},
-    {SDLK_KP_4, 0x64},         {SDLK_KP_5, 0x65},           {SDLK_KP_6, 0x66},
-    {SDLK_KP_7, 0x67},         {SDLK_KP_8, 0x68},           {SDLK_KP_9, 0x69},
-    {SDLK_KP_PERIOD, vk::Decimal}, {SDLK_KP_DECIMAL, vk::Decimal},
-    {SDLK_BACKSPACE, 0x08},    {SDLK_TAB, 0x09},            {SDLK_RETURN, 0x0D},
-    {SDLK_KP_ENTER, 0x0D},     {SDLK_LSHIFT, 0x10},         {SDLK_RSHIFT, 0x10},
-    {SDLK_LCTRL, 0x11},        {SDLK_RCTRL, 0x11},          {SDLK_LALT, 0x12},
-    {SDLK_RALT, 0x12},         {SDLK_PAUSE, 0x13},          {SDLK_SPACE, 0x20},
-    {SDLK_PAGEUP, 0x21},       {SDLK_PAGEDOWN, 0x22},       {SDLK_END, 0x23},
-    {SDLK_HOME, 0x24},         {SDLK_INSERT, 0x2D},         {SDLK_DELETE, 0x2E},
+    {SDLK_ESCAPE, vk::Escape},
+    {SDLK_LEFT, vk::Left},
+    {SDLK_UP, vk::Up},
+    {SDLK_RIGHT, vk::Right},
+    {SDLK_DOWN, vk::Down},
+    {SDLK_KP_0, vk::Numpad0},
+    {SDLK_KP_1, vk::Numpad1},
+    {SDLK_KP_2, vk::Numpad2},
+    {SDLK_KP_3, vk::Numpad3},
+    {SDLK_KP_4, 0x64},
+    {SDLK_KP_5, 0x65},
+    {SDLK_KP_6, 0x66},
+    {SDLK_KP_7, 0x67},
+    {SDLK_KP_8, 0x68},
+    {SDLK_KP_9, 0x69},
+    {SDLK_KP_PERIOD, vk::Decimal},
+    {SDLK_KP_DECIMAL, vk::Decimal},
+    {SDLK_BACKSPACE, 0x08},
+    {SDLK_TAB, 0x09},
+    {SDLK_RETURN, 0x0D},
+    {SDLK_KP_ENTER, 0x0D},
+    {SDLK_LSHIFT, 0x10},
+    {SDLK_RSHIFT, 0x10},
+    {SDLK_LCTRL, 0x11},
+    {SDLK_RCTRL, 0x11},
+    {SDLK_LALT, 0x12},
+    {SDLK_RALT, 0x12},
+    {SDLK_PAUSE, 0x13},
+    {SDLK_SPACE, 0x20},
+    {SDLK_PAGEUP, 0x21},
+    {SDLK_PAGEDOWN, 0x22},
+    {SDLK_END, 0x23},
+    {SDLK_HOME, 0x24},
+    {SDLK_INSERT, 0x2D},
+    {SDLK_DELETE, 0x2E},
 };
 
 std::uint32_t VirtualKeyOf(SDL_Keycode key) {
@@ -141,7 +164,9 @@ bool SdlKeyboard::IsKeyHeld(int virtualKey) {
     return scancode > SDL_SCANCODE_UNKNOWN && scancode < count && state[scancode] != 0;
 }
 
-std::uint32_t SdlClock::Milliseconds() { return SDL_GetTicks(); }
+std::uint32_t SdlClock::Milliseconds() {
+    return SDL_GetTicks();
+}
 
 bool SdlClock::Counter(std::int64_t& count) {
     count = static_cast<std::int64_t>(SDL_GetPerformanceCounter());
@@ -165,8 +190,13 @@ bool SdlDialogs::AskYesNo(const std::string& text, const std::string& caption) {
         {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, 0, "No"},
         {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, 1, "Yes"},
     };
-    const SDL_MessageBoxData box = {SDL_MESSAGEBOX_INFORMATION, display.GetWindow(),
-                                    caption.c_str(), text.c_str(), 2, buttons, nullptr};
+    const SDL_MessageBoxData box = {SDL_MESSAGEBOX_INFORMATION,
+                                    display.GetWindow(),
+                                    caption.c_str(),
+                                    text.c_str(),
+                                    2,
+                                    buttons,
+                                    nullptr};
     int pressed = 0;
     if (SDL_ShowMessageBox(&box, &pressed) != 0) {
         std::fprintf(stderr, "%s: could not ask \"%s\" (%s)\n", caption.c_str(), text.c_str(),

@@ -61,7 +61,9 @@ struct AlarmCase {
     std::vector<bool> answers;  // one call per 0.1 s frame
 };
 
-void PrintTo(const AlarmCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const AlarmCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class AlarmSequence : public FrameTimerTest, public ::testing::WithParamInterface<AlarmCase> {};
 
@@ -82,7 +84,8 @@ INSTANTIATE_TEST_SUITE_P(
     FrameTimer, AlarmSequence,
     ::testing::Values(
         AlarmCase{"OneShot", false, {false, false, false, true, false, false, false, false, false}},
-        AlarmCase{"Repeating", true, {false, false, false, true, false, false, false, true, false}}),
+        AlarmCase{
+            "Repeating", true, {false, false, false, true, false, false, false, true, false}}),
     [](const ::testing::TestParamInfo<AlarmCase>& info) { return std::string(info.param.name); });
 
 TEST_F(FrameTimerTest, OneShotLandingExactlyOnItsDurationFiresOnce) {

@@ -25,7 +25,9 @@ struct SlotCase {
     std::vector<Poll> polls;
 };
 
-void PrintTo(const SlotCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const SlotCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class InputSlotRules : public ::testing::TestWithParam<SlotCase> {};
 
@@ -58,10 +60,9 @@ INSTANTIATE_TEST_SUITE_P(
         SlotCase{"PlayerOneAlone",
                  {{{vk::D, vk::W, vk::J}, {P1Right, P1Thrust, P1Primary}},
                   {{vk::A, vk::S, vk::K}, {P1Left, P1Brake, P1Secondary}}}},
-        SlotCase{"PlayerTwoRightHeldThenLeftAdded",
-                 {{{vk::Right}, {P2Right}},
-                  {{vk::Right, vk::Left}, {P2Right}},
-                  {{vk::Left}, {P2Left}}}},
+        SlotCase{
+            "PlayerTwoRightHeldThenLeftAdded",
+            {{{vk::Right}, {P2Right}}, {{vk::Right, vk::Left}, {P2Right}}, {{vk::Left}, {P2Left}}}},
         SlotCase{"PlayerTwoLeftHeldThenRightAdded",
                  {{{vk::Left}, {P2Left}}, {{vk::Left, vk::Right}, {P2Left}}}},
         SlotCase{"PlayerTwoOpposites",
@@ -70,8 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
         SlotCase{"PlayersDoNotJudgeEachOther",
                  {{{vk::D}, {P1Right}}, {{vk::Left, vk::Right}, {P2Right}}}},
         SlotCase{"CameraTwoBeatsThree", {{{vk::Numpad2, vk::Numpad3}, {CameraKey2}}}},
-        SlotCase{"CameraOneBeatsAll",
-                 {{{vk::Numpad1, vk::Numpad2, vk::Numpad3}, {CameraKey1}}}},
+        SlotCase{"CameraOneBeatsAll", {{{vk::Numpad1, vk::Numpad2, vk::Numpad3}, {CameraKey1}}}},
         SlotCase{"CameraThreeAlone", {{{vk::Numpad3}, {CameraKey3}}}},
         SlotCase{"EscapeBeforeAnyLevelTimeIsDropped",
                  {{{vk::Escape, vk::D, vk::Numpad1}, {P1Right, CameraKey1}}}}),
@@ -83,8 +83,8 @@ TEST(InputStateEscape, LetThroughOncePerIntervalOfWorldTimeAndAlone) {
     fake.keyboard.held = {vk::Escape, vk::D, vk::Right, vk::Numpad1};
     // World time in seconds at each poll, and whether Escape gets through.
     const std::vector<std::pair<float, bool>> polls = {
-        {0.0f, false}, {0.25f, false}, {0.26f, true}, {0.30f, false},
-        {0.51f, false}, {0.52f, true}, {0.52f, false}, {2.0f, true},
+        {0.0f, false},  {0.25f, false}, {0.26f, true},  {0.30f, false},
+        {0.51f, false}, {0.52f, true},  {0.52f, false}, {2.0f, true},
     };
     for (const auto& [time, through] : polls) {
         input.Poll(time);

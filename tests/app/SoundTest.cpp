@@ -17,9 +17,9 @@ protected:
 };
 
 TEST_F(SoundTest, InitLoadsTheTenSamplesInSlotOrder) {
-    for (const char* file : {"VehicleExplosion", "SmallExplosion", "TankCannon", "ForceCannon",
-                             "MachineGunShot2", "Minedrop", "RailGun", "RammingSpeed",
-                             "LaserBlaster", "IrradiationField"})
+    for (const char* file :
+         {"VehicleExplosion", "SmallExplosion", "TankCannon", "ForceCannon", "MachineGunShot2",
+          "Minedrop", "RailGun", "RammingSpeed", "LaserBlaster", "IrradiationField"})
         fake.audio.loadable.insert(std::string("RESOURCES/Sound/") + file + ".mp3");
     SoundBank bank;
     bank.Init();

@@ -61,7 +61,7 @@ TEST_F(SdlEventsTest, KeysArriveAsTheGamesKeyCodes) {
         SDL_Keycode key;
         std::uint32_t virtualKey;
     } cases[] = {
-        {SDLK_d, 0x44}, {SDLK_a, 0x41},        {SDLK_LEFT, 0x25},    {SDLK_KP_0, 0x60},
+        {SDLK_d, 0x44},         {SDLK_a, 0x41},    {SDLK_LEFT, 0x25},  {SDLK_KP_0, 0x60},
         {SDLK_KP_PERIOD, 0x6E}, {SDLK_KP_3, 0x63}, {SDLK_SPACE, 0x20}, {SDLK_F1, 0x70},
         {SDLK_CAPSLOCK, 0xFF},  // a key without a name still counts as a key press
     };

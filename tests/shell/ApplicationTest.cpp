@@ -38,8 +38,8 @@ TEST_F(ApplicationTest, StartUpOpensTheWindowThenTheContextThenTheSound) {
     const float* view = application.GetCameraMatrix();
     for (int i = 0; i < 16; ++i) {
         const float expected = (i == 0 || i == 5 || i == 10 || i == 15) ? 1.0f
-                               : i == 14                                 ? -12.0f
-                                                                         : 0.0f;
+                               : i == 14                                ? -12.0f
+                                                                        : 0.0f;
         EXPECT_EQ(view[i], expected) << "element " << i;
     }
 }
@@ -83,9 +83,12 @@ struct WindowFailure {
     const char* text;
 };
 
-void PrintTo(const WindowFailure& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const WindowFailure& c, std::ostream* os) {
+    *os << c.name;
+}
 
-class WindowFailureTest : public GlobalsTest, public ::testing::WithParamInterface<WindowFailure> {};
+class WindowFailureTest : public GlobalsTest,
+                          public ::testing::WithParamInterface<WindowFailure> {};
 
 TEST_P(WindowFailureTest, ShowsTheBoxRunsNoFrameAndEndsCleanly) {
     fake.display.windowResult = GetParam().result;
@@ -102,13 +105,12 @@ TEST_P(WindowFailureTest, ShowsTheBoxRunsNoFrameAndEndsCleanly) {
 
 INSTANTIATE_TEST_SUITE_P(
     Application, WindowFailureTest,
-    ::testing::Values(
-        WindowFailure{"NoVideo", WindowResult::VideoUnavailable,
-                      "RegisterClassEx: Failed to register window class!"},
-        WindowFailure{"NoFullScreen", WindowResult::DisplayModeFailed,
-                      "ChangeDisplaySettings: Failed to run in fullscreen mode!"},
-        WindowFailure{"NoWindow", WindowResult::CreateFailed,
-                      "CreateWindowEx: Failed to create window!"}),
+    ::testing::Values(WindowFailure{"NoVideo", WindowResult::VideoUnavailable,
+                                    "RegisterClassEx: Failed to register window class!"},
+                      WindowFailure{"NoFullScreen", WindowResult::DisplayModeFailed,
+                                    "ChangeDisplaySettings: Failed to run in fullscreen mode!"},
+                      WindowFailure{"NoWindow", WindowResult::CreateFailed,
+                                    "CreateWindowEx: Failed to create window!"}),
     [](const ::testing::TestParamInfo<WindowFailure>& info) {
         return std::string(info.param.name);
     });

@@ -20,7 +20,9 @@ struct FlagCase {
     bool forwardedToMenus;
 };
 
-void PrintTo(const FlagCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const FlagCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class WindowProcFlags : public GlobalsTest, public ::testing::WithParamInterface<FlagCase> {};
 
@@ -48,14 +50,17 @@ INSTANTIATE_TEST_SUITE_P(
         FlagCase{"KeyDownWithoutKey", {WM_KEYDOWN, 0, 0, 0}, false, false, false},
         FlagCase{"LeftDown", {WM_LBUTTONDOWN, MK_LBUTTON, 10, 20}, false, true, true},
         FlagCase{"LeftDownWhileRightHeld",
-                 {WM_LBUTTONDOWN, MK_LBUTTON | MK_RBUTTON, 10, 20}, false, true, false},
-        FlagCase{"LeftDownWithShift", {WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, 1, 2}, false, true,
+                 {WM_LBUTTONDOWN, MK_LBUTTON | MK_RBUTTON, 10, 20},
+                 false,
+                 true,
                  false},
+        FlagCase{
+            "LeftDownWithShift", {WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, 1, 2}, false, true, false},
         FlagCase{"LeftUp", {WM_LBUTTONUP, 0, 10, 20}, false, false, true},
         FlagCase{"RightDown", {WM_RBUTTONDOWN, MK_RBUTTON, 10, 20}, false, true, false},
         FlagCase{"MoveWithButtonHeld", {WM_MOUSEMOVE, MK_LBUTTON, 5, 5}, false, false, true},
-        FlagCase{"ScreenSaverSwallowed", {WM_SYSCOMMAND, SC_SCREENSAVE, 0, 0}, false, false,
-                 false}),
+        FlagCase{
+            "ScreenSaverSwallowed", {WM_SYSCOMMAND, SC_SCREENSAVE, 0, 0}, false, false, false}),
     [](const ::testing::TestParamInfo<FlagCase>& info) { return std::string(info.param.name); });
 
 TEST_F(GlobalsTest, DestroyClearsTheRunningFlag) {
@@ -77,7 +82,9 @@ struct EscapeCase {
     bool runningAfter;
 };
 
-void PrintTo(const EscapeCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const EscapeCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class WindowProcEscape : public GlobalsTest, public ::testing::WithParamInterface<EscapeCase> {};
 

@@ -20,10 +20,8 @@ const Generator kGenerators[] = {
      [](const std::filesystem::path& resources, std::string& error) {
          return content::sound::GenerateSounds(resources / "Sound", error);
      }},
-    {"models",
-     [](const std::filesystem::path& resources, std::string& error) {
-         return content::scene::GenerateScene(resources, error);
-     }},
+    {"models", [](const std::filesystem::path& resources,
+                  std::string& error) { return content::scene::GenerateScene(resources, error); }},
     {"textures",
      [](const std::filesystem::path& resources, std::string& error) {
          return content::texture::GenerateTextures(resources, error);

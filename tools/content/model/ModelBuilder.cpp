@@ -258,6 +258,8 @@ void CentreOnFloor(Ms3dModel& model) {
     }
 }
 
-void ModelBuilder::CentreOnFloor() { model::CentreOnFloor(model); }
+void ModelBuilder::CentreOnFloor() {
+    model::CentreOnFloor(model);
+}
 
 }  // namespace content::model
