@@ -39,8 +39,8 @@ bool HasExtension(const char* extensions, const char* name) {
 
 void LoadExtensionFunctions() {
     // glGetString is fetched like the others, so that the context that answers is the one in use.
-    auto getString = reinterpret_cast<GetStringProc>(
-        platform::GetDisplay().GetProcAddress("glGetString"));
+    auto getString =
+        reinterpret_cast<GetStringProc>(platform::GetDisplay().GetProcAddress("glGetString"));
     const char* extensions =
         getString ? reinterpret_cast<const char*>(getString(GL_EXTENSIONS)) : nullptr;
     const bool multitexture = HasExtension(extensions, "GL_ARB_multitexture");
@@ -51,7 +51,8 @@ void LoadExtensionFunctions() {
     ext::glMultiTexCoord1fARB = Fetch<MultiTexCoord1fProc>("glMultiTexCoord1fARB", multitexture);
     ext::glMultiTexCoord2fARB = Fetch<MultiTexCoord2fProc>("glMultiTexCoord2fARB", multitexture);
     ext::glPointParameterfARB = Fetch<PointParameterfProc>("glPointParameterfARB", pointParameters);
-    ext::glPointParameterfvARB = Fetch<PointParameterfvProc>("glPointParameterfvARB", pointParameters);
+    ext::glPointParameterfvARB =
+        Fetch<PointParameterfvProc>("glPointParameterfvARB", pointParameters);
     ext::glActiveStencilFaceEXT =
         Fetch<ActiveStencilFaceProc>("glActiveStencilFaceEXT", twoSidedStencil);
     // The swap interval belongs to the platform here; the name is looked up and never called.

@@ -320,6 +320,8 @@ void Shapes::TurnQuarters(int quarters) {
         for (auto& n : triangle.normals) turn(n[0], n[2]);
 }
 
-void Shapes::CentreOnFloor() { model::CentreOnFloor(model); }
+void Shapes::CentreOnFloor() {
+    model::CentreOnFloor(model);
+}
 
 }  // namespace content::scene

@@ -29,7 +29,8 @@ struct Place {
 };
 
 // Colours in 0 to 1. The ambient colour follows the diffuse one (lifted, see MaterialOf) so
-// that faces turned from the light keep their hue; `alpha` below 1 only for the translucent blast shells.
+// that faces turned from the light keep their hue; `alpha` below 1 only for the translucent blast
+// shells.
 struct Paint {
     Paint(float r, float g, float b, float alpha = 1.0f, float shine = 0.0f,
           std::string texture = "")
