@@ -14,14 +14,5 @@ float& Vector3::operator[](int i) {
 }
 
 const float& Vector3::operator[](int i) const {
-    switch (i) {
-        case 0:
-            return x;
-        case 1:
-            return y;
-        case 2:
-            return z;
-        default:
-            throw SubscriptOutOfRange();
-    }
+    return const_cast<Vector3&>(*this)[i];
 }

@@ -107,6 +107,8 @@ private:
         const auto key = std::make_tuple(p.x, p.y, p.z);
         const auto found = vertices.find(key);
         if (found != vertices.end()) return found->second;
+        // The file format indexes vertices with 16 bits.
+        if (model.vertices.size() >= 0xFFFF) throw std::invalid_argument("too many vertices");
         const auto index = static_cast<std::uint16_t>(model.vertices.size());
         Ms3dVertex vertex;
         vertex.x = p.x;
