@@ -14,20 +14,6 @@
 namespace content::scene {
 namespace {
 
-Place At(float x, float y, float z) {
-    return Place{{x, y, z}};
-}
-Place Yawed(float x, float y, float z, float yaw) {
-    return Place{{x, y, z}, yaw};
-}
-Place Stretched(float x, float y, float z, float sx, float sy, float sz) {
-    return Place{{x, y, z}, 0.0f, 0.0f, 0.0f, {sx, sy, sz}};
-}
-// A cylinder laid along +z from its base point (a disc standing upright, facing +z).
-Place AlongZ(float x, float y, float z) {
-    return Place{{x, y, z}, 0.0f, 90.0f, 0.0f};
-}
-
 const Paint kWoodLight{0.96f, 0.84f, 0.64f, 1.0f, 0.15f, "Environment/Wood_Floor.jpg"};
 const Paint kWoodDark{0.92f, 0.78f, 0.62f, 1.0f, 0.15f, "Environment/Wood_Dark.jpg"};
 const Paint kEnamel{0.95f, 0.95f, 0.97f, 1.0f, 0.7f};

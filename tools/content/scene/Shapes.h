@@ -28,6 +28,20 @@ struct Place {
     Vec3 scale{1.0f, 1.0f, 1.0f};
 };
 
+inline Place At(float x, float y, float z) {
+    return Place{{x, y, z}};
+}
+inline Place Yawed(float x, float y, float z, float yaw) {
+    return Place{{x, y, z}, yaw};
+}
+inline Place Stretched(float x, float y, float z, float sx, float sy, float sz) {
+    return Place{{x, y, z}, 0.0f, 0.0f, 0.0f, {sx, sy, sz}};
+}
+// A cylinder laid along +z from its base point (a disc standing upright, facing +z).
+inline Place AlongZ(float x, float y, float z) {
+    return Place{{x, y, z}, 0.0f, 90.0f, 0.0f};
+}
+
 // Colours in 0 to 1. The ambient colour follows the diffuse one (lifted, see MaterialOf) so
 // that faces turned from the light keep their hue; `alpha` below 1 only for the translucent blast
 // shells.

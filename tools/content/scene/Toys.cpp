@@ -10,16 +10,6 @@
 namespace content::scene {
 namespace {
 
-Place At(float x, float y, float z) {
-    return Place{{x, y, z}};
-}
-Place Yawed(float x, float y, float z, float yaw) {
-    return Place{{x, y, z}, yaw};
-}
-Place Stretched(float x, float y, float z, float sx, float sy, float sz) {
-    return Place{{x, y, z}, 0.0f, 0.0f, 0.0f, {sx, sy, sz}};
-}
-
 float Radians(float degrees) {
     return degrees * std::numbers::pi_v<float> / 180.0f;
 }

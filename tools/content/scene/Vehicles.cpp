@@ -10,15 +10,8 @@
 namespace content::scene {
 namespace {
 
-Place At(float x, float y, float z) {
-    return Place{{x, y, z}};
-}
 Place Turned(float x, float y, float z, float yaw, float pitch, float roll) {
     return Place{{x, y, z}, yaw, pitch, roll};
-}
-// A cylinder laid along +z from its base point.
-Place AlongZ(float x, float y, float z) {
-    return Turned(x, y, z, 0.0f, 90.0f, 0.0f);
 }
 // A cylinder laid along -x from its base point.
 Place AlongX(float x, float y, float z) {

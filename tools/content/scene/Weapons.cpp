@@ -10,13 +10,6 @@
 namespace content::scene {
 namespace {
 
-Place At(float x, float y, float z) {
-    return Place{{x, y, z}};
-}
-Place AlongZ(float x, float y, float z) {
-    return Place{{x, y, z}, 0.0f, 90.0f, 0.0f};
-}
-
 // A translucent dome one unit across over a brighter disc on the floor.
 Shapes BlastShell(const Paint& shell, const Paint& ring) {
     Shapes s;
