@@ -14,7 +14,7 @@
 #include "app/FrameTimer.h"
 #include "app/InputState.h"
 #include "app/Matrix.h"
-#include "app/shell/Application.h"
+#include "game/Application.h"
 #include "platform/fake/FakePlatform.h"
 #include "render/GraphicsSystem.h"
 #include "ui/MenuSystem.h"

@@ -13,7 +13,7 @@
 #include "app/FileLoader.h"
 #include "app/FrameTimer.h"
 #include "tests/app/TempDir.h"
-#include "tests/shell/GlobalsFixture.h"
+#include "tests/game/GlobalsFixture.h"
 #include "world/Vehicle.h"
 #include "world/World.h"
 

@@ -12,7 +12,7 @@
 #include "app/Matrix.h"
 #include "physics/Physics.h"
 #include "tests/physics/PhysicsFixtures.h"
-#include "tests/shell/GlobalsFixture.h"
+#include "tests/game/GlobalsFixture.h"
 #include "world/Vehicle.h"
 #include "world/Weapon.h"
 #include "world/World.h"

@@ -16,7 +16,7 @@
 #include "app/ContentRecords.h"
 #include "app/FileLoader.h"
 #include "tests/app/TempDir.h"
-#include "tests/shell/GlobalsFixture.h"
+#include "tests/game/GlobalsFixture.h"
 #include "world/GameEntity.h"
 #include "world/ResourceCache.h"
 #include "world/Vehicle.h"

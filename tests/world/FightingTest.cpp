@@ -14,7 +14,7 @@
 #include "app/Constants.h"
 #include "physics/Physics.h"
 #include "tests/physics/PhysicsFixtures.h"
-#include "tests/shell/GlobalsFixture.h"
+#include "tests/game/GlobalsFixture.h"
 #include "tests/world/WorldFixtures.h"
 #include "world/GameEntity.h"
 #include "world/Message.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/shell/GlobalsFixture.h"
+#include "tests/game/GlobalsFixture.h"
 #include "tests/world/WorldFixtures.h"
 #include "world/GameEntity.h"
 #include "world/Message.h"

@@ -13,7 +13,7 @@
 #include "app/FileLoader.h"
 #include "tests/app/TempDir.h"
 #include "tests/physics/PhysicsFixtures.h"
-#include "tests/shell/GlobalsFixture.h"
+#include "tests/game/GlobalsFixture.h"
 #include "world/GameEntity.h"
 #include "world/Vehicle.h"
 #include "world/Weapon.h"

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/FileLoader.h"
-#include "tests/shell/GlobalsFixture.h"
+#include "tests/game/GlobalsFixture.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "app/shell/WindowProc.h"
+#include "game/WindowProc.h"
 
 #include "app/MessageBox.h"
 #include "app/Window.h"

@@ -1,5 +1,5 @@
 // The program's entry: the real platform services for the length of the run, then the game.
-#include "app/shell/Application.h"
+#include "game/Application.h"
 #include "platform/sdl/SdlPlatform.h"
 
 int main(int, char**) {

@@ -1,4 +1,4 @@
-#include "app/shell/Application.h"
+#include "game/Application.h"
 
 #include <memory>
 #include <set>
@@ -9,7 +9,7 @@
 #include "app/InputState.h"
 #include "app/Sound.h"
 #include "app/Window.h"
-#include "app/shell/WindowProc.h"
+#include "game/WindowProc.h"
 #include "physics/Physics.h"
 #include "render/GraphicsSystem.h"
 #include "ui/MenuSystem.h"

@@ -1,4 +1,4 @@
-#include "app/shell/WindowProc.h"
+#include "game/WindowProc.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "tests/shell/GlobalsFixture.h"
+#include "tests/game/GlobalsFixture.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "app/InputState.h"
 #include "app/Sound.h"
 #include "app/Window.h"
-#include "app/shell/Application.h"
+#include "game/Application.h"
 #include "platform/fake/FakePlatform.h"
 #include "render/GraphicsSystem.h"
 #include "ui/MenuSystem.h"

@@ -1,4 +1,4 @@
-#include "app/shell/Application.h"
+#include "game/Application.h"
 
 // One thread runs everything: start-up, the frames, then shutdown. The running flag is
 // read only at the top of a frame, so a frame that clears it still runs to its end.
