@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <iterator>
 #include <map>
@@ -74,7 +75,10 @@ class ContentCheck : public GlobalsTest {
 protected:
     void SetUp() override {
         GlobalsTest::SetUp();
-        inside = std::make_unique<WorkingDirectory>(BRASK_BUILD_DIR);
+        // BRASK_CONTENT_DIR points the check at another image of the content (the mirror
+        // test's scratch tree); by default it reads the build tree's.
+        const char* const elsewhere = std::getenv("BRASK_CONTENT_DIR");
+        inside = std::make_unique<WorkingDirectory>(elsewhere ? elsewhere : BRASK_BUILD_DIR);
         application.Init();
         // Models load without a context; their texture names are checked as files.
         graphicsSystem.Shutdown();
