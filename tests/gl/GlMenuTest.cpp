@@ -129,6 +129,14 @@ TEST_F(GlMenuTest, EveryWidgetKindDrawsWithCrispTextWhereItIsPlaced) {
     const Rgba cream = {255, 242, 178, 255};
     EXPECT_GT(Count(160, 670 + kShift - 16, 600, 670 + kShift + 25, cream), 50);
     EXPECT_EQ(Count(0, 670 + kShift - 16, 155, 670 + kShift + 25, cream), 0);
+
+    // The fonts' lists go while the context lives, once.
+    const GLuint base = static_cast<GLuint>(menus.GetFontBase(0));
+    ASSERT_TRUE(glIsList(base));
+    menus.Shutdown();
+    EXPECT_FALSE(glIsList(base));
+    EXPECT_EQ(menus.GetFontCount(), 0);
+    menus.Shutdown();
 }
 
 }  // namespace

@@ -122,7 +122,7 @@ TEST(DialogueConfigTest, UnmatchedLinesKeepSafeDefaults) {
         "dialogue text = \"t.txt\"\nmenu location = \"LEVEL_SCREEN\"\n"
         "background image = \"\"\nposition = here\nsize = 10, 20\n"
         "window color = 1, 1\ntext color = 1.0, 1.0, 1.0, 1.0\nself transition = no\n"
-        "use color key = nope\nchars per line = 0\ntransition time = 0\nfont index = 2\n");
+        "use color key = nope\nchars per line = 0\ntransition time = 0\nfont index = 11\n");
     DialogueProblems problems;
     const DialogueConfig config = ReadDialogueConfig(in, problems);
     EXPECT_EQ(config.name, "thisnameisfarlongerthanthirtyon");
@@ -132,8 +132,8 @@ TEST(DialogueConfigTest, UnmatchedLinesKeepSafeDefaults) {
     EXPECT_FALSE(config.colourKey);
     EXPECT_EQ(config.charsPerLine, 40);            // 0 would divide by zero
     EXPECT_FLOAT_EQ(config.transitionTime, 3.0f);  // 0 would flip a page every frame
-    EXPECT_EQ(config.font, 2);
-    EXPECT_EQ(problems.size(), 5u);
+    EXPECT_EQ(config.font, 0);                     // beyond the font table
+    EXPECT_EQ(problems.size(), 6u);
 }
 
 class DialogueMenuTest : public MenuTest {

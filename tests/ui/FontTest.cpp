@@ -68,6 +68,15 @@ TEST_F(MenuTest, OnlyCodesWithGlyphsArePrinted) {
     EXPECT_EQ(canvas.Of(Kind::Text3D)[0].font, 2);
 }
 
+TEST_F(MenuTest, TypedTextIsDrawnAsItStands) {
+    const float cream[3] = {1, 0.9f, 0.6f};
+    for (int i = 0; i < 6; ++i) menus.TypeText(1, 160, 600, cream, 40, "50% off");
+    ASSERT_FALSE(canvas.Texts().empty());
+    EXPECT_EQ(canvas.Texts().back(), "50% of");
+    EXPECT_EQ(canvas.Of(Kind::Text2D).back().font, 1);
+    EXPECT_FLOAT_EQ(canvas.Of(Kind::Text2D).back().y, 600);
+}
+
 TEST(MissingFontTest, IsSaidOnceAndItsTextIsNotDrawn) {
     platform::FakePlatform fake;
     fake.fonts.missing.insert("Wingdings");
