@@ -9,7 +9,9 @@
 #include "app/InputState.h"
 #include "app/Sound.h"
 #include "app/Window.h"
+#include "game/ParticleEffects.h"
 #include "game/WindowProc.h"
+#include "particles/Particle.h"
 #include "physics/Physics.h"
 #include "render/GraphicsSystem.h"
 #include "ui/MenuSystem.h"
@@ -69,8 +71,29 @@ void Application::Init() {
     soundBank.Init();
     for (const LevelEntry& level : kLevels)
         AddLevel(fileLoader.GetRoot() + "\\RESOURCES\\Files\\" + level.file, level.mode);
+    InstallParticleEffects();
+    CreateEnemyBars();
     // Last: the cache takes its weapon folder from the root that FileLoader::Init set.
     world.ResetResourceCache();
+}
+
+void Application::CreateEnemyBars() {
+    healthBars = std::make_unique<Particle[]>(kEnemyBars);
+    energyBars = std::make_unique<Particle[]>(kEnemyBars);
+    for (int i = 0; i < kEnemyBars; ++i) {
+        healthBars[i].LoadScripts({"./RESOURCES/Files/Particles/Health_Bar/max_health_bar.cfg",
+                                   "./RESOURCES/Files/Particles/Health_Bar/health_bar.cfg"});
+        energyBars[i].LoadScripts({"./RESOURCES/Files/Particles/Health_Bar/max_energy_bar.cfg",
+                                   "./RESOURCES/Files/Particles/Health_Bar/energy_bar.cfg"});
+    }
+}
+
+Particle* Application::GetHealthBar(int i) const {
+    return healthBars && i >= 0 && i < kEnemyBars ? &healthBars[i] : nullptr;
+}
+
+Particle* Application::GetEnergyBar(int i) const {
+    return energyBars && i >= 0 && i < kEnemyBars ? &energyBars[i] : nullptr;
 }
 
 bool Application::IsRunning() const {

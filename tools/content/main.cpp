@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 
+#include "tools/content/particle/GenerateParticleImages.h"
 #include "tools/content/scene/SceneModels.h"
 #include "tools/content/sound/GenerateSounds.h"
 #include "tools/content/texture/GenerateTextures.h"
@@ -25,6 +26,10 @@ const Generator kGenerators[] = {
     {"textures",
      [](const std::filesystem::path& resources, std::string& error) {
          return content::texture::GenerateTextures(resources, error);
+     }},
+    {"particle images",
+     [](const std::filesystem::path& resources, std::string& error) {
+         return content::particle::GenerateParticleImages(resources, error);
      }},
 };
 
