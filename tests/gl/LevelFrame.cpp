@@ -133,6 +133,8 @@ void DrawFrame(int cameraMode, int gameMode, const Vehicle* other, const FramePa
         }
     }
 
+    if (parts.effects)
+        for (GameEntity* e : world.updateList) e->DrawEffects();
     renderer.DrawRenderList(2);
 }
 

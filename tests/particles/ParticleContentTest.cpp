@@ -75,8 +75,8 @@ std::set<std::string> ScriptsNamedByTheCode() {
     std::set<std::string> names;
     const std::regex literal("\"(\\./RESOURCES/Files/Particles/[^\"]+\\.cfg)\"");
     for (const char* folder : {"world", "game", "particles"}) {
-        for (const auto& entry :
-             std::filesystem::directory_iterator(std::filesystem::path(BRASK_SOURCE_DIR) / folder)) {
+        for (const auto& entry : std::filesystem::directory_iterator(
+                 std::filesystem::path(BRASK_SOURCE_DIR) / folder)) {
             std::ifstream in(entry.path());
             std::stringstream text;
             text << in.rdbuf();

@@ -56,8 +56,9 @@ Image Glow(int size) {
         for (int x = 0; x < size; ++x) {
             float r, angle;
             Polar(x, y, size, &r, &angle);
+            // A bright core with a soft halo: alpha blending needs a solid middle to glow.
             const float fall = Clamp01(1.0f - r);
-            image.Set(x, y, {1, 1, 1}, fall * fall * (0.6f + 0.4f * fall));
+            image.Set(x, y, {1, 1, 1}, Clamp01(1.8f * std::pow(fall, 1.6f)));
         }
     return image;
 }
@@ -207,9 +208,9 @@ Image Bolt(int width, int height, int frame) {
         const float centre = kinkX[k] + (kinkX[k + 1] - kinkX[k]) * (along - k);
         for (int x = 0; x < width; ++x) {
             const float d = std::fabs(x + 0.5f - centre);
-            if (d < 1.6f)
+            if (d < 2.2f)
                 image.Set(x, y, {1, 1, 1});
-            else if (d < 4.0f)
+            else if (d < 5.0f)
                 image.Set(x, y, {0.55f, 0.8f, 1.0f});
             else
                 image.Set(x, y, {0, 0, 0});
