@@ -10,9 +10,13 @@
 #include "app/Sound.h"
 #include "app/Window.h"
 #include "game/LevelDraw.h"
+#include "game/ParticleEffects.h"
 #include "game/WindowProc.h"
+#include "particles/Particle.h"
 #include "physics/Physics.h"
 #include "render/GraphicsSystem.h"
+#include "ui/GameFonts.h"
+#include "ui/GlMenuCanvas.h"
 #include "ui/MenuSystem.h"
 #include "world/GameEntity.h"
 #include "world/Message.h"
@@ -65,13 +69,43 @@ void Application::Init() {
     window.Init("Brask", "Beta 0.90a", WindowProc, width, height, 32, true);
     graphicsSystem.Init(width, height, 32);
     graphicsSystem.camera->SetPerspective(cameraMatrix, 0.1f, 1000.0f);
+    CreateFonts();
 
     frameTimer.Init(true);
     soundBank.Init();
     for (const LevelEntry& level : kLevels)
         AddLevel(fileLoader.GetRoot() + "\\RESOURCES\\Files\\" + level.file, level.mode);
+    InstallParticleEffects();
+    CreateEnemyBars();
     // Last: the cache takes its weapon folder from the root that FileLoader::Init set.
     world.ResetResourceCache();
+}
+
+// The menus draw with OpenGL from now on; the four fonts take the indices 0 to 3.
+void Application::CreateFonts() {
+    static GlMenuCanvas glCanvas;
+    SetMenuCanvas(&glCanvas);
+    for (const GameFont& font : kGameFonts)
+        menuSystem.CreateFont(kGameFontFace, font.height, font.bold, false, false);
+}
+
+void Application::CreateEnemyBars() {
+    healthBars = std::make_unique<Particle[]>(kEnemyBars);
+    energyBars = std::make_unique<Particle[]>(kEnemyBars);
+    for (int i = 0; i < kEnemyBars; ++i) {
+        healthBars[i].LoadScripts({"./RESOURCES/Files/Particles/Health_Bar/max_health_bar.cfg",
+                                   "./RESOURCES/Files/Particles/Health_Bar/health_bar.cfg"});
+        energyBars[i].LoadScripts({"./RESOURCES/Files/Particles/Health_Bar/max_energy_bar.cfg",
+                                   "./RESOURCES/Files/Particles/Health_Bar/energy_bar.cfg"});
+    }
+}
+
+Particle* Application::GetHealthBar(int i) const {
+    return healthBars && i >= 0 && i < kEnemyBars ? &healthBars[i] : nullptr;
+}
+
+Particle* Application::GetEnergyBar(int i) const {
+    return energyBars && i >= 0 && i < kEnemyBars ? &energyBars[i] : nullptr;
 }
 
 bool Application::IsRunning() const {
@@ -81,6 +115,7 @@ bool Application::IsRunning() const {
 void Application::Shutdown() {
     // GL objects go while their context exists, then the context, then the window.
     menuSystem.Shutdown();
+    SetMenuCanvas(nullptr);
     world.DeleteAllEntities();
     graphicsSystem.Shutdown();
     window.Destroy();
