@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/Constants.h"
+#include "app/ControlKeys.h"
 #include "app/FrameTimer.h"
 #include "app/Matrix.h"
 #include "world/GameEntity.h"
@@ -94,7 +95,12 @@ void Corners(const float* m, const Box& box, float out[4][3]) {
 }
 
 // Inside the convex quadrilateral of four corners in order; on an edge counts as inside.
+// A box of zero width or depth is a segment or a point: the side tests alone would take
+// every point on its line, however far, so the point must also lie within its extent.
 bool InQuad(const float p[3], const float q[4][3]) {
+    const auto [xLow, xHigh] = std::minmax({q[0][0], q[1][0], q[2][0], q[3][0]});
+    const auto [zLow, zHigh] = std::minmax({q[0][2], q[1][2], q[2][2], q[3][2]});
+    if (p[0] < xLow || p[0] > xHigh || p[2] < zLow || p[2] > zHigh) return false;
     bool anyPositive = false;
     bool anyNegative = false;
     for (int i = 0; i < 4; ++i) {
@@ -120,11 +126,15 @@ float Physics::FrameTime() {
 
 void Physics::ApplyControls(const std::uint8_t* keys, Vehicle* vehicle) {
     if (!keys || !vehicle) return;
-    const int base = vehicle->GetPlayerNumber() == 2 ? 6 : 0;
-    const bool right = keys[base + 0] != 0;
-    const bool left = keys[base + 1] != 0;
-    const bool thrust = keys[base + 2] != 0;
-    const bool brake = keys[base + 3] != 0;
+    ApplyFlags(keys + ControlKeys::FirstSlot(vehicle->GetPlayerNumber()), vehicle);
+}
+
+void Physics::ApplyFlags(const std::uint8_t* flags, Vehicle* vehicle) {
+    if (!flags || !vehicle) return;
+    const bool right = flags[ControlKeys::TurnRight] != 0;
+    const bool left = flags[ControlKeys::TurnLeft] != 0;
+    const bool thrust = flags[ControlKeys::Thrust] != 0;
+    const bool brake = flags[ControlKeys::Brake] != 0;
     const float steerTarget = right ? -vehicle->turningRate : (left ? vehicle->turningRate : 0.0f);
     const float speedTarget = thrust ? vehicle->maxSpeed : (brake ? -vehicle->maxSpeed : 0.0f);
     const float step = kControlRate * FrameTime();

@@ -11,8 +11,8 @@
 #include "app/Constants.h"
 #include "app/Matrix.h"
 #include "physics/Physics.h"
-#include "tests/physics/PhysicsFixtures.h"
 #include "tests/game/GlobalsFixture.h"
+#include "tests/physics/PhysicsFixtures.h"
 #include "world/Vehicle.h"
 #include "world/Weapon.h"
 #include "world/World.h"
@@ -426,5 +426,44 @@ TEST_F(PhysicsTest, AFlatSideHitStraightOnPushesAlongOneAxisOnly) {
     EXPECT_NEAR(e.velocity.z, 0.0f, 1e-6f);
     EXPECT_NEAR(table.velocity.z, 0.0f, 1e-6f);
 }
+
+// ---- Degenerate boxes ----------------------------------------------------------------------
+
+struct DegenerateCase {
+    const char* name;
+    Box box;     // the partner's one box, at the origin, unrotated
+    float x, z;  // where the probing corner stands (a point-sized box)
+    bool inside;
+};
+void PrintTo(const DegenerateCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class DegenerateBoxTest : public PhysicsTest,
+                          public ::testing::WithParamInterface<DegenerateCase> {};
+
+TEST_P(DegenerateBoxTest, ABoxWithoutWidthOrDepthHoldsOnlyThePointsItCovers) {
+    const DegenerateCase& c = GetParam();
+    GameEntity partner("partner");
+    partner.GetModel()->boxes = {c.box};
+    PlaceAt(partner, 0.0f, 0.0f);
+    GameEntity probe("probe");
+    probe.GetModel()->boxes = {Box(0.0f, 0.0f, 0.0f, 0.0f)};
+    PlaceAt(probe, c.x, c.z);
+    EXPECT_EQ(Physics::BoxCornersInTransformedBoxes(&probe, &partner), c.inside);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Physics, DegenerateBoxTest,
+    ::testing::Values(
+        DegenerateCase{"zero_width_far_along_its_line", Box(0, 0, -1, 1), 0.0f, 50.0f, false},
+        DegenerateCase{"zero_width_on_the_segment", Box(0, 0, -1, 1), 0.0f, 0.5f, true},
+        DegenerateCase{"zero_depth_far_along_its_line", Box(-1, 1, 2, 2), -80.0f, 2.0f, false},
+        DegenerateCase{"zero_depth_on_the_segment", Box(-1, 1, 2, 2), 1.0f, 2.0f, true},
+        DegenerateCase{"a_point_elsewhere", Box(3, 3, 3, 3), 3.0f, 9.0f, false},
+        DegenerateCase{"a_point_on_itself", Box(3, 3, 3, 3), 3.0f, 3.0f, true},
+        DegenerateCase{"ordinary_box_still_holds_its_inside", Box(-1, 1, -1, 1), 0.5f, -0.5f,
+                       true}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
