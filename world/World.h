@@ -118,6 +118,10 @@ public:
     std::vector<GameEntity*> retired;
 
 private:
+    // A mine leaves its layer's list of laid mines.
+    void ForgetMine(GameEntity* e);
+    // Every grid entry of `e`, in whatever cells.
+    void DropFromGrid(GameEntity* e);
     bool InGrid(int cx, int cz) const {
         return cx >= 0 && cx < gridSizeX && cz >= 0 && cz < gridSizeZ;
     }
