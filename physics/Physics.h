@@ -25,8 +25,11 @@ public:
     // The frame time that motion uses: the timer's, cut to kMaxMotionFrameTime.
     static float FrameTime();
 
-    // Steer and speed of `vehicle` from the turn and drive flags of its player's slots.
+    // Steer and speed of `vehicle` from the turn and drive flags of its player's slots of the
+    // whole key array `keys`.
     void ApplyControls(const std::uint8_t* keys, Vehicle* vehicle);
+    // The same from six flags in one player's layout (a computer driver's, or released ones).
+    void ApplyFlags(const std::uint8_t* flags, Vehicle* vehicle);
     // Turns a vehicle by its steer (other entities run at their maximum speed), then moves
     // the entity by its heading and velocity with friction.
     void Move(GameEntity* entity);
