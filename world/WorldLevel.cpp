@@ -71,9 +71,14 @@ void AttachStandingEffect(GameEntity* e, std::vector<std::string> scripts) {
     effect->ExpireAll();
 }
 
-// A grid side the game can use, cut into range.
+// A side of this many cells puts the spawn corners (2, ...) and (size - 2, ...) in one cell:
+// every vehicle would start inside every other.
+constexpr int kCornersInOneCell = 4;
+
+// A grid side the game can use: cut into range, and one cell wider where the corners meet.
 int UsableGridSize(int size) {
-    return std::clamp(size, kMinGridSize, kMaxGridSize);
+    const int cut = std::clamp(size, kMinGridSize, kMaxGridSize);
+    return cut == kCornersInOneCell ? cut + 1 : cut;
 }
 
 }  // namespace
@@ -95,7 +100,8 @@ void World::BuildLevel(std::string levelFile) {
         const std::string text =
             "The room of " + std::to_string(sizeX) + " x " + std::to_string(sizeZ) +
             " cells cannot be played: each side must have " + std::to_string(kMinGridSize) +
-            " to " + std::to_string(kMaxGridSize) + " cells. It is built as " +
+            " to " + std::to_string(kMaxGridSize) + " cells, and not " +
+            std::to_string(kCornersInOneCell) + ". It is built as " +
             std::to_string(UsableGridSize(sizeX)) + " x " + std::to_string(UsableGridSize(sizeZ)) +
             " cells.";
         MessageBox(text.c_str(), levelFile.c_str(), MB_ICONERROR);
