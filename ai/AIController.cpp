@@ -40,26 +40,41 @@ constexpr NamedFactor kVehicleFactors[] = {
 constexpr int kRootRows = 100;
 constexpr int kRootEntries = kRootRows * (kRootRows + 1) / 2;
 
-float SixDigits(double v) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.6g", v);
-    return std::strtof(text, nullptr);
+// Square root by Newton's method, so that the table is built by the compiler.
+constexpr double ConstSqrt(double v) {
+    if (v <= 0.0) return 0.0;
+    double x = v < 1.0 ? 1.0 : v;
+    for (;;) {
+        const double next = 0.5 * (x + v / x);
+        if (next >= x) return x;
+        x = next;
+    }
 }
 
-const std::array<float, kRootEntries>& Roots() {
-    static const std::array<float, kRootEntries> table = [] {
-        std::array<float, kRootEntries> t{};
-        int i = 0;
-        for (int m = 0; m < kRootRows; ++m) {
-            for (int k = 0; k < kRootRows - m; ++k) {
-                const double a = m + k;
-                t[i++] = SixDigits(std::sqrt(a * a + static_cast<double>(m) * m));
-            }
-        }
-        return t;
-    }();
-    return table;
+// `v` (0 to 1,000) rounded to six significant digits.
+constexpr float SixDigits(double v) {
+    double scale = 100000.0;
+    for (double limit = 10.0; v >= limit && scale > 1.0; limit *= 10.0) scale /= 10.0;
+    const double scaled = v * scale + 0.5;
+    const auto whole = static_cast<long long>(scaled);
+    return static_cast<float>(static_cast<double>(whole) / scale);
 }
+
+// The table is fixed: worked out once, at compile time, rather than on the first frame of a
+// level.
+constexpr std::array<float, kRootEntries> MakeRoots() {
+    std::array<float, kRootEntries> t{};
+    int i = 0;
+    for (int m = 0; m < kRootRows; ++m) {
+        for (int k = 0; k < kRootRows - m; ++k) {
+            const double a = m + k;
+            t[i++] = SixDigits(ConstSqrt(a * a + static_cast<double>(m) * m));
+        }
+    }
+    return t;
+}
+
+constexpr std::array<float, kRootEntries> kRoots = MakeRoots();
 
 }  // namespace
 
@@ -149,10 +164,10 @@ float AIController::CellDistance(int dx, int dz) {
     const int k = (a < b ? b : a) - m;
     if (m + k >= kRootRows) {
         // Beyond any grid; worked out the same way rather than read past the table.
-        return SixDigits(std::sqrt(static_cast<double>(a) * a + static_cast<double>(b) * b));
+        return SixDigits(ConstSqrt(static_cast<double>(a) * a + static_cast<double>(b) * b));
     }
     const int rowStart = m * kRootRows - m * (m - 1) / 2;
-    return Roots()[rowStart + k];
+    return kRoots[rowStart + k];
 }
 
 bool AIController::InGrid(int x, int z) const {

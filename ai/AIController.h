@@ -80,6 +80,8 @@ public:
     void OnLostVisibility();
     void OnGainedVisibility();
     void ChooseDestination();
+    // The cell the next search starts from.
+    void ChooseStartCell();
     void SetGoal(int x, int z);
     // Path finding, one expansion per call.
     bool IsClosed(const PathList& list, int x, int z) const;

@@ -93,16 +93,22 @@ bool AIController::NearestFreeCell(int x, int z, int& outX, int& outZ) const {
     return best >= 0;
 }
 
+void AIController::ChooseStartCell() {
+    // The next path continues from where the vehicle will be: the end of the path it follows.
+    // The goal cell is not that place when the search toward it was cut off as unreachable.
+    if (const PathNode* end = currentPath.Last()) {
+        startCellX = end->x;
+        startCellZ = end->z;
+    } else {
+        startCellX = OwnCellX();
+        startCellZ = OwnCellZ();
+    }
+}
+
 void AIController::ChooseDestination() {
     const int sizeX = gameWorld->GetGridSizeX();
     const int sizeZ = gameWorld->GetGridSizeZ();
-    if (currentPath.Empty()) {
-        startCellX = OwnCellX();
-        startCellZ = OwnCellZ();
-    } else {
-        startCellX = goalCellX;
-        startCellZ = goalCellZ;
-    }
+    ChooseStartCell();
     int widthX = RoundToInt(sizeX / 4.0f);
     int widthZ = RoundToInt(sizeZ / 4.0f);
     if (widthX < 1) widthX = 1;
