@@ -4,6 +4,8 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 namespace {
 
 using namespace platform;
@@ -81,6 +83,15 @@ TEST_F(SdlEventsTest, QuitBecomesDestroy) {
     WindowMessage message;
     ASSERT_TRUE(events.Next(message));
     EXPECT_EQ(message.message, WM_DESTROY);
+}
+
+TEST(SdlDialogsTest, AQuestionThatCannotBeShownIsAnsweredYes) {
+    // No display to show a box on: the player who pressed Escape can still leave.
+    unsetenv("DISPLAY");
+    unsetenv("WAYLAND_DISPLAY");
+    SdlPlatform sdl;
+    EXPECT_TRUE(
+        sdl.GetServices().dialogs->AskYesNo("Do you really want to exit the game?", "Exit Brask?"));
 }
 
 }  // namespace
