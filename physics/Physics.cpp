@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "app/Constants.h"
 #include "app/ControlKeys.h"
@@ -47,6 +48,7 @@ constexpr int kWallHighZ = 2;
 constexpr int kWallHighX = 3;
 
 const char* const kCircleOnlyVehicle = "Vavedodev Gremlin";
+const char* const kWallsName = "Walls";
 
 float Approach(float s, float target, float step) {
     if (target > 0.0f && s < target) {
@@ -163,6 +165,42 @@ void Physics::Move(GameEntity* entity) {
     if (std::fabs(v.x) < kStopVelocity) v.x = 0.0f;
     if (std::fabs(v.z) < kStopVelocity) v.z = 0.0f;
     Mat44Translate(dt * v.x * kMoveScale, 0.0f, dt * v.z * kMoveScale, m);
+    // However it was pushed (a wedge between a wall and furniture or another vehicle, a push
+    // larger than the wall is thick), a vehicle never leaves the room; a shot faster than the
+    // wall is thick stops against it and meets it in the next collision pass.
+    KeepInsideRoom(entity);
+}
+
+void Physics::AnswerFurtherWalls(GameEntity* e, GameEntity* walls, int answered) {
+    const std::vector<Box>& boxes = walls->GetModel()->boxes;
+    float p[3];
+    float q[3];
+    Position(e, p);
+    Position(walls, q);
+    const MeshTree* model = e->GetModel();
+    for (int i = answered + 1; i < static_cast<int>(boxes.size()); ++i) {
+        const Box& box = boxes[static_cast<std::size_t>(i)];
+        if (CircleHitsRoundedRect(p, q, model->centreOffset, box.xMin, box.xMax, box.zMin, box.zMax,
+                                  model->radius))
+            RespondToCollision(e, walls, i);
+    }
+}
+
+void Physics::KeepInsideRoom(GameEntity* entity) {
+    const int sizeX = world.GetGridSizeX();
+    const int sizeZ = world.GetGridSizeZ();
+    if (sizeX <= 0 || sizeZ <= 0 || !entity->model.matrix) return;
+    float* m = entity->model.matrix->m;
+    const float r = std::max(entity->GetModel()->radius, 0.0f);
+    auto keep = [r](float& v, float extent) {
+        // A room narrower than the vehicle keeps it in the middle.
+        const float low = std::min(r, extent / 2.0f);
+        const float high = std::max(extent - r, extent / 2.0f);
+        if (!(v >= low)) v = low;  // a position that is not a number comes back too
+        if (v > high) v = high;
+    };
+    keep(m[12], static_cast<float>(sizeX) * kCellSize);
+    keep(m[14], static_cast<float>(sizeZ) * kCellSize);
 }
 
 void Physics::AddVelocity(GameEntity* entity, Vector3 delta) {
@@ -232,6 +270,8 @@ std::unique_ptr<Message> Physics::CheckCollisions(GameEntity* e, std::set<GameEn
         o->SetContact(e);
         if (answer) {
             RespondToCollision(e, o, index);
+            // Beside a corner a vehicle touches two walls: each one holds it.
+            if (o->GetName() == kWallsName) AnswerFurtherWalls(e, o, index);
             return message;
         }
         if (hit == Hit::WeaponMeetsObject) return message;
@@ -301,7 +341,7 @@ void Physics::RespondToCollision(GameEntity* e, GameEntity* o, int boxIndex) {
     vE = vE + j / massE;
     vO = vE - j / massO;
 
-    const bool walls = o->GetName() == "Walls";
+    const bool walls = o->GetName() == kWallsName;
     if (vE.x == 0.0f && vE.z == 0.0f && vO.x == 0.0f && vO.z == 0.0f && !walls) {
         e->Translate(-kPushOutShare * normal.x, 0.0f, -kPushOutShare * normal.z);
         return;

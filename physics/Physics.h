@@ -46,6 +46,11 @@ public:
     // Bounces the vehicle `e` off `o` (a vehicle or a level object); `boxIndex` is the box of
     // `o` that `e`'s circle touched, or -1.
     void RespondToCollision(GameEntity* e, GameEntity* o, int boxIndex);
+    // The walls after box `answered` that `e`'s circle also touches, each answered in turn.
+    void AnswerFurtherWalls(GameEntity* e, GameEntity* walls, int answered);
+    // Puts `entity` back inside the room's walls by its collision radius; nothing while the
+    // World has no room.
+    static void KeepInsideRoom(GameEntity* entity);
 
     // The geometric tests, all on the floor.
     static bool CirclesOverlap(const GameEntity* a, const GameEntity* b);
