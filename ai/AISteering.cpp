@@ -76,7 +76,7 @@ void AIController::SteerTo(float tx, float tz, float ox, float oz) {
     }
 
     const int difference = ((heading - targetAngle) % 360 + 360) % 360;
-    const bool wantLeft = difference >= 1 && difference <= 179;
+    const bool wantLeft = difference >= 1 && difference <= 180;
     const bool wantRight = difference >= 181;
 
     const float s = vehicle->steer;

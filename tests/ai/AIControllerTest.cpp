@@ -554,7 +554,8 @@ TEST_P(SteerTest, TurnThrustAndBrake) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, SteerTest,
     ::testing::Values(SteerCase{"on_target", Search, 0, false, false, true, false},
-                      SteerCase{"opposite", Search, 180, false, false, false, false},
+                      // Facing exactly away, it turns (left) rather than freeze.
+                      SteerCase{"opposite", Search, 180, false, true, false, false},
                       SteerCase{"ten_above", Search, 10, false, true, true, false},
                       SteerCase{"ten_below", Search, -10, true, false, true, false},
                       SteerCase{"search_coasts", Search, 90, false, true, false, false},

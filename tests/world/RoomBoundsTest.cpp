@@ -11,6 +11,7 @@
 #include <sstream>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "app/ControlKeys.h"
@@ -189,6 +190,47 @@ TEST_P(WedgeTest, AVehiclePushedIntoTheWallByAnotherStaysInsideTheRoom) {
 INSTANTIATE_TEST_SUITE_P(Kinds, WedgeTest, ::testing::Values(0, 1, 2, 3),
                          [](const auto& info) { return std::string(kKinds[info.param]); });
 
+// ---- Every free cell can be reached --------------------------------------------------------
+
+// The free cells that side steps from the first spawn corner cannot reach. An opponent whose
+// goal lies in such a pocket searches the whole room before it gives up, standing still.
+std::vector<std::pair<int, int>> Pockets() {
+    const int sizeX = world.GetGridSizeX();
+    const int sizeZ = world.GetGridSizeZ();
+    std::vector<std::vector<bool>> reached(sizeX, std::vector<bool>(sizeZ, false));
+    std::vector<std::pair<int, int>> open = {{2, 2}};
+    reached[2][2] = true;
+    while (!open.empty()) {
+        const auto [x, z] = open.back();
+        open.pop_back();
+        const int steps[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
+        for (const auto& step : steps) {
+            const int nx = x + step[0];
+            const int nz = z + step[1];
+            if (nx < 0 || nz < 0 || nx >= sizeX || nz >= sizeZ) continue;
+            if (reached[nx][nz] || world.blocked[nx][nz]) continue;
+            reached[nx][nz] = true;
+            open.push_back({nx, nz});
+        }
+    }
+    std::vector<std::pair<int, int>> pockets;
+    for (int x = 0; x < sizeX; ++x)
+        for (int z = 0; z < sizeZ; ++z)
+            if (!world.blocked[x][z] && !reached[x][z]) pockets.push_back({x, z});
+    return pockets;
+}
+
+class ReachTest : public RoomTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(ReachTest, EveryFreeCellCanBeReachedFromTheSpawnCorners) {
+    world.BuildLevel(fileLoader.GetRoot() + "\\RESOURCES\\Files\\" + GetParam());
+    ASSERT_EQ(world.blocked[2][2], 0);
+    std::string cells;
+    for (const auto& [x, z] : Pockets())
+        cells += "(" + std::to_string(x) + "," + std::to_string(z) + ")";
+    EXPECT_EQ(cells, "");
+}
+
 // ---- Soak over the shipped levels ------------------------------------------------------------
 
 // Frames per level: a few thousand in CI; BRASK_SOAK_FRAMES asks for a longer run.
@@ -244,6 +286,18 @@ TEST_P(SoakTest, EverythingStaysInsideTheRoomAndFinite) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Levels, SoakTest,
+                         ::testing::Values("Assault1.txt", "Assault2.txt", "Assault3.txt",
+                                           "Assault4.txt", "Bathroom1.txt", "Bathroom2.txt",
+                                           "Bedroom1.txt", "Bedroom2.txt", "BreakfastNook.txt",
+                                           "DiningRoom.txt", "Multi1.txt", "Multi3.txt",
+                                           "Multi_Bedroom.txt", "Story1.txt", "Story2.txt",
+                                           "Story3.txt", "Story4.txt", "Story5.txt", "Story6.txt"),
+                         [](const auto& info) {
+                             std::string name = info.param;
+                             return name.substr(0, name.find('.'));
+                         });
+
+INSTANTIATE_TEST_SUITE_P(Levels, ReachTest,
                          ::testing::Values("Assault1.txt", "Assault2.txt", "Assault3.txt",
                                            "Assault4.txt", "Bathroom1.txt", "Bathroom2.txt",
                                            "Bedroom1.txt", "Bedroom2.txt", "BreakfastNook.txt",
