@@ -1,4 +1,5 @@
 #include "ai/AIController.h"
+#include "app/ControlKeys.h"
 
 #include <array>
 #include <cmath>
@@ -217,10 +218,10 @@ void AIController::Update() {
     }
     if (manoeuvre != 0) {
         if (state == Search) {
-            SetKey(0, true);
-            SetKey(1, false);
-            SetKey(2, false);
-            SetKey(3, false);
+            SetKey(ControlKeys::TurnRight, true);
+            SetKey(ControlKeys::TurnLeft, false);
+            SetKey(ControlKeys::Thrust, false);
+            SetKey(ControlKeys::Brake, false);
             if (++manoeuvreCounter > kManoeuvreFrames) {
                 manoeuvre = 0;
                 manoeuvreCounter = 0;
@@ -254,7 +255,7 @@ void AIController::SetStatus(int fuel, int hitPoints) {
     if (hitPoints != hitPointsSeen && hitPointsSeen < kHitReactionHitPoints && state == Search &&
         manoeuvre == 0) {
         insight = kHitInsight;
-        if (name == "Diveroruz Lancer" && AIDiff >= 0.5f) SetKey(5, true);
+        if (name == "Diveroruz Lancer" && AIDiff >= 0.5f) SetKey(ControlKeys::SecondaryFire, true);
     }
     hitPointsSeen = hitPoints;
 }

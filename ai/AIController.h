@@ -10,6 +10,7 @@
 #include <string>
 
 #include "ai/PathList.h"
+#include "app/ControlKeys.h"
 
 class GameEntity;
 class Vehicle;
@@ -19,7 +20,7 @@ enum AIState : std::int16_t { Search = 0, Engage = 1, Flee = 2 };
 
 class AIController {
 public:
-    static constexpr int kKeys = 6;
+    static constexpr int kKeys = ControlKeys::kFlags;
     static constexpr int kSectors = 4;
     // The factor of a vehicle whose NAME is none of the four: half way between the most
     // cautious and the boldest driver.

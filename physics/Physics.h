@@ -43,9 +43,16 @@ public:
     // empty one; never null.
     std::unique_ptr<Message> CheckCollisions(GameEntity* entity, std::set<GameEntity*>& neighbours,
                                              bool respond);
+    // What kind of hit `e` and `o` make, if any; `index` gets the box of `o` that `e`'s
+    // circle touched (or stays -1).
+    enum class Hit { None, Ordinary, WeaponMeetsObject, WeaponPair };
+    static Hit ClassifyHit(const GameEntity* e, const GameEntity* o, int& index);
     // Bounces the vehicle `e` off `o` (a vehicle or a level object); `boxIndex` is the box of
     // `o` that `e`'s circle touched, or -1.
     void RespondToCollision(GameEntity* e, GameEntity* o, int boxIndex);
+    // Moves `moved` by its velocity's trial step, links it with what it would touch there
+    // (without `other`), and moves it back.
+    void TrialStep(GameEntity* moved, GameEntity* other, float dt);
     // The walls after box `answered` that `e`'s circle also touches, each answered in turn.
     void AnswerFurtherWalls(GameEntity* e, GameEntity* walls, int answered);
     // Puts `entity` back inside the room's walls by its collision radius; nothing while the

@@ -12,9 +12,6 @@
 
 namespace {
 
-constexpr int kExplosionSlot = 0;
-constexpr int kDustSlot = 2;
-constexpr int kSmokeSlot = 3;
 constexpr int kExplosionSound = 1;
 
 // Fuel comes back in quarter-second portions.
@@ -181,10 +178,10 @@ void Vehicle::BoostOff() {
 }
 
 void Vehicle::UpdateEffects() {
-    if (Effect* dust = effects.Get(kDustSlot)) {
+    if (Effect* dust = effects.Get(EffectSlots::kDustTrail)) {
         if (hitPoints > 0 && std::fabs(speed) > kDustSpeed) {
-            if (!effects.IsRunning(kDustSlot)) dust->Start();
-            effects.SetRunning(kDustSlot, true);
+            if (!effects.IsRunning(EffectSlots::kDustTrail)) dust->Start();
+            effects.SetRunning(EffectSlots::kDustTrail, true);
             dust->PlaceAt(&model, false);
             if (!dust->WasDrawn()) dust->ExpireAll();
         } else {
@@ -192,27 +189,27 @@ void Vehicle::UpdateEffects() {
         }
     }
 
-    Effect* smoke = effects.Get(kSmokeSlot);
+    Effect* smoke = effects.Get(EffectSlots::kDamageSmoke);
     if (static_cast<float>(hitPoints) <= kSmokeShare * static_cast<float>(maxHitPoints)) {
-        effects.SetRunning(kSmokeSlot, true);
+        effects.SetRunning(EffectSlots::kDamageSmoke, true);
         if (smoke) {
             smoke->PlaceAt(&model, true);
             if (!smoke->WasDrawn()) smoke->ExpireAll();
         }
     } else {
-        effects.SetRunning(kSmokeSlot, false);
+        effects.SetRunning(EffectSlots::kDamageSmoke, false);
     }
 
-    Effect* explosion = effects.Get(kExplosionSlot);
+    Effect* explosion = effects.Get(EffectSlots::kExplosion);
     if (hitPoints <= 0 && !exploded) {
         exploded = true;
         fallSpeed = kExplosionFallSpeed;
-        effects.SetRunning(kExplosionSlot, true);
+        effects.SetRunning(EffectSlots::kExplosion, true);
         soundBank[kExplosionSound].Play(false);
         if (explosion) explosion->PlaceAt(&model, true);
         model.drawBlack = true;
     }
-    if (explosion && !explosion->IsAlive()) effects.SetRunning(kExplosionSlot, false);
+    if (explosion && !explosion->IsAlive()) effects.SetRunning(EffectSlots::kExplosion, false);
 
     if (hitPoints <= 0) physics.ApplyGravity(this, fallSpeed);
 }

@@ -33,9 +33,6 @@ const char* const kShowerScripts[] = {
     "./RESOURCES/Files/Particles/Shower/shower_bounce.cfg",
 };
 
-constexpr int kExplosionSlot = 0;
-constexpr int kStandingEffectSlot = 4;
-
 bool IsBuiltType(const std::string& type) {
     return type == "GAME_ENTITY" || type == "VEHICLE" || type == "BATTERY";
 }
@@ -64,9 +61,9 @@ bool ClipRange(double low, double high, int size, int* first, int* last) {
 // A started standing effect (the battery's bolt, the shower) at the model, without the
 // particles it had.
 void AttachStandingEffect(GameEntity* e, std::vector<std::string> scripts) {
-    e->effects.Set(kStandingEffectSlot, CreateEffect(scripts));
-    e->effects.SetRunning(kStandingEffectSlot, true);
-    Effect* effect = e->effects.Get(kStandingEffectSlot);
+    e->effects.Set(EffectSlots::kStanding, CreateEffect(scripts));
+    e->effects.SetRunning(EffectSlots::kStanding, true);
+    Effect* effect = e->effects.Get(EffectSlots::kStanding);
     effect->PlaceAt(e->GetModel(), true);
     effect->ExpireAll();
 }
@@ -210,7 +207,7 @@ GameEntity* World::CreateEntityFromDesc(EntityDesc d, int controller) {
             Mat44RotateYAboutPosition(static_cast<float>(turn), scratch.m, model->matrix->m);
         }
 
-        e->effects.Set(kExplosionSlot,
+        e->effects.Set(EffectSlots::kExplosion,
                        CreateEffect(std::vector<std::string>(std::begin(kBigExplosionScripts),
                                                              std::end(kBigExplosionScripts))));
         if (e->GetName() == "Battery") AttachStandingEffect(e, {kBoltScript});
