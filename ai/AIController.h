@@ -81,8 +81,14 @@ public:
     void OnLostVisibility();
     void OnGainedVisibility();
     void ChooseDestination();
-    // The cell the next search starts from.
+    // The steps of a destination choice: the cell the next search starts from, the sector
+    // (the coolest while searching, one step away from player one while fleeing), a free goal
+    // cell in it, and the heat it leaves.
     void ChooseStartCell();
+    void ChooseSearchSector();
+    void ChooseFleeSector(int widthX, int widthZ);
+    void ChooseGoalCell(int widthX, int widthZ);
+    void WarmDestination();
     void SetGoal(int x, int z);
     // Path finding, one expansion per call.
     bool IsClosed(const PathList& list, int x, int z) const;
