@@ -89,7 +89,13 @@ void World::DestroyEntity(GameEntity* e) {
             list.remove(e->GetModel());
     if (e == playerOneVehicle) playerOneVehicle = nullptr;
     if (e == playerTwoVehicle) playerTwoVehicle = nullptr;
-    delete e;
+    owned.erase(e);
+}
+
+GameEntity* World::Adopt(std::unique_ptr<GameEntity> e) {
+    GameEntity* entity = e.get();
+    if (entity) owned[entity] = std::move(e);
+    return entity;
 }
 
 void World::RetireEntity(GameEntity* e) {
@@ -131,12 +137,16 @@ void World::ClearLevel() {
 }
 
 void World::DeleteAllEntities() {
-    // The lists are emptied first, so that no list names an entity while it is deleted.
-    std::list<GameEntity*> owned;
-    owned.swap(updateList);
+    // The lists are emptied first, so that no list names an entity while it is deleted; then
+    // the entities go in pass order.
+    std::list<GameEntity*> order;
+    order.swap(updateList);
     collisionList.clear();
     retired.clear();
-    for (GameEntity* e : owned) delete e;
+    std::unordered_map<const GameEntity*, std::unique_ptr<GameEntity>> doomed;
+    doomed.swap(owned);
+    for (GameEntity* e : order) doomed.erase(e);
+    doomed.clear();
 }
 
 void World::ResetResourceCache() {

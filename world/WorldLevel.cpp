@@ -169,15 +169,15 @@ GameEntity* World::CreateEntityFromDesc(EntityDesc d, int controller) {
     if (d.type == "GAME_ENTITY") {
         e->SetName(d.name);
         modelPath = fileLoader.GetRoot() + "\\RESOURCES\\Art\\Models\\" + d.name;
-        updateList.push_front(made.release());
+        updateList.push_front(Adopt(std::move(made)));
     } else if (d.type == "VEHICLE") {
         collisionList.push_front(e);
-        updateList.push_front(made.release());
+        updateList.push_front(Adopt(std::move(made)));
         modelPath = LoadVehicle(d, static_cast<Vehicle*>(e), controller);
         PlaceVehicle(d, e);
     } else {
         collisionList.push_front(e);
-        updateList.push_front(made.release());
+        updateList.push_front(Adopt(std::move(made)));
         modelPath = LoadVehicle(d, static_cast<Vehicle*>(e), -1);
         // A battery is set up as a vehicle from here on, in the cell of its record.
         d.type = "VEHICLE";
@@ -257,7 +257,7 @@ void World::PlaceVehicle(EntityDesc& d, GameEntity* e) {
 }
 
 GameEntity* World::CreateWalls() {
-    GameEntity* e = entityFactory.CreateEntity("GAME_ENTITY").release();
+    GameEntity* e = Adopt(entityFactory.CreateEntity("GAME_ENTITY"));
     e->SetName("Walls");
     MeshTree& model = *e->GetModel();
     model = MeshTree();

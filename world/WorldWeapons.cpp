@@ -146,7 +146,7 @@ void World::SpawnWeapon(Message* message, GameEntity* sender) {
 
     // At the back of the update list, a weapon fired in the update pass is updated in it.
     collisionList.push_front(weapon);
-    updateList.push_back(made.release());
+    updateList.push_back(Adopt(std::move(made)));
 
     if (radialBlast && graphicsSystem.renderer)
         graphicsSystem.renderer->AddToRenderList(model, kBlastRenderList, true);

@@ -130,7 +130,7 @@ protected:
         v->weight = 2.0f;
         Shape(*v, 1.0f, 0.5f);
         PlaceAt(*v, x, z);
-        world.updateList.push_back(v);
+        world.updateList.push_back(world.Adopt(std::unique_ptr<GameEntity>(v)));
         world.collisionList.push_front(v);
         world.AddToGrid(v);
         return v;
