@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "app/FileLoader.h"
+#include "platform/Events.h"
 #include "platform/Services.h"
 #include "platform/fake/FakePlatform.h"
 #include "platform/freetype/FreeTypeFonts.h"
@@ -129,6 +130,25 @@ TEST_F(GlMenuTest, EveryWidgetKindDrawsWithCrispTextWhereItIsPlaced) {
     const Rgba cream = {255, 242, 178, 255};
     EXPECT_GT(Count(160, 670 + kShift - 16, 600, 670 + kShift + 25, cream), 50);
     EXPECT_EQ(Count(0, 670 + kShift - 16, 155, 670 + kShift + 25, cream), 0);
+
+    // Scripted clicks: the outlined button is released over, the selector's right arrow
+    // (invisible to the menu's pass) steps to the Lancer on the press.
+    menus.HandleMouse(platform::WM_MOUSEMOVE, 774, 250);
+    menus.HandleMouse(platform::WM_LBUTTONDOWN, 774, 250);
+    menus.HandleMouse(platform::WM_LBUTTONUP, 774, 250);
+    EXPECT_EQ(menus.FindWidget(menus.GetLastReleasedId())->name, "Options");
+    menus.HandleMouse(platform::WM_MOUSEMOVE, 637, 470);
+    menus.HandleMouse(platform::WM_LBUTTONDOWN, 637, 470);
+    menus.HandleMouse(platform::WM_LBUTTONUP, 637, 470);
+    EXPECT_EQ(menus.FindWidget(menus.GetLastReleasedId())->type, kModelSelectorWidget);
+    for (int frame = 0; frame < 5; ++frame) {
+        renderer().Clear();
+        menus.Draw();
+    }
+    gl().SavePng(BRASK_BUILD_DIR "/tests/gl-pictures/menu-after-clicks.png");
+    // The selector's name label now reads the Lancer's name in yellow above the panel.
+    const Rgba yellow = {255, 255, 0, 255};
+    EXPECT_GT(Count(512 - 16 * 6, 340 + kShift - 22, 512 + 60, 341 + kShift, yellow), 20);
 
     // The fonts' lists go while the context lives, once.
     const GLuint base = static_cast<GLuint>(menus.GetFontBase(0));
