@@ -43,8 +43,13 @@ protected:
         fileLoader.Init();
         SetMenuCanvas(&canvas);
         SetMenuDeltaTimeSource(Sixtieth);
+        GLint alignment = 0;
+        glPixelStorei(GL_UNPACK_ALIGNMENT, 8);
         for (const GameFont& font : kGameFonts)
             menus.CreateFont(kGameFontFace, font.height, font.bold, false, false);
+        glGetIntegerv(GL_UNPACK_ALIGNMENT, &alignment);
+        EXPECT_EQ(alignment, 8);  // the pixel-store state is as it was
+        glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     }
     void TearDown() override {
         menus.Shutdown();
@@ -157,6 +162,24 @@ TEST_F(GlMenuTest, EveryWidgetKindDrawsWithCrispTextWhereItIsPlaced) {
     EXPECT_FALSE(glIsList(base));
     EXPECT_EQ(menus.GetFontCount(), 0);
     menus.Shutdown();
+}
+
+TEST_F(GlMenuTest, TheShippedDeathDialogueTypesOutBesideItsPortrait) {
+    menus.LoadDialogues("./RESOURCES/Files/UI/Dialogue/DialogueList.txt");
+    EXPECT_TRUE(dialogs.shown.empty());
+    menus.SetCurrentMenu("LEVEL_SCREEN");
+    menus.StartDialogue("death", 3);  // the Lancer's pilot
+    ASSERT_TRUE(menus.IsDialogueActive());
+    for (int frame = 0; frame < 150 && menus.IsDialogueActive(); ++frame) {
+        renderer().Clear();
+        menus.Draw();
+    }
+    EXPECT_TRUE(menus.IsDialogueActive());
+    std::filesystem::create_directories(BRASK_BUILD_DIR "/tests/gl-pictures");
+    gl().SavePng(BRASK_BUILD_DIR "/tests/gl-pictures/dialogue-death.png");
+    // The whole page typed out in the text colour, right of the portrait.
+    const Rgba cream = {255, 242, 178, 255};
+    EXPECT_GT(Count(160, 30, 620, 170, cream), 150);
 }
 
 }  // namespace
