@@ -9,7 +9,10 @@
 #include "app/InputState.h"
 #include "app/Sound.h"
 #include "app/Window.h"
+#include "game/LevelDraw.h"
+#include "game/ParticleEffects.h"
 #include "game/WindowProc.h"
+#include "particles/Particle.h"
 #include "physics/Physics.h"
 #include "render/GraphicsSystem.h"
 #include "ui/GameFonts.h"
@@ -72,6 +75,8 @@ void Application::Init() {
     soundBank.Init();
     for (const LevelEntry& level : kLevels)
         AddLevel(fileLoader.GetRoot() + "\\RESOURCES\\Files\\" + level.file, level.mode);
+    InstallParticleEffects();
+    CreateEnemyBars();
     // Last: the cache takes its weapon folder from the root that FileLoader::Init set.
     world.ResetResourceCache();
 }
@@ -82,6 +87,25 @@ void Application::CreateFonts() {
     SetMenuCanvas(&glCanvas);
     for (const GameFont& font : kGameFonts)
         menuSystem.CreateFont(kGameFontFace, font.height, font.bold, false, false);
+}
+
+void Application::CreateEnemyBars() {
+    healthBars = std::make_unique<Particle[]>(kEnemyBars);
+    energyBars = std::make_unique<Particle[]>(kEnemyBars);
+    for (int i = 0; i < kEnemyBars; ++i) {
+        healthBars[i].LoadScripts({"./RESOURCES/Files/Particles/Health_Bar/max_health_bar.cfg",
+                                   "./RESOURCES/Files/Particles/Health_Bar/health_bar.cfg"});
+        energyBars[i].LoadScripts({"./RESOURCES/Files/Particles/Health_Bar/max_energy_bar.cfg",
+                                   "./RESOURCES/Files/Particles/Health_Bar/energy_bar.cfg"});
+    }
+}
+
+Particle* Application::GetHealthBar(int i) const {
+    return healthBars && i >= 0 && i < kEnemyBars ? &healthBars[i] : nullptr;
+}
+
+Particle* Application::GetEnergyBar(int i) const {
+    return energyBars && i >= 0 && i < kEnemyBars ? &energyBars[i] : nullptr;
 }
 
 bool Application::IsRunning() const {
@@ -167,9 +191,7 @@ void Application::DrawPlanarShadows() {
     for (entityCursor = world.updateList.begin(); entityCursor != world.updateList.end();
          ++entityCursor) {
         currentEntity = *entityCursor;
-        MeshTree* model = currentEntity->GetModel();
-        if (model->castsShadow && currentEntity->GetTypeName() != "Vehicle")
-            renderer->DrawPlanarShadow(model, 0);
+        leveldraw::DrawPlanarShadow(*renderer, *currentEntity);
     }
 }
 
@@ -180,11 +202,7 @@ void Application::UpdateEntities() {
         currentEntity = *entityCursor;
         std::unique_ptr<Message> message = currentEntity->Update(inputState.keys);
 
-        // A model in a render list is drawn from there, except scenery outside the overhead
-        // views.
-        const MeshTree* model = currentEntity->GetModel();
-        if (!model->inRenderList || (model->scenery && cameraMode != 2 && cameraMode != 4))
-            currentEntity->Draw();
+        leveldraw::DrawEntity(*currentEntity, cameraMode);
 
         if (!message) continue;
         const std::string type = message->GetType();
@@ -205,18 +223,7 @@ void Application::DrawShadowVolumes() {
     for (entityCursor = world.updateList.begin(); entityCursor != world.updateList.end();
          ++entityCursor) {
         currentEntity = *entityCursor;
-        MeshTree* model = currentEntity->GetModel();
-        if (currentEntity->GetTypeName() == "Vehicle") {
-            const Vehicle* vehicle = static_cast<const Vehicle*>(currentEntity);
-            if (currentEntity->GetName() == "Battery") {
-                renderer->DrawShadowVolume(model, false);
-            } else if (gameMode == Story || gameMode == Battle || vehicle->IsHuman() ||
-                       (gameMode == Survival && currentEntity == enemies[0])) {
-                renderer->DrawShadowVolume(model, true);
-            }
-        } else if (currentEntity->GetName() == "soda_can.ms3d") {
-            renderer->DrawShadowVolume(model, false);
-        }
+        leveldraw::DrawShadowVolume(*renderer, *currentEntity, gameMode, enemies[0]);
     }
 }
 
