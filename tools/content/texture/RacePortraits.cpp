@@ -124,7 +124,7 @@ const std::vector<RacePortrait> kPortraits = {
     // Lancer Knight Roruz: tall blue head with a golden crest.
     {"diveroruz_info.jpg",
      [] {
-         return Paint({Rgb(236, 206, 130), Rgb(96, 72, 30), Rgb(70, 100, 200), Rgb(30, 50, 140),
+         return Paint({Rgb(90, 120, 220), Rgb(20, 28, 70), Rgb(70, 100, 200), Rgb(30, 50, 140),
                        Rgb(255, 210, 80), Rgb(230, 190, 60), 40, 70, 16, 6, false, true, false});
      }},
 };
