@@ -7,6 +7,7 @@
 #include "tools/content/scene/SceneModels.h"
 #include "tools/content/sound/GenerateSounds.h"
 #include "tools/content/texture/GenerateTextures.h"
+#include "tools/content/texture/RacePortraits.h"
 
 namespace {
 
@@ -26,6 +27,10 @@ const Generator kGenerators[] = {
     {"textures",
      [](const std::filesystem::path& resources, std::string& error) {
          return content::texture::GenerateTextures(resources, error);
+     }},
+    {"race portraits",
+     [](const std::filesystem::path& resources, std::string& error) {
+         return content::texture::GenerateRacePortraits(resources, error);
      }},
     {"particle images",
      [](const std::filesystem::path& resources, std::string& error) {
