@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/Constants.h"
+#include "app/InputState.h"
 #include "app/Matrix.h"
 #include "physics/Physics.h"
 #include "tests/game/GlobalsFixture.h"
@@ -61,8 +62,8 @@ TEST_P(ApproachTest, MovesTowardTheTargetByTheRules) {
     v.turningRate = 0.5f;
     v.maxSpeed = 1.0f;
     (c.steerNotSpeed ? v.steer : v.speed) = c.start;
-    std::uint8_t keys[20] = {};
-    for (int i = 0; i < 4; ++i) keys[i] = c.keys[i];
+    std::uint8_t keys[InputState::kSlots] = {};
+    for (int i = 0; i < 4; ++i) keys[P1Right + i] = c.keys[i];
     physics.ApplyControls(keys, &v);
     EXPECT_NEAR(c.steerNotSpeed ? v.steer : v.speed, c.expected, 1e-6f);
 }
@@ -87,8 +88,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(PhysicsTest, ThrustFromRestEndsAtTheFirstSpeedNotBelowTheMaximum) {
     Vehicle v;
     v.maxSpeed = 1.0f;
-    std::uint8_t keys[20] = {};
-    keys[2] = 1;
+    std::uint8_t keys[InputState::kSlots] = {};
+    keys[P1Thrust] = 1;
     float previous = 0.0f;
     for (int frame = 0; frame < 400; ++frame) {
         physics.ApplyControls(keys, &v);
@@ -102,9 +103,9 @@ TEST_F(PhysicsTest, ThrustFromRestEndsAtTheFirstSpeedNotBelowTheMaximum) {
 }
 
 TEST_F(PhysicsTest, PlayerTwoReadsItsOwnSlotsAndAComputerReadsPlayerOnes) {
-    std::uint8_t keys[20] = {};
-    keys[1] = 1;  // player one's turn left
-    keys[6] = 1;  // player two's turn right
+    std::uint8_t keys[InputState::kSlots] = {};
+    keys[P1Left] = 1;   // player one's turn left
+    keys[P2Right] = 1;  // player two's turn right
     Vehicle one;
     one.turningRate = 0.5f;
     Vehicle two;

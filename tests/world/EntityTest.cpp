@@ -4,6 +4,7 @@
 #include <ostream>
 #include <string>
 
+#include "app/InputState.h"
 #include "tests/world/WorldFixtures.h"
 #include "world/EntityFactory.h"
 #include "world/GameEntity.h"
@@ -52,7 +53,7 @@ TEST(MessageTest, AMissingParameterReadsEmptyAndTheOthersStay) {
 TEST(GameEntityTest, UpdateStopsOnTheFloorAndReportsNothing) {
     GameEntity e("crate.ms3d");
     e.velocity = Vector3(2.0f, 1.0f, 3.0f);
-    std::uint8_t keys[20] = {};
+    std::uint8_t keys[InputState::kSlots] = {};
     const std::unique_ptr<Message> message = e.Update(keys);
     EXPECT_EQ(e.velocity.x, 0.0f);
     EXPECT_EQ(e.velocity.y, 1.0f);

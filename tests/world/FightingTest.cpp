@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/Constants.h"
+#include "app/InputState.h"
 #include "physics/Physics.h"
 #include "render/Renderer.h"
 #include "tests/game/GlobalsFixture.h"
@@ -197,9 +198,9 @@ TEST_P(FireTest, FiresAtMostOneWeaponOnItsCooldownAndFuel) {
         player->SetStrafe();
         player->secondaryWeaponFile.clear();
     }
-    std::uint8_t keys[20] = {};
-    keys[4] = c.primaryHeld;
-    keys[5] = c.secondaryHeld;
+    std::uint8_t keys[InputState::kSlots] = {};
+    keys[P1Primary] = c.primaryHeld;
+    keys[P1Secondary] = c.secondaryHeld;
     std::unique_ptr<Message> m = player->Update(keys);
     const std::string fired =
         m->GetType() == MessageTypes::WEAPON_FIRED ? m->GetParam("WEAPON_FILE") : "";
@@ -267,7 +268,7 @@ TEST_P(RegenTest, RegainsFuelRegenPerQuarterSecondAfterAPause) {
     player->maxFuel = 500;
     player->fuel = c.fuel;
     player->lastFuelUse = world.time - c.gap;
-    std::uint8_t keys[20] = {};
+    std::uint8_t keys[InputState::kSlots] = {};
     player->Update(keys);
     EXPECT_EQ(player->fuel, c.expected);
     EXPECT_EQ(player->lastFuelUse == world.time, c.lastUseMoves);
@@ -292,8 +293,8 @@ TEST_F(FightingTest, ABoostStartsOnceAndEndsAfterTheSecondaryDelay) {
     EXPECT_EQ(player->weight, 8.0f);
     EXPECT_EQ(player->speed, 2.0f);
     const float start = player->boostStart;
-    std::uint8_t keys[20] = {};
-    keys[5] = 1;  // held secondary fires nothing while boosting
+    std::uint8_t keys[InputState::kSlots] = {};
+    keys[P1Secondary] = 1;  // held secondary fires nothing while boosting
     world.time = start + 2.0f;
     player->Update(keys);
     EXPECT_TRUE(player->boostActive);
@@ -322,7 +323,7 @@ TEST_P(StrafeTest, PushesSidewaysTowardItsPlayersTurnKey) {
     const StrafeCase& c = GetParam();
     player->SetStrafe();
     player->SetPlayerNumber(c.playerNumber);
-    std::uint8_t keys[20] = {};
+    std::uint8_t keys[InputState::kSlots] = {};
     for (int slot : c.held) keys[slot] = 1;
     player->Strafe(keys);
     EXPECT_FLOAT_EQ(player->velocity.x, c.expectedX);
@@ -338,12 +339,12 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(FightingTest, ADestroyedPlayerClearsItsSlotsAndExplodesOnce) {
     player->hitPoints = 0;
-    std::uint8_t keys[20] = {};
-    for (int i = 0; i < 6; ++i) keys[i] = 1;
-    keys[6] = 1;
+    std::uint8_t keys[InputState::kSlots] = {};
+    for (int i = 0; i < ControlKeys::kFlags; ++i) keys[P1Right + i] = 1;
+    keys[P2Right] = 1;
     std::unique_ptr<Message> m = player->Update(keys);
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(keys[i], 0) << i;
-    EXPECT_EQ(keys[6], 1);
+    for (int i = 0; i < ControlKeys::kFlags; ++i) EXPECT_EQ(keys[P1Right + i], 0) << i;
+    EXPECT_EQ(keys[P2Right], 1);
     EXPECT_EQ(m->GetType(), "");
     EXPECT_TRUE(player->GetModel()->drawBlack);
     EXPECT_TRUE(player->exploded);
@@ -429,9 +430,9 @@ TEST_F(FightingTest, AnOldestMineThatEndedInTheSameFrameIsDestroyedOnce) {
     world.updateList.push_back(player);
     world.time += 1.0f;
     player->lastSecondaryShot = kNeverFired;
-    inputState.keys[5] = 1;
+    inputState.keys[P1Secondary] = 1;
     Frame();  // the mine reports its end, then the seventh is laid; one sweep
-    inputState.keys[5] = 0;
+    inputState.keys[P1Secondary] = 0;
     EXPECT_EQ(player->secondaryShots, 1);
     EXPECT_EQ(player->laidObjects.size(), 6u);
     EXPECT_TRUE(world.retired.empty());
@@ -462,9 +463,9 @@ TEST_F(FightingTest, AMineAsPostEffectIsLaidByTheVehicleAtTheRootOfTheChain) {
 
 TEST_F(FightingTest, AShotIsSpawnedIntoTheListsAndFliesInTheSamePass) {
     player->lastPrimaryShot = kNeverFired;
-    inputState.keys[4] = 1;
+    inputState.keys[P1Primary] = 1;
     application.UpdateEntities();
-    inputState.keys[4] = 0;
+    inputState.keys[P1Primary] = 0;
     std::vector<Weapon*> weapons = Weapons();
     ASSERT_EQ(weapons.size(), 1u);
     Weapon* shot = weapons[0];
