@@ -45,12 +45,7 @@ public:
     // drawing stops running (the effect stays in its slot).
     void DrawEffects();
 
-    std::string name;
-    // Always has a transform.
-    MeshTree model;
     bool hidden = false;
-    // The entity last touched; not owned. The World clears it when that entity is destroyed.
-    GameEntity* contact = nullptr;
     bool circleCollision = false;
     float speed = 0.0f;
     float steer = 0.0f;
@@ -60,4 +55,13 @@ public:
     float weight = 0.0f;
     Vector3 velocity;
     EffectSlots effects;
+
+protected:
+    // Read and written through GetName/SetName, GetModel/SetModel and GetContact/SetContact
+    // from outside.
+    std::string name;
+    // Always has a transform.
+    MeshTree model;
+    // The entity last touched; not owned. The World clears it when that entity is destroyed.
+    GameEntity* contact = nullptr;
 };

@@ -436,7 +436,7 @@ TEST_F(FightingTest, AnOldestMineThatEndedInTheSameFrameIsDestroyedOnce) {
     EXPECT_EQ(player->secondaryShots, 1);
     EXPECT_EQ(player->laidObjects.size(), 6u);
     EXPECT_TRUE(world.retired.empty());
-    for (Weapon* w : Weapons()) EXPECT_NE(w->name, "") << "every listed weapon is alive";
+    for (Weapon* w : Weapons()) EXPECT_NE(w->GetName(), "") << "every listed weapon is alive";
     EXPECT_EQ(Weapons().size(), 6u);
 }
 
@@ -444,12 +444,13 @@ TEST_F(FightingTest, AMineAsPostEffectIsLaidByTheVehicleAtTheRootOfTheChain) {
     Weapon* layer = Spawn("mine_layer.txt", player);
     ASSERT_NE(layer, nullptr);
     std::vector<Weapon*> weapons;
-    for (int frame = 0; frame < 40 && (weapons.empty() || weapons[0]->name != "Mine"); ++frame) {
+    for (int frame = 0; frame < 40 && (weapons.empty() || weapons[0]->GetName() != "Mine");
+         ++frame) {
         Frame();
         weapons = Weapons();
     }
     ASSERT_EQ(weapons.size(), 1u);
-    EXPECT_EQ(weapons[0]->name, "Mine");
+    EXPECT_EQ(weapons[0]->GetName(), "Mine");
     EXPECT_EQ(weapons[0]->GetOwner(), player);
     ASSERT_EQ(player->laidObjects.size(), 1u);
     EXPECT_EQ(player->laidObjects[0], weapons[0]);
@@ -555,7 +556,7 @@ TEST_F(FightingTest, APostEffectScoresForTheVehicleThatFiredTheFirstWeapon) {
     for (int frame = 0; frame < 5 && !blast; ++frame) {
         Frame();
         for (Weapon* w : Weapons())
-            if (w->name == "Force Blast") blast = w;
+            if (w->GetName() == "Force Blast") blast = w;
     }
     ASSERT_NE(blast, nullptr);
     EXPECT_EQ(blast->GetOwner(), player);
