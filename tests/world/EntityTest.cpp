@@ -135,8 +135,8 @@ TEST(VehicleTest, AFreshVehicleMayFireAtOnceWhateverTheDelay) {
     vehicle.SetPrimaryWeaponDelay(5.0f);
     vehicle.SetSecondaryWeaponDelay(5.0f);
     // The firing rule: last shot + delay before now. The World clock starts at 0.
-    EXPECT_LT(vehicle.lastPrimaryShot + vehicle.primaryWeaponDelay, 0.0f);
-    EXPECT_LT(vehicle.lastSecondaryShot + vehicle.secondaryWeaponDelay, 0.0f);
+    EXPECT_LT(vehicle.lastPrimaryShot + vehicle.GetPrimaryWeaponDelay(), 0.0f);
+    EXPECT_LT(vehicle.lastSecondaryShot + vehicle.GetSecondaryWeaponDelay(), 0.0f);
     EXPECT_EQ(vehicle.GetPlayerNumber(), 1);
     vehicle.SetPlayerNumber(2);
     EXPECT_EQ(vehicle.GetPlayerNumber(), 2);

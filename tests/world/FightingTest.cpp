@@ -116,16 +116,18 @@ protected:
     Vehicle* AddVehicle(const std::string& name, float x, float z) {
         auto* v = new Vehicle();
         v->SetName(name);
-        v->hitPoints = v->maxHitPoints = 100;
-        v->fuel = v->maxFuel = 500;
-        v->fuelRegen = 5;
+        v->SetHitPoints(100);
+        v->SetMaxHitPoints(100);
+        v->SetFuel(500);
+        v->SetMaxFuel(500);
+        v->SetFuelRegen(5);
         v->lastFuelUse = world.time;
-        v->primaryWeaponFile = "gun.txt";
-        v->secondaryWeaponFile = "mine.txt";
-        v->primaryFuelCost = 10;
-        v->secondaryFuelCost = 40;
-        v->primaryWeaponDelay = 0.5f;
-        v->secondaryWeaponDelay = 2.0f;
+        v->SetPrimaryWeaponFile("gun.txt");
+        v->SetSecondaryWeaponFile("mine.txt");
+        v->SetPrimaryFuelCost(10);
+        v->SetSecondaryFuelCost(40);
+        v->SetPrimaryWeaponDelay(0.5f);
+        v->SetSecondaryWeaponDelay(2.0f);
         v->maxSpeed = 1.0f;
         v->turningRate = 0.2f;
         v->weight = 2.0f;
@@ -190,13 +192,13 @@ class FireTest : public FightingTest, public ::testing::WithParamInterface<FireC
 TEST_P(FireTest, FiresAtMostOneWeaponOnItsCooldownAndFuel) {
     const FireCase& c = GetParam();
     world.time = 16.0f;  // exact in binary, as are the delays
-    player->fuel = c.fuel;
+    player->SetFuel(c.fuel);
     player->lastFuelUse = world.time;  // no regeneration this frame
     player->lastPrimaryShot = world.time - c.sincePrimary;
     player->lastSecondaryShot = world.time - c.sinceSecondary;
     if (c.strafe) {
         player->SetStrafe();
-        player->secondaryWeaponFile.clear();
+        player->SetSecondaryWeaponFile("");
     }
     std::uint8_t keys[InputState::kSlots] = {};
     keys[P1Primary] = c.primaryHeld;
@@ -205,7 +207,7 @@ TEST_P(FireTest, FiresAtMostOneWeaponOnItsCooldownAndFuel) {
     const std::string fired =
         m->GetType() == MessageTypes::WEAPON_FIRED ? m->GetParam("WEAPON_FILE") : "";
     EXPECT_EQ(fired, c.firedFile);
-    EXPECT_EQ(player->fuel, c.fuelAfter);
+    EXPECT_EQ(player->GetFuel(), c.fuelAfter);
     EXPECT_EQ(player->primaryShots + player->secondaryShots, fired.empty() ? 0 : 1);
     EXPECT_EQ(player->fuelSpent, c.fuel - c.fuelAfter);
 }
@@ -230,7 +232,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(FightingTest, AComputerStrafingVehicleWithoutASecondaryFileFiresNothing) {
     Vehicle* computer = AddVehicle("Dovevevuzu Grav Buggy", 40.0f, 40.0f);
     computer->SetStrafe();
-    computer->secondaryWeaponFile.clear();
+    computer->SetSecondaryWeaponFile("");
     computer->SetController(std::make_unique<AIController>(computer, 0.5f));
     computer->GetController()->SetKey(5, true);
     std::unique_ptr<Message> m;
@@ -241,7 +243,7 @@ TEST_F(FightingTest, AComputerStrafingVehicleWithoutASecondaryFileFiresNothing) 
         computer->GetController()->SetKey(5, true);
     }
     EXPECT_EQ(computer->secondaryShots, 0);
-    EXPECT_EQ(computer->fuel, 500);
+    EXPECT_EQ(computer->GetFuel(), 500);
     // An empty definition is refused outright.
     const std::size_t before = world.updateList.size();
     Message empty(MessageTypes::WEAPON_FIRED, {{"WEAPON_FILE", ""}});
@@ -265,12 +267,12 @@ class RegenTest : public FightingTest, public ::testing::WithParamInterface<Rege
 TEST_P(RegenTest, RegainsFuelRegenPerQuarterSecondAfterAPause) {
     const RegenCase& c = GetParam();
     world.time = 32.0f;
-    player->maxFuel = 500;
-    player->fuel = c.fuel;
+    player->SetMaxFuel(500);
+    player->SetFuel(c.fuel);
     player->lastFuelUse = world.time - c.gap;
     std::uint8_t keys[InputState::kSlots] = {};
     player->Update(keys);
-    EXPECT_EQ(player->fuel, c.expected);
+    EXPECT_EQ(player->GetFuel(), c.expected);
     EXPECT_EQ(player->lastFuelUse == world.time, c.lastUseMoves);
 }
 
@@ -338,7 +340,7 @@ INSTANTIATE_TEST_SUITE_P(
                       StrafeCase{"player_two_left", 2, {7}, 0.5f}));
 
 TEST_F(FightingTest, ADestroyedPlayerClearsItsSlotsAndExplodesOnce) {
-    player->hitPoints = 0;
+    player->SetHitPoints(0);
     std::uint8_t keys[InputState::kSlots] = {};
     for (int i = 0; i < ControlKeys::kFlags; ++i) keys[P1Right + i] = 1;
     keys[P2Right] = 1;
@@ -373,17 +375,17 @@ TEST_F(FightingTest, APlayerVehicleWithoutKeyFlagsDrivesOnReleasedFlags) {
 TEST_F(FightingTest, ABatteryRegainsFuelAndSmokesButNeverMovesOrLeavesItsCell) {
     Vehicle* battery = AddVehicle("Battery", 30.0f, 30.0f);
     battery->speed = 1.0f;
-    battery->fuel = 100;
+    battery->SetFuel(100);
     battery->lastFuelUse = world.time - 1.0f;
-    battery->hitPoints = 25;  // exactly a quarter of 100
+    battery->SetHitPoints(25);  // exactly a quarter of 100
     const auto cells = worldtest::CellsListing(world, battery);
     std::unique_ptr<Message> m = battery->Update(inputState.keys);
     EXPECT_EQ(m->GetType(), "");
-    EXPECT_EQ(battery->fuel, 120);
+    EXPECT_EQ(battery->GetFuel(), 120);
     EXPECT_TRUE(battery->effects.IsRunning(3));
     EXPECT_EQ(battery->GetMatrixElement(14), 30.0f);
     EXPECT_EQ(worldtest::CellsListing(world, battery), cells);
-    battery->hitPoints = 26;
+    battery->SetHitPoints(26);
     battery->Update(inputState.keys);
     EXPECT_FALSE(battery->effects.IsRunning(3));
 }
@@ -515,7 +517,7 @@ TEST_P(HitTest, DamagesOnceScoresAndEndsWhenItsImpactHasFinished) {
     impact->alive = c.impactAlive;
     shot->SetContact(enemy);
     application.UpdateEntities();
-    EXPECT_EQ(enemy->hitPoints, 96);
+    EXPECT_EQ(enemy->GetHitPoints(), 96);
     EXPECT_EQ(player->hits, 1);
     EXPECT_EQ(enemy->lastFuelUse, world.time);  // fuel damage 0 still marks the fuel used
     EXPECT_TRUE(shot->hidden);
@@ -530,7 +532,7 @@ TEST_P(HitTest, DamagesOnceScoresAndEndsWhenItsImpactHasFinished) {
         application.UpdateEntities();
     }
     EXPECT_EQ(frames, c.framesToEnd);
-    EXPECT_EQ(enemy->hitPoints, 96);
+    EXPECT_EQ(enemy->GetHitPoints(), 96);
     EXPECT_EQ(player->hits, 1);
 }
 
@@ -546,7 +548,7 @@ TEST_F(FightingTest, AShotSparesItsOwnerAndItsOwnersWeapons) {
     application.UpdateEntities();
     EXPECT_FALSE(first->hidden);
     EXPECT_FALSE(second->hidden);
-    EXPECT_EQ(player->hitPoints, 100);
+    EXPECT_EQ(player->GetHitPoints(), 100);
 }
 
 TEST_F(FightingTest, APostEffectScoresForTheVehicleThatFiredTheFirstWeapon) {
@@ -602,14 +604,14 @@ INSTANTIATE_TEST_SUITE_P(Fighting, BlastGrowthTest,
 TEST_F(FightingTest, AnIrradiationFieldHandsTheDrainedFuelToItsOwner) {
     Vehicle* low = AddVehicle("Diveroruz Lancer", 22.0f, 20.0f);
     Vehicle* high = AddVehicle("Diveroruz Lancer", 18.0f, 20.0f);
-    low->fuel = 5;
-    high->fuel = 40;
-    player->fuel = 100;
+    low->SetFuel(5);
+    high->SetFuel(40);
+    player->SetFuel(100);
     Weapon* field = Spawn("field.txt", player);
     field->Update(nullptr);
-    EXPECT_EQ(low->fuel, 0);
-    EXPECT_EQ(high->fuel, 30);
-    EXPECT_EQ(player->fuel, 115);
+    EXPECT_EQ(low->GetFuel(), 0);
+    EXPECT_EQ(high->GetFuel(), 30);
+    EXPECT_EQ(player->GetFuel(), 115);
 }
 
 TEST_F(FightingTest, ABlastWithoutARadiusNeverScalesItsModel) {
@@ -621,7 +623,7 @@ TEST_F(FightingTest, ABlastWithoutARadiusNeverScalesItsModel) {
 
 TEST_F(FightingTest, RammingSpeedBoostsItsOwnerAndItsExpiryEndsTheBoost) {
     player->SetRammingSpeed();
-    player->secondaryWeaponDelay = 100.0f;
+    player->SetSecondaryWeaponDelay(100.0f);
     Weapon* ram = Spawn("ram.txt", player);
     ram->Update(nullptr);
     EXPECT_TRUE(player->boostActive);
