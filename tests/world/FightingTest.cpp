@@ -427,7 +427,7 @@ TEST_F(FightingTest, AnOldestMineThatEndedInTheSameFrameIsDestroyedOnce) {
     std::vector<Weapon*> mines;
     for (int i = 0; i < 6; ++i) mines.push_back(Spawn("mine.txt", player));
     // The oldest mine expires in the next update, which comes before its owner's.
-    mines[0]->duration = 0.0f;
+    mines[0]->SetDuration(0.0f);
     world.updateList.remove(player);
     world.updateList.push_back(player);
     world.time += 1.0f;
@@ -479,12 +479,12 @@ TEST_F(FightingTest, AShotIsSpawnedIntoTheListsAndFliesInTheSamePass) {
     // Updated already: lifted to flight height and moved along the heading.
     EXPECT_FLOAT_EQ(shot->GetMatrixElement(13), 0.5f);
     EXPECT_GT(shot->GetMatrixElement(14), 20.0f);
-    EXPECT_LT(shot->rangeLeft, 60.0f);
+    EXPECT_LT(shot->GetRangeLeft(), 60.0f);
 }
 
 TEST_F(FightingTest, AProjectileBurstsAtTheEndOfItsRange) {
     Weapon* shot = Spawn("gun.txt", player);
-    shot->rangeLeft = 0.3f;  // one frame covers 5 x 0.01 x 3 x sin(1) x 0.8, about 0.1
+    shot->SetRange(0.3f);  // one frame covers 5 x 0.01 x 3 x sin(1) x 0.8, about 0.1
     int frames = 0;
     while (!Weapons().empty() && frames < 20) {
         Frame();
@@ -562,9 +562,9 @@ TEST_F(FightingTest, APostEffectScoresForTheVehicleThatFiredTheFirstWeapon) {
     }
     ASSERT_NE(blast, nullptr);
     EXPECT_EQ(blast->GetOwner(), player);
-    EXPECT_EQ(blast->weaponType, WeaponTypes::RADIAL_BLAST);
-    EXPECT_EQ(blast->fuelDamage, 7);
-    EXPECT_EQ(blast->forceDamage, 3);
+    EXPECT_EQ(blast->GetWeaponType(), WeaponTypes::RADIAL_BLAST);
+    EXPECT_EQ(blast->GetFuelDamage(), 7);
+    EXPECT_EQ(blast->GetForceDamage(), 3);
     EXPECT_TRUE(blast->GetModel()->inRenderList);
 }
 
@@ -584,8 +584,8 @@ class BlastGrowthTest : public FightingTest, public ::testing::WithParamInterfac
 TEST_P(BlastGrowthTest, ReachesItsRadiusAfterItsGrowthTime) {
     const GrowthCase& c = GetParam();
     Weapon* blast = Spawn(c.file, player);
-    blast->maxRadius = 5.0f;
-    blast->duration = 100.0f;
+    blast->SetRadius(5.0f);
+    blast->SetDuration(100.0f);
     int frames = 0;
     while (blast->blastRadius < 5.0f - 1e-4f && frames < 100) {
         blast->Update(nullptr);
