@@ -411,6 +411,22 @@ INSTANTIATE_TEST_SUITE_P(
                       WallCase{"high_z_wall", 2, Vector3(0.1f, 0, 0.1f), Vector3(0.1f, 0, -0.2f)},
                       WallCase{"at_rest_no_push_out", 0, Vector3(0, 0, 0), Vector3(0, 0, 0)}));
 
+TEST_F(PhysicsTest, InACornerBothWallsPushTheVehicleBack) {
+    GameEntity walls("Walls");
+    walls.GetModel()->boxes = {Box(-1, 0, 0, 40), Box(0, 40, -1, 0), Box(0, 40, 40, 41),
+                               Box(40, 41, 0, 40)};
+    walls.GetModel()->boundsMax[0] = walls.GetModel()->boundsMax[2] = 40.0f;
+    Vehicle e;
+    e.weight = 1.0f;
+    Shape(e, 1.0f, 1.0f);
+    PlaceAt(e, 0.5f, 0.5f);  // touching the low-x and the low-z wall
+    e.velocity = Vector3(-0.2f, 0.0f, -0.2f);
+    std::set<GameEntity*> around = {&walls};
+    EXPECT_EQ(physics.CheckCollisions(&e, around, true)->GetType(), MessageTypes::COLLISION);
+    EXPECT_NEAR(e.velocity.x, 0.4f, 1e-6f);
+    EXPECT_NEAR(e.velocity.z, 0.4f, 1e-6f);
+}
+
 TEST_F(PhysicsTest, AFlatSideHitStraightOnPushesAlongOneAxisOnly) {
     GameEntity table("table");
     Shape(table, 2.0f, 1.0f);
