@@ -92,11 +92,11 @@ public:
     void SetGoal(int x, int z);
     // Path finding, one expansion per call.
     bool IsClosed(const PathList& list, int x, int z) const;
-    PathNode* FindOpen(const PathList& list, int x, int z) const;
+    const PathNode* FindOpen(const PathList& list, int x, int z) const;
     void ExpandNeighbour(PathList& list, int x, int z, float parentG, int goalX, int goalZ);
     void PathStep(PathList& output);
     void UpdateMovement(PathList& path);
-    bool FollowWaypoint(PathNode* node);
+    bool FollowWaypoint(const PathNode* node);
     // Steering and firing.
     void SteerTo(float tx, float tz, float ox, float oz);
     bool ChasePlayer(GameEntity* player);

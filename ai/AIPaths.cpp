@@ -232,36 +232,31 @@ void AIController::ChooseDestination() {
 }
 
 bool AIController::IsClosed(const PathList& list, int x, int z) const {
-    for (PathNode* n = list.head; n != nullptr; n = n->next) {
-        if (n->x == x && n->z == z && n->closed) return true;
-    }
+    for (const PathNode& n : list)
+        if (n.x == x && n.z == z && n.closed) return true;
     return false;
 }
 
-PathNode* AIController::FindOpen(const PathList& list, int x, int z) const {
-    for (PathNode* n = list.head; n != nullptr; n = n->next) {
-        if (n->x == x && n->z == z && !n->closed) return n;
-    }
+const PathNode* AIController::FindOpen(const PathList& list, int x, int z) const {
+    for (const PathNode& n : list)
+        if (n.x == x && n.z == z && !n.closed) return &n;
     return nullptr;
 }
 
 void AIController::ExpandNeighbour(PathList& list, int x, int z, float parentG, int goalX,
                                    int goalZ) {
     if (IsClosed(list, x, z) || IsBlocked(x, z)) return;
-    PathNode* node = new PathNode;
-    node->x = x;
-    node->z = z;
-    node->g = parentG + 1.0f;
-    node->h = CellDistance(goalX - x, goalZ - z);
-    node->parent = list.Last();
-    PathNode* old = FindOpen(list, x, z);
-    if (old != nullptr) {
-        if (node->F() < old->F()) {
-            list.Unlink(old);
-            delete old;
+    PathNode node;
+    node.x = x;
+    node.z = z;
+    node.g = parentG + 1.0f;
+    node.h = CellDistance(goalX - x, goalZ - z);
+    node.parent = list.Last();
+    if (const PathNode* old = FindOpen(list, x, z)) {
+        // Only a strictly better node replaces the open one.
+        if (node.F() < old->F()) {
+            list.Erase(old);
             list.InsertSorted(node);
-        } else {
-            delete node;
         }
         return;
     }
@@ -284,19 +279,19 @@ void AIController::PathStep(PathList& output) {
         }
     }
     if (searchList.Empty()) {
-        PathNode* seed = new PathNode;
-        seed->x = startCellX;
-        seed->z = startCellZ;
-        seed->h = CellDistance(goalCellX - startCellX, goalCellZ - startCellZ);
+        PathNode seed;
+        seed.x = startCellX;
+        seed.z = startCellZ;
+        seed.h = CellDistance(goalCellX - startCellX, goalCellZ - startCellZ);
         searchList.InsertSorted(seed);
     }
 
-    PathNode* head = searchList.head;
+    PathNode* head = searchList.Head();
     if (head->x == goalCellX && head->z == goalCellZ) {
         for (const PathNode* n = head; n != nullptr; n = n->parent) {
-            PathNode* waypoint = new PathNode;
-            waypoint->x = n->x;
-            waypoint->z = n->z;
+            PathNode waypoint;
+            waypoint.x = n->x;
+            waypoint.z = n->z;
             output.PushFront(waypoint);
         }
         searchList.Clear();
@@ -335,7 +330,7 @@ void AIController::UpdateMovement(PathList& path) {
         arrived = ChasePlayer(gameWorld->GetPlayerOne());
         chasing = true;
     } else {
-        if (!path.Empty()) arrived = FollowWaypoint(path.head);
+        if (!path.Empty()) arrived = FollowWaypoint(path.Head());
         chasing = false;
     }
     if (arrived) {
@@ -344,7 +339,7 @@ void AIController::UpdateMovement(PathList& path) {
     }
 }
 
-bool AIController::FollowWaypoint(PathNode* node) {
+bool AIController::FollowWaypoint(const PathNode* node) {
     // Deliberate: the cell's low corner, not its middle; the furniture's blocked cells keep
     // an extra cell on their high sides so that no corner lies on a face.
     const float tx = 4.0f * static_cast<float>(node->x);

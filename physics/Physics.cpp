@@ -72,7 +72,7 @@ float Approach(float s, float target, float step) {
 
 const float* Matrix(const GameEntity* e) {
     static const float kIdentity[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
-    return e->model.matrix ? e->model.matrix->m : kIdentity;
+    return e->GetModel()->matrix ? e->GetModel()->matrix->m : kIdentity;
 }
 
 void Position(const GameEntity* e, float out[3]) {
@@ -191,8 +191,8 @@ void Physics::AnswerFurtherWalls(GameEntity* e, GameEntity* walls, int answered)
 void Physics::KeepInsideRoom(GameEntity* entity) {
     const int sizeX = world.GetGridSizeX();
     const int sizeZ = world.GetGridSizeZ();
-    if (sizeX <= 0 || sizeZ <= 0 || !entity->model.matrix) return;
-    float* m = entity->model.matrix->m;
+    if (sizeX <= 0 || sizeZ <= 0 || !entity->GetModel()->matrix) return;
+    float* m = entity->GetModel()->matrix->m;
     const float r = std::max(entity->GetModel()->radius, 0.0f);
     auto keep = [r](float& v, float extent) {
         // A room narrower than the vehicle keeps it in the middle.

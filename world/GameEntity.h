@@ -46,12 +46,7 @@ public:
     // drawing stops running (the effect stays in its slot).
     void DrawEffects();
 
-    std::string name;
-    // Always has a transform.
-    MeshTree model;
     bool hidden = false;
-    // The entity last touched; not owned. The World clears it when that entity is destroyed.
-    GameEntity* contact = nullptr;
     bool circleCollision = false;
     float speed = 0.0f;
     float steer = 0.0f;
@@ -63,5 +58,14 @@ public:
     EffectSlots effects;
     // Counts up as entities are made; gives neighbour sets an order that does not depend on
     // where the allocator happened to put each entity.
-    std::uint64_t serial;
+    const std::uint64_t serial;
+
+protected:
+    // Read and written through GetName/SetName, GetModel/SetModel and GetContact/SetContact
+    // from outside.
+    std::string name;
+    // Always has a transform.
+    MeshTree model;
+    // The entity last touched; not owned. The World clears it when that entity is destroyed.
+    GameEntity* contact = nullptr;
 };

@@ -114,7 +114,6 @@ public:
     std::string environmentTextures[3];
     // Indexed [x][z]: the entities listed in each cell. Not owning.
     std::list<GameEntity*> cells[kMaxGridSize][kMaxGridSize];
-    float aiDifficulty = 0.5f;
     int gridSizeX = 0;
     int gridSizeZ = 0;
     Vehicle* playerOneVehicle = nullptr;
@@ -125,6 +124,9 @@ public:
     std::unordered_map<const GameEntity*, std::unique_ptr<GameEntity>> owned;
 
 private:
+    // Set through SetAIDifficulty: the computer drivers' difficulty, 0 to 1.
+    float aiDifficulty = 0.5f;
+
     // A mine leaves its layer's list of laid mines.
     void ForgetMine(GameEntity* e);
     // Every grid entry of `e`, in whatever cells.

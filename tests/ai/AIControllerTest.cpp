@@ -284,12 +284,12 @@ TEST_F(AiFixture, AFullyBlockedSectorFallsBackToTheNearestFreeCell) {
 
 std::string Cells(const PathList& list) {
     std::string s;
-    for (PathNode* n = list.head; n != nullptr; n = n->next) {
+    for (const PathNode& n : list) {
         // Appended piece by piece: GCC 12 at -O3 reports a false overlap for "(" + string.
         s += '(';
-        s += std::to_string(n->x);
+        s += std::to_string(n.x);
         s += ',';
-        s += std::to_string(n->z);
+        s += std::to_string(n.z);
         s += ')';
     }
     return s;
@@ -336,12 +336,14 @@ TEST_F(AiFixture, PathGoesAroundAWall) {
         ++steps;
     }
     ASSERT_FALSE(path.Empty());
-    for (PathNode* n = path.head; n != nullptr; n = n->next) {
-        EXPECT_FALSE(room->blocked[n->x][n->z]) << n->x << "," << n->z;
-        if (n->next != nullptr) {
-            EXPECT_LE(std::abs(n->next->x - n->x), 1);
-            EXPECT_LE(std::abs(n->next->z - n->z), 1);
+    const PathNode* previous = nullptr;
+    for (const PathNode& n : path) {
+        EXPECT_FALSE(room->blocked[n.x][n.z]) << n.x << "," << n.z;
+        if (previous != nullptr) {
+            EXPECT_LE(std::abs(n.x - previous->x), 1);
+            EXPECT_LE(std::abs(n.z - previous->z), 1);
         }
+        previous = &n;
     }
     EXPECT_EQ(path.Last()->x, 6);
     EXPECT_EQ(path.Last()->z, 0);
@@ -392,16 +394,15 @@ TEST_F(AiFixture, SameFNeighboursAreTakenLastInFirstBehindTheHead) {
     PathList path;
     ai->PathStep(path);  // expands (5, 5)
     // (5, 6) is the one neighbour straight at the goal; the others follow by f.
-    EXPECT_EQ(ai->searchList.head->x, 5);
-    EXPECT_EQ(ai->searchList.head->z, 6);
+    EXPECT_EQ(ai->searchList.Head()->x, 5);
+    EXPECT_EQ(ai->searchList.Head()->z, 6);
     EXPECT_EQ(ai->searchList.Size(), 9);
 }
 
 TEST_F(AiFixture, AnOpenNeighbourIsReplacedOnlyByAStrictlyBetterOne) {
     auto ai = Make(aitest::kTank);
     PathList& list = ai->searchList;
-    PathNode* parent = new PathNode;  // the node just expanded
-    list.InsertSorted(parent);
+    PathNode* parent = list.InsertSorted(PathNode());  // the node just expanded
     list.Close(parent);
     ai->ExpandNeighbour(list, 1, 0, 4.0f, 9, 0);  // g 5, h 8
     ASSERT_NE(ai->FindOpen(list, 1, 0), nullptr);
@@ -452,13 +453,10 @@ TEST_F(AiFixture, AfterACutOffSearchTheNextStartsWhereTheFollowedPathEnds) {
             if (x != 5 || z != 5) Block(x, z);
     Place(self, 2.0f, 2.0f, 1.0f, 0.0f);  // cell (0, 0)
     for (const auto& [x, z] : {std::pair{0, 0}, std::pair{1, 1}, std::pair{2, 2}}) {
-        auto* waypoint = new PathNode;
-        waypoint->x = x;
-        waypoint->z = z;
-        if (ai->currentPath.Empty())
-            ai->currentPath.PushFront(waypoint);
-        else
-            ai->currentPath.Last()->next = waypoint;
+        PathNode waypoint;
+        waypoint.x = x;
+        waypoint.z = z;
+        ai->currentPath.PushBack(waypoint);
     }
     ai->startCellX = 2;
     ai->startCellZ = 2;

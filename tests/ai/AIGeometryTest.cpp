@@ -221,19 +221,19 @@ TEST(AIControllerInit, ConesRangeBonusAndUnknownNameFactor) {
 
 // --- The search list ---------------------------------------------------------------------
 
-PathNode* Node(int x, float g, float h = 0.0f) {
-    PathNode* n = new PathNode;
-    n->x = x;
-    n->g = g;
-    n->h = h;
+PathNode Node(int x, float g, float h = 0.0f) {
+    PathNode n;
+    n.x = x;
+    n.g = g;
+    n.h = h;
     return n;
 }
 
 std::string Order(const PathList& list) {
     std::string s;
-    for (PathNode* n = list.head; n != nullptr; n = n->next) {
-        s += std::to_string(n->x);
-        if (n->closed) s += "c";
+    for (const PathNode& n : list) {
+        s += std::to_string(n.x);
+        if (n.closed) s += "c";
         s += " ";
     }
     return s;
@@ -253,12 +253,12 @@ TEST(PathList, OpenNodesStayBeforeClosedOnes) {
     PathList list;
     list.InsertSorted(Node(1, 1));
     list.InsertSorted(Node(2, 2));
-    list.Close(list.head);
+    list.Close(list.Head());
     EXPECT_EQ(Order(list), "2 1c ");
     list.InsertSorted(Node(3, 9));  // larger f, still before the closed node
     EXPECT_EQ(Order(list), "2 3 1c ");
-    list.Close(list.head);
-    list.Close(list.head);
+    list.Close(list.Head());
+    list.Close(list.Head());
     EXPECT_EQ(Order(list), "1c 2c 3c ");
     list.InsertSorted(Node(4, 50));  // a closed head gives way to any open node
     EXPECT_EQ(Order(list), "4 1c 2c 3c ");

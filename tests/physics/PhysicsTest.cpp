@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/Constants.h"
+#include "app/InputState.h"
 #include "app/Matrix.h"
 #include "physics/Physics.h"
 #include "tests/game/GlobalsFixture.h"
@@ -61,8 +62,8 @@ TEST_P(ApproachTest, MovesTowardTheTargetByTheRules) {
     v.turningRate = 0.5f;
     v.maxSpeed = 1.0f;
     (c.steerNotSpeed ? v.steer : v.speed) = c.start;
-    std::uint8_t keys[20] = {};
-    for (int i = 0; i < 4; ++i) keys[i] = c.keys[i];
+    std::uint8_t keys[InputState::kSlots] = {};
+    for (int i = 0; i < 4; ++i) keys[P1Right + i] = c.keys[i];
     physics.ApplyControls(keys, &v);
     EXPECT_NEAR(c.steerNotSpeed ? v.steer : v.speed, c.expected, 1e-6f);
 }
@@ -87,8 +88,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(PhysicsTest, ThrustFromRestEndsAtTheFirstSpeedNotBelowTheMaximum) {
     Vehicle v;
     v.maxSpeed = 1.0f;
-    std::uint8_t keys[20] = {};
-    keys[2] = 1;
+    std::uint8_t keys[InputState::kSlots] = {};
+    keys[P1Thrust] = 1;
     float previous = 0.0f;
     for (int frame = 0; frame < 400; ++frame) {
         physics.ApplyControls(keys, &v);
@@ -102,9 +103,9 @@ TEST_F(PhysicsTest, ThrustFromRestEndsAtTheFirstSpeedNotBelowTheMaximum) {
 }
 
 TEST_F(PhysicsTest, PlayerTwoReadsItsOwnSlotsAndAComputerReadsPlayerOnes) {
-    std::uint8_t keys[20] = {};
-    keys[1] = 1;  // player one's turn left
-    keys[6] = 1;  // player two's turn right
+    std::uint8_t keys[InputState::kSlots] = {};
+    keys[P1Left] = 1;   // player one's turn left
+    keys[P2Right] = 1;  // player two's turn right
     Vehicle one;
     one.turningRate = 0.5f;
     Vehicle two;
@@ -409,6 +410,22 @@ INSTANTIATE_TEST_SUITE_P(
                       WallCase{"low_z_wall", 1, Vector3(0, 0, -0.1f), Vector3(0, 0, 0.2f)},
                       WallCase{"high_z_wall", 2, Vector3(0.1f, 0, 0.1f), Vector3(0.1f, 0, -0.2f)},
                       WallCase{"at_rest_no_push_out", 0, Vector3(0, 0, 0), Vector3(0, 0, 0)}));
+
+TEST_F(PhysicsTest, InACornerBothWallsPushTheVehicleBack) {
+    GameEntity walls("Walls");
+    walls.GetModel()->boxes = {Box(-1, 0, 0, 40), Box(0, 40, -1, 0), Box(0, 40, 40, 41),
+                               Box(40, 41, 0, 40)};
+    walls.GetModel()->boundsMax[0] = walls.GetModel()->boundsMax[2] = 40.0f;
+    Vehicle e;
+    e.weight = 1.0f;
+    Shape(e, 1.0f, 1.0f);
+    PlaceAt(e, 0.5f, 0.5f);  // touching the low-x and the low-z wall
+    e.velocity = Vector3(-0.2f, 0.0f, -0.2f);
+    EntitySet around = {&walls};
+    EXPECT_EQ(physics.CheckCollisions(&e, around, true)->GetType(), MessageTypes::COLLISION);
+    EXPECT_NEAR(e.velocity.x, 0.4f, 1e-6f);
+    EXPECT_NEAR(e.velocity.z, 0.4f, 1e-6f);
+}
 
 TEST_F(PhysicsTest, AFlatSideHitStraightOnPushesAlongOneAxisOnly) {
     GameEntity table("table");
