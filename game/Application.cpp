@@ -44,8 +44,6 @@ constexpr LevelEntry kLevels[] = {
 Application::Application() {
     ClearVehicles();
     deadEntities.clear();
-    currentLevel = levelLists[gameMode].end();
-    nextLevel = levelLists[gameMode].end();
 }
 
 Application::~Application() {
@@ -88,25 +86,8 @@ void Application::Shutdown() {
 
 void Application::ClearLevelLists() {
     for (std::list<std::string>& list : levelLists) list.clear();
-    currentLevel = levelLists[gameMode].end();
-    nextLevel = levelLists[gameMode].end();
-}
-
-void Application::AddLevel(std::string path, const int& mode) {
-    if (mode < 0 || mode >= kGameModes) return;
-    levelLists[mode].push_back(std::move(path));
-    nextLevel = levelLists[gameMode].begin();
-    currentLevel = levelLists[gameMode].begin();
-}
-
-std::string Application::GetCurrentLevel() const {
-    if (currentLevel == levelLists[gameMode].end()) return std::string();
-    return *currentLevel;
-}
-
-void Application::ClearVehicles() {
-    for (Vehicle*& player : players) player = nullptr;
-    for (Vehicle*& enemy : enemies) enemy = nullptr;
+    currentLevel = 0;
+    nextLevel = 0;
 }
 
 bool Application::IsLevelFrame() const {

@@ -2,7 +2,10 @@
 // The game-flow object: its own start-up and shutdown, the steps of a frame, and the
 // state that the game flow works on.
 #include <list>
+#include <span>
 #include <string>
+
+#include "game/Results.h"
 
 class GameEntity;
 class Vehicle;
@@ -23,12 +26,37 @@ public:
     void Shutdown();
     void ClearLevelLists();
 
-    // Level lists.
+    // Modes, level lists and difficulty.
     void AddLevel(std::string path, const int& mode);
+    void ResetLevels();
+    void SelectLevel(int n);
+    // Moves on to the next level of the current mode's list and returns its path.
+    // `startButtonLedHere`: the selection menu's start button was the click that led to
+    // this level start (a new Story run begins at story level 0).
+    std::string NextLevel(bool startButtonLedHere);
+    bool IsLastLevel() const;
     std::string GetCurrentLevel() const;
+    float GetAIDifficulty(int index) const;
     const std::list<std::string>& GetLevelList(int mode) const { return levelLists[mode]; }
     void ClearVehicles();
     int GetGameMode() const { return gameMode; }
+    void SetGameMode(int mode);
+    void SetLevelWon(bool value) { levelWon = value; }
+    bool IsLevelWon() const { return levelWon; }
+    void SetResultsPending(bool value) { resultsPending = value; }
+    bool IsResultsPending() const { return resultsPending; }
+    void SetCameraMode(int mode) { cameraMode = mode; }
+    int GetCameraMode() const { return cameraMode; }
+    int GetStoryLevel() const { return storyLevel; }
+    bool IsLevelOver() const { return levelOver; }
+    int GetSurvivalKills() const { return survivalKills; }
+    float GetDefeatCameraAngle() const { return defeatCameraAngle; }
+    Vehicle* GetPlayer(int slot) const { return players[slot]; }
+    Vehicle* GetEnemy(int slot) const { return enemies[slot]; }
+
+    // Level-over tests over a slot list, which ends at its first empty slot.
+    static bool AllDestroyed(std::span<Vehicle* const> slots);
+    static int CountAlive(std::span<Vehicle* const> slots);
 
     // The steps of a frame, in the order the main loop runs them.
     void PumpMessages();
@@ -50,9 +78,34 @@ public:
     // The current menu is the level screen and player one's vehicle exists.
     bool IsLevelFrame() const;
 
+    // The level screen: the World clock, the room and the level-over rules of one frame.
+    void UpdateLevelScreen();
+    void DrawRoom();
+    void ResetDrawColour();
+    void DrawEnemyBars();
+    void DrawHud();
+    // The objectives dialogue, the result popup and the in-game menu.
+    void UpdateResults();
+    // The wait for the result popup of a decided level: 3.75 s of level frames, then any
+    // dialogue, then 0.25 s of frames without one. True in the frame the popup is due.
+    bool ResultsDue(bool dialogueActive);
+    // Starts the Story dialogue of an event for player one's race and the story level.
+    bool PlayStoryDialogue(int event);
+    // The player and computer-vehicle slots from the World's collision list; player one's
+    // vehicle records `choice`.
+    void TakeVehicleSlots(int choice);
+    bool IsCrosshairShown() const { return crosshairShown; }
+
     const float* GetCameraMatrix() const { return cameraMatrix; }
 
 private:
+    void ApplyOneSidedRules();
+    void ApplySurvivalRules();
+    // The few requests the game flow makes of the menus.
+    bool StartDialogueIfPresent(const std::string& name, int event);
+    void ShowCrosshair(bool visible);
+    std::string PopupMenuName() const;
+
     Vehicle* players[2];
     Vehicle* enemies[5];
     int gameMode = Battle;
@@ -63,8 +116,11 @@ private:
     std::list<GameEntity*>::iterator entityCursor;
     std::list<GameEntity*> deadEntities;
     std::list<std::string> levelLists[kGameModes];
-    std::list<std::string>::iterator currentLevel;
-    std::list<std::string>::iterator nextLevel;
+    // The level cursors are positions in the current mode's list, so that a change of mode
+    // can never leave them pointing into another list; nextLevel may be the list's size
+    // (past the last level).
+    int currentLevel = 0;
+    int nextLevel = 0;
     GameEntity* currentEntity = nullptr;
     const char* configFileName = "config.cfg";
     float storyDifficulty[6] = {0.15f, 0.25f, 0.4f, 0.7f, 0.45f, 0.6f};
@@ -76,6 +132,8 @@ private:
     int cameraMode = 0;
     // Start-up view matrix, column-major.
     float cameraMatrix[16] = {};
+    bool crosshairShown = true;
+    InGameMenuToggle inGameMenu;
 };
 
 extern Application application;

@@ -1,0 +1,16 @@
+// The requests that the game flow makes of the menus.
+#include "app/Window.h"
+#include "game/Application.h"
+#include "ui/MenuSystem.h"
+
+bool Application::StartDialogueIfPresent(const std::string&, int) {
+    return false;
+}
+
+void Application::ShowCrosshair(bool visible) {
+    crosshairShown = visible;
+}
+
+std::string Application::PopupMenuName() const {
+    return std::string();
+}

@@ -1,0 +1,99 @@
+#include "game/ScreenFlow.h"
+
+#include "app/FrameTimer.h"
+#include "app/Window.h"
+#include "game/Application.h"
+#include "game/Results.h"
+#include "world/Vehicle.h"
+#include "world/World.h"
+
+namespace {
+
+struct SelectionMenu {
+    const char* name;
+    int mode;
+};
+constexpr SelectionMenu kSelectionMenus[] = {
+    {"VEHICLE_SELECTION_STORY", Story},          {"VEHICLE_SELECTION_BATTLE_1P", Battle},
+    {"VEHICLE_SELECTION_BATTLE_2P", Versus},     {"VEHICLE_SELECTION_ASSAULT_1P", Assault},
+    {"VEHICLE_SELECTION_SURVIVAL_1P", Survival},
+};
+
+// Slot and wait of the defeat dialogues.
+constexpr int kDefeatDialogueAlarm = 4;
+constexpr float kDefeatDialogueDelay = 0.1f;
+
+}  // namespace
+
+int ModeOfSelectionMenu(const std::string& menuName) {
+    for (const SelectionMenu& menu : kSelectionMenus)
+        if (menuName == menu.name) return menu.mode;
+    return -1;
+}
+
+bool IntroMovesOn(bool transitioning, int alarmSlot, float seconds) {
+    // Asked every frame, so that a press made while the fade runs is used up then.
+    const bool keyPressed = window.WasKeyPressed();
+    const bool mouseClicked = window.WasMouseClicked();
+    if (transitioning) return false;
+    if (keyPressed || mouseClicked) return true;
+    // The alarm counts only the frames without input.
+    return frameTimer.Alarm(alarmSlot, seconds, false);
+}
+
+void Application::UpdateLevelScreen() {
+    // The only place where the World clock advances; it is never reset.
+    world.time += frameTimer.GetDeltaTime();
+    DrawRoom();
+    ResetDrawColour();
+
+    levelOver = false;
+    switch (gameMode) {
+        case Battle:
+        case Story:
+        case Assault:
+            ApplyOneSidedRules();
+            break;
+        case Versus:
+            if (players[0] && players[1] &&
+                (players[0]->GetHitPoints() <= 0 || players[1]->GetHitPoints() <= 0))
+                levelOver = true;
+            break;
+        case Survival:
+            ApplySurvivalRules();
+            break;
+        default:
+            break;
+    }
+}
+
+void Application::ApplyOneSidedRules() {
+    // A level in which no computer vehicle stands is never decided here.
+    if (!players[0] || !enemies[0]) return;
+    const bool playersDestroyed = AllDestroyed(players);
+    if (!playersDestroyed && !AllDestroyed(enemies)) return;
+    levelOver = true;
+    // Written again each frame while the level stays decided.
+    MissionStats = TakeMissionStats(*players[0]);
+    if (!frameTimer.Alarm(kDefeatDialogueAlarm, kDefeatDialogueDelay, false)) return;
+    if (playersDestroyed) {
+        // The race of player one's vehicle picks its part of the death dialogue.
+        StartDialogueIfPresent("death", players[0]->GetSelectionIndex());
+        if (gameMode == Story) PlayStoryDialogue(StoryPlayerDefeat);
+    } else if (gameMode == Story) {
+        PlayStoryDialogue(StoryEnemyDefeat);
+    }
+}
+
+void Application::ApplySurvivalRules() {
+    if (!players[0] || !enemies[0]) return;
+    if (AllDestroyed(players)) {
+        levelOver = true;
+        return;
+    }
+    if (AllDestroyed(enemies)) {
+        // The wreck stays in the World; a new opponent takes its slot in the same frame.
+        enemies[0] = static_cast<Vehicle*>(world.SpawnRandomVehicle());
+        ++survivalKills;
+    }
+}
