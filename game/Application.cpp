@@ -110,12 +110,6 @@ void Application::SwapBuffers() {
     graphicsSystem.SwapBuffers();
 }
 
-// The camera follows the vehicles once they exist.
-void Application::UpdateCamera() {}
-
-// The screens and the level clock arrive with the game flow.
-void Application::UpdateScreens() {}
-
 // The passes over the World's lists walk one list front to back with the one cursor;
 // entities appended during a walk are reached by it, and none is removed before the sweep.
 void Application::UpdateCollisions() {
@@ -190,8 +184,11 @@ void Application::DrawShadowVolumes() {
 }
 
 void Application::DrawPasses() {
+    DrawEnemyBars();
     DrawEntityEffects();
     if (graphicsSystem.renderer) graphicsSystem.renderer->DrawRenderList(2);
+    // Again over what the list drew, except from straight above, where nothing covers them.
+    if (cameraMode != 2) DrawEnemyBars();
 }
 
 void Application::DrawEntityEffects() {
@@ -219,5 +216,8 @@ void Application::SweepDeadEntities() {
 }
 
 void Application::DrawInterface() {
+    if (levelOver) ShowCrosshair(false);
     menuSystem.Draw();
+    DrawHud();
+    UpdateResults();
 }

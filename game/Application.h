@@ -94,6 +94,9 @@ public:
     // The player and computer-vehicle slots from the World's collision list; player one's
     // vehicle records `choice`.
     void TakeVehicleSlots(int choice);
+    // The flags of a level that starts: not won, no results, no kills, the in-game menu's
+    // memory empty.
+    void ResetLevelState();
     bool IsCrosshairShown() const { return crosshairShown; }
 
     const float* GetCameraMatrix() const { return cameraMatrix; }

@@ -74,3 +74,11 @@ void Application::TakeVehicleSlots(int choice) {
 
 void LoadLevelCallback() {}
 void UnloadLevelCallback() {}
+
+void Application::ResetLevelState() {
+    levelWon = false;
+    resultsPending = false;
+    levelOver = false;
+    survivalKills = 0;
+    inGameMenu.Reset();
+}

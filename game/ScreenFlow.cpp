@@ -4,6 +4,7 @@
 #include "app/Window.h"
 #include "game/Application.h"
 #include "game/Results.h"
+#include "ui/MenuSystem.h"
 #include "world/Vehicle.h"
 #include "world/World.h"
 
@@ -96,4 +97,14 @@ void Application::ApplySurvivalRules() {
         enemies[0] = static_cast<Vehicle*>(world.SpawnRandomVehicle());
         ++survivalKills;
     }
+}
+
+void Application::UpdateScreens() {
+    const std::string name = menuSystem.GetCurrentMenuName();
+    const int selectionMode = ModeOfSelectionMenu(name);
+    if (selectionMode >= 0) {
+        SetGameMode(selectionMode);
+        vehiclePage = name;
+    }
+    if (name == "LEVEL_SCREEN") UpdateLevelScreen();
 }
