@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 
+#include "game/LevelLoading.h"
 #include "game/Results.h"
 
 class GameEntity;
@@ -94,6 +95,15 @@ public:
     // The player and computer-vehicle slots from the World's collision list; player one's
     // vehicle records `choice`.
     void TakeVehicleSlots(int choice);
+    // Level start, with what the selection and options menus hold: the level selector's
+    // index, the AI Difficulty index, the two vehicle choices, and whether the start button
+    // led here. False, with a box captioned with the file, when the level cannot be read:
+    // nothing is entered and the levels are reset.
+    bool StartLevel(int levelIndex, int difficultyIndex, int choice1, int choice2,
+                    bool startButtonLedHere);
+    // Level leave: the World, the caster table, the slots and the render lists emptied; the
+    // answer says where the unloading screen goes.
+    UnloadTarget EndLevel(LeaveButton button);
     // The flags of a level that starts: not won, no results, no kills, the in-game menu's
     // memory empty.
     void ResetLevelState();
@@ -105,9 +115,12 @@ private:
     void ApplyOneSidedRules();
     void ApplySurvivalRules();
     // The few requests the game flow makes of the menus.
+    std::string CurrentMenuName() const;
     bool StartDialogueIfPresent(const std::string& name, int event);
+    bool IsDialogueActive() const;
     void ShowCrosshair(bool visible);
     std::string PopupMenuName() const;
+    void TogglePopup(const std::string& name);
 
     Vehicle* players[2];
     Vehicle* enemies[5];
@@ -143,3 +156,5 @@ extern Application application;
 
 // The entry: start-up, the main loop and shutdown. Returns the program's result.
 int GameMain();
+// One frame of the main loop: its fourteen steps in order.
+void RunFrame();

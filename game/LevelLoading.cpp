@@ -2,10 +2,14 @@
 
 #include <climits>
 #include <cstdio>
+#include <vector>
 
 #include "app/FileLoader.h"
+#include "app/FrameTimer.h"
+#include "app/MessageBox.h"
 #include "game/Application.h"
 #include "game/CameraControl.h"
+#include "render/GraphicsSystem.h"
 #include "world/GameEntity.h"
 #include "world/Vehicle.h"
 #include "world/World.h"
@@ -81,4 +85,77 @@ void Application::ResetLevelState() {
     levelOver = false;
     survivalKills = 0;
     inGameMenu.Reset();
+}
+
+namespace {
+
+// The shadow caster table is sized from what the planar-shadow pass will draw: the
+// shadow-casting level objects, before the players' vehicles exist.
+void BuildShadowCasterTable() {
+    if (!graphicsSystem.renderer) return;
+    std::vector<const MeshTree*> planar;
+    for (const GameEntity* e : world.updateList)
+        if (e->GetModel()->castsShadow && e->GetTypeName() != "Vehicle")
+            planar.push_back(e->GetModel());
+    graphicsSystem.renderer->BuildShadowCasterTable(planar);
+}
+
+}  // namespace
+
+bool Application::StartLevel(int levelIndex, int difficultyIndex, int choice1, int choice2,
+                             bool startButtonLedHere) {
+    // The difficulty is set before the level is built, so that the computer vehicles that
+    // the level file places take it too.
+    std::string path;
+    bool setDifficulty = true;
+    switch (gameMode) {
+        case Survival:
+            path = levelLists[Survival].empty() ? std::string() : levelLists[Survival].front();
+            break;
+        case Story:
+            if (startButtonLedHere || levelWon) {
+                if (startButtonLedHere) ResetLevels();
+                path = NextLevel(startButtonLedHere);
+            } else {
+                // A replay keeps the difficulty set for this level.
+                path = GetCurrentLevel();
+                setDifficulty = false;
+            }
+            break;
+        default:
+            SelectLevel(levelIndex);
+            path = NextLevel(false);
+            break;
+    }
+    if (!LevelFileBuilds(path)) {
+        MessageBox("This level cannot be read, so it cannot be played.", path.c_str(),
+                   MB_ICONERROR);
+        ResetLevels();
+        return false;
+    }
+    if (setDifficulty) world.SetAIDifficulty(GetAIDifficulty(difficultyIndex));
+    world.BuildLevel(path);
+    if (gameMode == Battle || gameMode == Survival) world.SpawnRandomVehicle();
+
+    BuildShadowCasterTable();
+    world.CreatePlayerVehicle(choice1);
+    if (gameMode == Versus) world.CreatePlayerVehicle(choice2);
+    chosenVehicle = choice1;
+    TakeVehicleSlots(choice1);
+    ResetLevelState();
+    cameraMode = HudForMode(gameMode).cameraMode;
+    frameTimer.ResetAlarms();
+    return true;
+}
+
+UnloadTarget Application::EndLevel(LeaveButton button) {
+    world.ClearLevel();
+    if (graphicsSystem.renderer) graphicsSystem.renderer->FreeShadowCasterTable();
+    ClearVehicles();
+    const UnloadTarget target = ChooseUnloadTarget(button, IsLastLevel(), gameMode);
+    // A restart plays the level being played: a won Story level does not advance.
+    if (button == LeaveButton::RestartLevel) levelWon = false;
+    if (target == UnloadTarget::SelectionMenu) ResetLevels();
+    if (graphicsSystem.renderer) graphicsSystem.renderer->ClearRenderLists();
+    return target;
 }

@@ -14,3 +14,13 @@ void Application::ShowCrosshair(bool visible) {
 std::string Application::PopupMenuName() const {
     return std::string();
 }
+
+std::string Application::CurrentMenuName() const {
+    return menuSystem.GetCurrentMenuName();
+}
+
+bool Application::IsDialogueActive() const {
+    return false;
+}
+
+void Application::TogglePopup(const std::string&) {}

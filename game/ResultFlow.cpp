@@ -1,11 +1,14 @@
 // What follows a decided level on the level screen: the wait, the result popup and the
 // Escape key's in-game menu; and the Story dialogues.
 #include "app/FrameTimer.h"
+#include "app/InputState.h"
 #include "game/Application.h"
 #include "game/Results.h"
 
 namespace {
 
+constexpr int kObjectivesAlarm = 0;
+constexpr float kObjectivesDelay = 0.1f;
 constexpr int kPendingAlarm = 2;
 constexpr float kPendingDelay = 3.75f;
 constexpr int kPopupAlarm = 3;
@@ -28,4 +31,18 @@ bool Application::PlayStoryDialogue(int event) {
     return StartDialogueIfPresent(key, -1);
 }
 
-void Application::UpdateResults() {}
+void Application::UpdateResults() {
+    if (CurrentMenuName() != "LEVEL_SCREEN") return;
+    if (frameTimer.Alarm(kObjectivesAlarm, kObjectivesDelay, false)) {
+        StartDialogueIfPresent("objectives", -1);
+        // A Story level's own opening replaces the objectives where it has one.
+        if (gameMode == Story) PlayStoryDialogue(StoryIntro);
+    }
+    if (ResultsDue(IsDialogueActive())) {
+        const ResultChoice choice = ChooseResultPopup(
+            gameMode, players, enemies, nextLevel >= static_cast<int>(levelLists[gameMode].size()));
+        if (choice.won) levelWon = true;
+        TogglePopup(choice.popup);
+    }
+    if (inputState.keys[ESCAPE]) TogglePopup(inGameMenu.Toggle(PopupMenuName()));
+}
