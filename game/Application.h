@@ -97,6 +97,16 @@ public:
     // The player and computer-vehicle slots from the World's collision list; player one's
     // vehicle records `choice`.
     void TakeVehicleSlots(int choice);
+    // Puts one level-loading step on the loading screen and one unloading step on the
+    // unloading screen.
+    void QueueLoadingSteps();
+    // Keeps the info popups and portraits of the selection menu on show in step with its
+    // selectors.
+    void UpdateVehicleSelection();
+    const std::string& GetVehiclePage() const { return vehiclePage; }
+    // What builds the remaining menus behind the menu-loading screen.
+    using MenuBuilder = void (*)();
+    void SetMenuBuilder(MenuBuilder builder) { menuBuilder = builder; }
     // Level start, with what the selection and options menus hold: the level selector's
     // index, the AI Difficulty index, the two vehicle choices, and whether the start button
     // led here. False, with a box captioned with the file, when the level cannot be read:
@@ -116,6 +126,7 @@ public:
 private:
     void ApplyOneSidedRules();
     void ApplySurvivalRules();
+    void BuildRemainingMenus();
     // The few requests the game flow makes of the menus.
     std::string CurrentMenuName() const;
     bool StartDialogueIfPresent(const std::string& name, int event);
@@ -151,6 +162,7 @@ private:
     // Start-up view matrix, column-major.
     float cameraMatrix[16] = {};
     bool crosshairShown = true;
+    MenuBuilder menuBuilder = nullptr;
     InGameMenuToggle inGameMenu;
 };
 

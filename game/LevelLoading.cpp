@@ -9,7 +9,11 @@
 #include "app/MessageBox.h"
 #include "game/Application.h"
 #include "game/CameraControl.h"
+#include "game/MenuLinks.h"
+#include "game/WidgetIds.h"
 #include "render/GraphicsSystem.h"
+#include "ui/LoadingScreenWidget.h"
+#include "ui/MenuSystem.h"
 #include "world/GameEntity.h"
 #include "world/Vehicle.h"
 #include "world/World.h"
@@ -75,9 +79,6 @@ void Application::TakeVehicleSlots(int choice) {
                      "follows; they play on unwatched.\n",
                      left);
 }
-
-void LoadLevelCallback() {}
-void UnloadLevelCallback() {}
 
 void Application::ResetLevelState() {
     levelWon = false;
@@ -158,4 +159,74 @@ UnloadTarget Application::EndLevel(LeaveButton button) {
     if (target == UnloadTarget::SelectionMenu) ResetLevels();
     if (graphicsSystem.renderer) graphicsSystem.renderer->ClearRenderLists();
     return target;
+}
+
+namespace {
+
+// A selector that is missing reads as its first entry.
+int SelectedOrFirst(const WidgetIdMap& ids, const std::string& menuName) {
+    const int index = SelectedIndex(ids, menuName);
+    return index < 0 ? 0 : index;
+}
+
+// The button whose release led to the unloading screen, tested in the popups' order.
+LeaveButton ReleasedLeaveButton() {
+    const struct {
+        const char* popup;
+        LeaveButton button;
+    } kReplayButtons[] = {
+        {"WIN_DISPLAY", LeaveButton::NextLevel},
+        {"LOSE_DISPLAY", LeaveButton::Replay},
+        {"DRAW_DISPLAY", LeaveButton::Replay},
+        {"P1_WIN", LeaveButton::Replay},
+        {"P2_WIN", LeaveButton::Replay},
+        {kInGameMenu, LeaveButton::RestartLevel},
+        {"BATTLE_WIN_DISPLAY", LeaveButton::BattleWinReplay},
+    };
+    for (const auto& replay : kReplayButtons)
+        if (ReplayButtonIds.WasClicked(replay.popup)) return replay.button;
+    return LeaveButton::Other;
+}
+
+void SetUpHud(int gameMode) {
+    const HudSetup hud = HudForMode(gameMode);
+    menuSystem.SetWidgetVisible(HealthBarIds.GetId("LEVEL_SCREEN"), hud.healthBar);
+    menuSystem.SetWidgetVisible(EnergyBarIds.GetId("LEVEL_SCREEN"), hud.energyBar);
+    menuSystem.SetWidgetVisible(LeftHudPanelIds.GetId("LEVEL_SCREEN"), hud.leftPanel);
+    menuSystem.SetWidgetVisible(RightHudPanelIds.GetId("LEVEL_SCREEN"), hud.rightPanel);
+}
+
+}  // namespace
+
+void Application::QueueLoadingSteps() {
+    if (LoadingScreenWidget* loading = FindLoadingWidget("LOADING_SCREEN"))
+        loading->AddStep(LoadLevelCallback);
+    if (LoadingScreenWidget* unloading = FindLoadingWidget("UNLOADING_SCREEN"))
+        unloading->AddStep(UnloadLevelCallback);
+}
+
+void LoadLevelCallback() {
+    const std::string page = application.GetVehiclePage();
+    const bool started = application.StartLevel(
+        SelectedOrFirst(LevelSelectorIds, page), SelectedOrFirst(AIDifficultyIds, "OPTIONS"),
+        SelectedOrFirst(VehicleSelectorIds, page), SelectedOrFirst(SecondVehicleSelectorIds, page),
+        StartButtonIds.WasClicked(page));
+    if (!started) {
+        // Back to the selection menu, with the step in place for the next try.
+        menuSystem.SetCurrentMenuTarget(page);
+        if (LoadingScreenWidget* loading = FindLoadingWidget("LOADING_SCREEN"))
+            loading->AddStep(LoadLevelCallback);
+        return;
+    }
+    menuSystem.StopDialogue();
+    menuSystem.SetCurrentMenuTarget("LEVEL_SCREEN");
+    SetUpHud(application.GetGameMode());
+}
+
+void UnloadLevelCallback() {
+    const UnloadTarget target = application.EndLevel(ReleasedLeaveButton());
+    menuSystem.SetCurrentMenuTarget(target == UnloadTarget::LoadingScreen
+                                        ? std::string("LOADING_SCREEN")
+                                        : application.GetVehiclePage());
+    application.QueueLoadingSteps();
 }

@@ -6,6 +6,7 @@
 #include "game/Application.h"
 #include "game/Hud.h"
 #include "render/GraphicsSystem.h"
+#include "ui/MenuSystem.h"
 #include "world/Vehicle.h"
 #include "world/World.h"
 
@@ -31,4 +32,25 @@ void Application::ResetDrawColour() {
 
 void Application::DrawEnemyBars() {}
 
-void Application::DrawHud() {}
+void Application::DrawHud() {
+    if (menuSystem.GetCurrentMenuName() != "LEVEL_SCREEN" || menuSystem.IsTransitioning() ||
+        !players[0])
+        return;
+    HudState state;
+    state.gameMode = gameMode;
+    state.windowWidth = window.GetWidth();
+    state.windowHeight = window.GetHeight();
+    state.fullscreen = window.IsFullscreen();
+    state.playerOne = players[0];
+    state.playerTwo = players[1];
+    state.enemiesAlive = CountAlive(enemies);
+    state.survivalKills = survivalKills;
+    for (const HudText& text : LayOutHud(state)) {
+        const float rgb[3] = {text.r, text.g, text.b};
+        if (text.inScene)
+            menuSystem.Print3D(text.font, text.x, text.y, text.z, text.r, text.g, text.b, "%s",
+                               text.text.c_str());
+        else
+            menuSystem.PrintText2D(text.font, text.x, text.y, rgb, text.text);
+    }
+}

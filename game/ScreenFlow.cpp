@@ -3,7 +3,9 @@
 #include "app/FrameTimer.h"
 #include "app/Window.h"
 #include "game/Application.h"
+#include "game/MenuLinks.h"
 #include "game/Results.h"
+#include "game/WidgetIds.h"
 #include "ui/MenuSystem.h"
 #include "world/Vehicle.h"
 #include "world/World.h"
@@ -19,6 +21,18 @@ constexpr SelectionMenu kSelectionMenus[] = {
     {"VEHICLE_SELECTION_BATTLE_2P", Versus},     {"VEHICLE_SELECTION_ASSAULT_1P", Assault},
     {"VEHICLE_SELECTION_SURVIVAL_1P", Survival},
 };
+
+constexpr const char* kTwoPlayerSelection = "VEHICLE_SELECTION_BATTLE_2P";
+constexpr int kVehicleKinds = 4;
+constexpr const char* kInfoPopups[kVehicleKinds] = {"TANK_INFO", "BUGGY_INFO", "UFO_INFO",
+                                                    "LANCER_INFO"};
+
+// The screens' alarm slots and waits.
+constexpr int kIntroAlarm = 0;
+constexpr int kTeamIntroAlarm = 1;
+constexpr float kIntroWait = 2.0f;
+constexpr int kMenuLoadingAlarm = 2;
+constexpr float kMenuLoadingWait = 0.1f;
 
 // Slot and wait of the defeat dialogues.
 constexpr int kDefeatDialogueAlarm = 4;
@@ -105,6 +119,56 @@ void Application::UpdateScreens() {
     if (selectionMode >= 0) {
         SetGameMode(selectionMode);
         vehiclePage = name;
+        UpdateVehicleSelection();
+    } else if (name != "LEVEL_SCREEN") {
+        // Outside the selection menus and the level screen no popup stays open.
+        menuSystem.SetPopupMenu("", false);
     }
-    if (name == "LEVEL_SCREEN") UpdateLevelScreen();
+
+    if (name == "INTRO") {
+        if (IntroMovesOn(menuSystem.IsTransitioning(), kIntroAlarm, kIntroWait))
+            menuSystem.GoToMenu("TEAM_INTRO");
+    } else if (name == "TEAM_INTRO") {
+        if (IntroMovesOn(menuSystem.IsTransitioning(), kTeamIntroAlarm, kIntroWait))
+            menuSystem.GoToMenu("MENU_LOADING");
+    } else if (name == "MENU_LOADING") {
+        if (!menuSystem.IsTransitioning() &&
+            frameTimer.Alarm(kMenuLoadingAlarm, kMenuLoadingWait, false))
+            BuildRemainingMenus();
+    } else if (name == "LEVEL_SCREEN") {
+        UpdateLevelScreen();
+    }
+}
+
+void Application::BuildRemainingMenus() {
+    if (menuBuilder) menuBuilder();
+    MissionStats = {};
+    QueueLoadingSteps();
+    // The time spent building is not the next frame's time.
+    frameTimer.Update();
+    frameTimer.Update();
+    frameTimer.ResetAlarms();
+    menuSystem.GoToMenu("MAIN_MENU");
+}
+
+void Application::UpdateVehicleSelection() {
+    if (menuSystem.GetCurrentMenuName() != vehiclePage) return;
+    if (vehiclePage == kTwoPlayerSelection) {
+        const int one = SelectedIndex(VehicleSelectorIds, vehiclePage);
+        const int two = SelectedIndex(SecondVehicleSelectorIds, vehiclePage);
+        for (const WidgetIdMap& portrait : VersusPortraitIds)
+            menuSystem.SetWidgetVisible(portrait.GetId(vehiclePage), false);
+        // Only an index that names a vehicle shows a sheet.
+        if (one >= 0 && one < kVehicleKinds)
+            menuSystem.SetWidgetVisible(VersusPortraitIds[one].GetId(vehiclePage), true);
+        if (two >= 0 && two < kVehicleKinds)
+            menuSystem.SetWidgetVisible(VersusPortraitIds[two + kVehicleKinds].GetId(vehiclePage),
+                                        true);
+        return;
+    }
+    const int index = SelectedIndex(VehicleSelectorIds, vehiclePage);
+    if (index >= 0 && index < kVehicleKinds)
+        menuSystem.SetPopupMenu(kInfoPopups[index], true);
+    else
+        menuSystem.SetPopupMenu("", false);
 }
