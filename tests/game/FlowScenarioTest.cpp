@@ -1,7 +1,9 @@
-// Levels of the shipped content played through the game's own frame, with scripted keys: a
-// level is started as the loading screen starts it, played until it is decided, and left.
+// Shipped levels played through the game's own frame, from menus built by the test: the
+// intro screens, a selection menu, the loading screen, the level played with scripted keys
+// to its result popup, and the way back through the unloading screen.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <functional>
@@ -10,9 +12,14 @@
 
 #include "app/FileLoader.h"
 #include "game/CameraControl.h"
+#include "game/MenuLinks.h"
 #include "platform/Keyboard.h"
 #include "tests/app/TempDir.h"
+#include "tests/game/FlowMenus.h"
 #include "tests/game/GlobalsFixture.h"
+#include "ui/GameFonts.h"
+#include "ui/LoadingScreenWidget.h"
+#include "ui/RecordingCanvas.h"
 #include "world/GameEntity.h"
 #include "world/Vehicle.h"
 #include "world/World.h"
@@ -20,6 +27,7 @@
 namespace {
 
 using namespace platform;
+using flowmenus::Place;
 
 constexpr std::uint32_t kFrameMs = 10;
 // A minute of play at most.
@@ -37,16 +45,19 @@ protected:
         GlobalsTest::SetUp();
         inside = std::make_unique<WorkingDirectory>(BRASK_BUILD_DIR);
         application.Init();
-        // No GL here: the frame's drawing steps find no renderer.
+        // No GL here: the frame's drawing steps find no renderer, the menus draw on a
+        // recording canvas.
         graphicsSystem.Shutdown();
+        SetMenuCanvas(&canvas);
+        menuSystem.DeleteFonts();
+        for (const GameFont& font : kGameFonts)
+            menuSystem.CreateFont(kGameFontFace, font.height, font.bold, false, false);
         world.ResetResourceCache();
         frameTimer.Init(false);
         fake.clock.milliseconds = 1000;
         frameTimer.Update();
-        for (const char* menu :
-             {"MAIN_MENU", "VEHICLE_SELECTION_BATTLE_1P", "VEHICLE_SELECTION_BATTLE_2P",
-              "VEHICLE_SELECTION_SURVIVAL_1P", "LOADING_SCREEN", "LEVEL_SCREEN"})
-            menuSystem.EnsureMenu(menu);
+        flowmenus::BuildIntroScreens();
+        application.SetMenuBuilder(flowmenus::BuildMenus);
     }
     void TearDown() override {
         application.EndLevel(LeaveButton::Other);
@@ -54,19 +65,37 @@ protected:
         inside.reset();
     }
 
-    // The selection menu shows for a frame, which sets the mode; the level is started as
-    // the loading screen starts it and the level screen shows.
-    void Enter(const char* selectionMenu, int level, int choice1, int choice2) {
-        menuSystem.SetCurrentMenu(selectionMenu);
-        Frame();
-        menuSystem.SetCurrentMenu("LOADING_SCREEN");
-        ASSERT_TRUE(application.StartLevel(level, 0, choice1, choice2, true));
-        menuSystem.SetCurrentMenu("LEVEL_SCREEN");
-    }
-
     void Frame() {
         fake.clock.milliseconds += kFrameMs;
         RunFrame();
+    }
+    // Frames until `menu` is current; false when it does not come within `limit` frames.
+    bool FramesUntil(const std::string& menu, int limit = 1000) {
+        for (int i = 0; i < limit && menuSystem.GetCurrentMenuName() != menu; ++i) Frame();
+        return menuSystem.GetCurrentMenuName() == menu;
+    }
+    // The pointer to `at`, a press and a release, one message a frame.
+    void Click(Place at) {
+        fake.events.Push(WM_MOUSEMOVE, 0, at.x, at.y);
+        fake.events.Push(WM_LBUTTONDOWN, MK_LBUTTON, at.x, at.y);
+        fake.events.Push(WM_LBUTTONUP, 0, at.x, at.y);
+        for (int i = 0; i < 3; ++i) Frame();
+    }
+    // Escape held for one frame; its repeat is paced by the World clock.
+    void Escape() {
+        for (int i = 0; i < 30; ++i) Frame();
+        fake.keyboard.held.insert(vk::Escape);
+        Frame();
+        fake.keyboard.held.erase(vk::Escape);
+    }
+    void ToMainMenu() { ASSERT_TRUE(FramesUntil("MAIN_MENU")); }
+    // From the main menu through a selection menu and the loading screen into the level.
+    void EnterLevel(Place modeButton, const char* selectionMenu) {
+        ToMainMenu();
+        Click(modeButton);
+        ASSERT_EQ(menuSystem.GetCurrentMenuName(), selectionMenu);
+        Click(flowmenus::kStartButton);
+        ASSERT_TRUE(FramesUntil("LEVEL_SCREEN", 10));
     }
 
     // Holds the keys that turn `driver` towards `target`, drive at it and fire when it is
@@ -86,7 +115,6 @@ protected:
         if (distance > 12.0f) fake.keyboard.held.insert(keys.thrust);
         if (along > 0.95f) fake.keyboard.held.insert(keys.primary);
     }
-
     // Frames until the level is decided; the count, or kMaxFrames.
     int PlayUntilDecided(const std::function<void()>& script) {
         int frames = 0;
@@ -95,45 +123,95 @@ protected:
             Frame();
             ++frames;
         }
+        fake.keyboard.held.clear();
         return frames;
     }
+    // Frames until a popup shows; the count.
+    int FramesUntilPopup(int limit = 1000) {
+        int frames = 0;
+        while (menuSystem.GetPopupMenuName().empty() && frames < limit) {
+            Frame();
+            ++frames;
+        }
+        return frames;
+    }
+    static size_t Steps(const char* menu) {
+        const LoadingScreenWidget* widget = FindLoadingWidget(menu);
+        return widget ? widget->steps.size() : 0;
+    }
+    bool Drew(const std::string& text) const {
+        const std::vector<std::string> texts = canvas.Texts();
+        return std::find(texts.begin(), texts.end(), text) != texts.end();
+    }
 
+    RecordingCanvas canvas;
     std::unique_ptr<WorkingDirectory> inside;
 };
 
-TEST_F(FlowScenario, BattleIsFoughtToAResultAndLeftForTheSelectionMenu) {
+TEST_F(FlowScenario, TheIntroScreensLeadToTheMainMenuWithTheStepsQueued) {
+    EXPECT_EQ(menuSystem.GetCurrentMenuName(), "INTRO");
+    Frame();
+    fake.events.Push(WM_KEYDOWN, vk::W);
+    Frame();
+    EXPECT_EQ(menuSystem.GetCurrentMenuName(), "TEAM_INTRO");
+    // Without input the team screen waits two seconds of frames.
+    for (int i = 0; i < 150; ++i) Frame();
+    EXPECT_EQ(menuSystem.GetCurrentMenuName(), "TEAM_INTRO");
+    ToMainMenu();
+    EXPECT_EQ(Steps("LOADING_SCREEN"), 1u);
+    EXPECT_EQ(Steps("UNLOADING_SCREEN"), 1u);
+}
+
+TEST_F(FlowScenario, BattleIsFoughtToItsResultPopupAndLeftForTheSelectionMenu) {
     std::srand(11);
-    Enter("VEHICLE_SELECTION_BATTLE_1P", 0, 0, 0);
+    EnterLevel(flowmenus::kBattleButton, "VEHICLE_SELECTION_BATTLE_1P");
     ASSERT_EQ(application.GetGameMode(), Battle);
+    EXPECT_EQ(application.GetCurrentLevel(),
+              fileLoader.GetRoot() + "\\RESOURCES\\Files\\Bathroom1.txt");
     Vehicle* playerOne = application.GetPlayer(0);
     Vehicle* opponent = application.GetEnemy(0);
     ASSERT_NE(playerOne, nullptr);
     ASSERT_NE(opponent, nullptr);
     EXPECT_EQ(application.GetEnemy(1), nullptr);
     EXPECT_EQ(application.GetCameraMode(), ChaseCamera);
+    EXPECT_TRUE(application.IsCrosshairShown());
 
-    const int frames = PlayUntilDecided([&] { Steer(*playerOne, *opponent, kPlayerOne); });
-    ASSERT_LT(frames, kMaxFrames) << "nobody was destroyed";
-    fake.keyboard.held.clear();
+    ASSERT_LT(PlayUntilDecided([&] { Steer(*playerOne, *opponent, kPlayerOne); }), kMaxFrames)
+        << "nobody was destroyed";
     const bool won = opponent->GetHitPoints() <= 0 && playerOne->GetHitPoints() > 0;
     EXPECT_GT(MissionStats.shotsFired, 0);
+    canvas.Clear();
+    Frame();
+    EXPECT_TRUE(Drew("Armor  :"));
+    EXPECT_FALSE(application.IsCrosshairShown());
 
-    // The result comes 3.75 s and 0.25 s of level frames after the decision.
-    for (int i = 0; i < 395 && !application.IsResultsPending(); ++i) Frame();
-    EXPECT_TRUE(application.IsResultsPending());
-    for (int i = 0; i < 30; ++i) Frame();
+    // 3.75 s and 0.25 s of 10 ms frames after the decision, and no dialogue in between: the
+    // level has none, and the game does not wait for it.
+    const int frames = FramesUntilPopup();
+    EXPECT_GE(frames, 398);
+    EXPECT_LE(frames, 402);
+    EXPECT_EQ(menuSystem.GetPopupMenuName(), won ? "BATTLE_WIN_DISPLAY" : "LOSE_DISPLAY");
     EXPECT_EQ(application.IsLevelWon(), won);
 
-    EXPECT_EQ(application.EndLevel(LeaveButton::Other), UnloadTarget::SelectionMenu);
+    // Escape covers the result with the in-game menu, and brings it back.
+    Escape();
+    EXPECT_EQ(menuSystem.GetPopupMenuName(), "IN_GAME_MENU");
+    Escape();
+    EXPECT_EQ(menuSystem.GetPopupMenuName(), won ? "BATTLE_WIN_DISPLAY" : "LOSE_DISPLAY");
+
+    Click(flowmenus::kReturnButton);
+    ASSERT_TRUE(FramesUntil("VEHICLE_SELECTION_BATTLE_1P", 10));
     EXPECT_TRUE(world.updateList.empty());
     EXPECT_TRUE(world.collisionList.empty());
     EXPECT_EQ(world.GetPlayerOne(), nullptr);
     EXPECT_EQ(application.GetPlayer(0), nullptr);
+    EXPECT_EQ(Steps("LOADING_SCREEN"), 1u);
+    EXPECT_EQ(Steps("UNLOADING_SCREEN"), 1u);
 }
 
-TEST_F(FlowScenario, SurvivalReplacesItsOpponentAndCountsTheKills) {
+TEST_F(FlowScenario, SurvivalReplacesItsOpponentAndRestartsFromTheInGameMenu) {
     std::srand(5);
-    Enter("VEHICLE_SELECTION_SURVIVAL_1P", 0, 1, 0);
+    EnterLevel(flowmenus::kSurvivalButton, "VEHICLE_SELECTION_SURVIVAL_1P");
     ASSERT_EQ(application.GetGameMode(), Survival);
     EXPECT_EQ(application.GetCurrentLevel(),
               fileLoader.GetRoot() + "\\RESOURCES\\Files\\DiningRoom.txt");
@@ -146,16 +224,29 @@ TEST_F(FlowScenario, SurvivalReplacesItsOpponentAndCountsTheKills) {
         EXPECT_EQ(application.GetSurvivalKills(), kill);
         EXPECT_FALSE(application.IsLevelOver());
     }
+    canvas.Clear();
+    Frame();
+    EXPECT_TRUE(Drew("Destroyed: 2"));
+
+    Escape();
+    ASSERT_EQ(menuSystem.GetPopupMenuName(), "IN_GAME_MENU");
+    Click(flowmenus::kReplayButton);  // "Restart Level"
+    ASSERT_TRUE(FramesUntil("LEVEL_SCREEN", 10));
+    EXPECT_NE(application.GetPlayer(0), nullptr);
+    EXPECT_EQ(application.GetSurvivalKills(), 0);
+    EXPECT_EQ(menuSystem.GetPopupMenuName(), "");
+
     Vehicle* playerOne = application.GetPlayer(0);
     playerOne->TakeDamage(playerOne->GetHitPoints());
     Frame();
     EXPECT_TRUE(application.IsLevelOver());
-    EXPECT_EQ(application.GetSurvivalKills(), 2);
+    FramesUntilPopup();
+    EXPECT_EQ(menuSystem.GetPopupMenuName(), "LOSE_DISPLAY");
 }
 
 TEST_F(FlowScenario, VersusPlayersFightToAResult) {
     std::srand(3);
-    Enter("VEHICLE_SELECTION_BATTLE_2P", 0, 0, 3);
+    EnterLevel(flowmenus::kVersusButton, "VEHICLE_SELECTION_BATTLE_2P");
     ASSERT_EQ(application.GetGameMode(), Versus);
     Vehicle* one = application.GetPlayer(0);
     Vehicle* two = application.GetPlayer(1);
@@ -163,12 +254,32 @@ TEST_F(FlowScenario, VersusPlayersFightToAResult) {
     ASSERT_NE(two, nullptr);
     EXPECT_EQ(application.GetEnemy(0), nullptr);
     EXPECT_EQ(application.GetCameraMode(), OverviewCamera);
-    const int frames = PlayUntilDecided([&] {
-        Steer(*one, *two, kPlayerOne);
-        Steer(*two, *one, kPlayerTwo);
-    });
-    ASSERT_LT(frames, kMaxFrames) << "nobody was destroyed";
-    EXPECT_TRUE(one->GetHitPoints() <= 0 || two->GetHitPoints() <= 0);
+    ASSERT_LT(PlayUntilDecided([&] {
+                  Steer(*one, *two, kPlayerOne);
+                  Steer(*two, *one, kPlayerTwo);
+              }),
+              kMaxFrames)
+        << "nobody was destroyed";
+    FramesUntilPopup();
+    const char* expected = one->GetHitPoints() > 0   ? "P1_WIN"
+                           : two->GetHitPoints() > 0 ? "P2_WIN"
+                                                     : "DRAW_DISPLAY";
+    EXPECT_EQ(menuSystem.GetPopupMenuName(), expected);
+}
+
+TEST_F(FlowScenario, ALevelThatCannotBeReadIsNotEntered) {
+    application.ClearLevelLists();
+    const std::string missing = fileLoader.GetRoot() + "\\RESOURCES\\Files\\NoSuchRoom.txt";
+    application.AddLevel(missing, Battle);
+    ToMainMenu();
+    Click(flowmenus::kBattleButton);
+    Click(flowmenus::kStartButton);
+    ASSERT_TRUE(FramesUntil("VEHICLE_SELECTION_BATTLE_1P", 10));
+    ASSERT_EQ(fake.dialogs.shown.size(), 1u);
+    EXPECT_EQ(fake.dialogs.shown[0].caption, missing);
+    EXPECT_TRUE(world.updateList.empty());
+    EXPECT_EQ(world.GetPlayerOne(), nullptr);
+    EXPECT_EQ(Steps("LOADING_SCREEN"), 1u);
 }
 
 }  // namespace
