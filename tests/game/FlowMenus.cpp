@@ -66,6 +66,8 @@ void BuildMenus() {
     SelectionMenu("VEHICLE_SELECTION_BATTLE_1P", false, true);
     SelectionMenu("VEHICLE_SELECTION_BATTLE_2P", true, true);
     SelectionMenu("VEHICLE_SELECTION_SURVIVAL_1P", false, false);
+    Button("MAIN_MENU", "Story", "VEHICLE_SELECTION_STORY", kStoryButton);
+    SelectionMenu("VEHICLE_SELECTION_STORY", false, false);
     AIDifficultyIds.Merge(Options("OPTIONS", 300, {"Medium ", "Hard ", "OMG HAX!!    ", "Easy  "}));
 
     // The loading widget is the first of its menu: the loading steps name its target.

@@ -1,6 +1,7 @@
 #pragma once
 // The few menus that the game-flow tests walk, built the way the menu catalogue builds the
-// game's own: the intro screens, a main menu, the Battle, Versus and Survival selection menus,
+// game's own: the intro screens, a main menu, the Battle, Versus, Survival and Story selection
+// menus,
 // the options, the two loading screens and the level screen with its popups. Buttons stand
 // at the places below so that a test can click them.
 namespace flowmenus {
@@ -12,6 +13,7 @@ struct Place {
 constexpr Place kBattleButton = {200, 100};
 constexpr Place kVersusButton = {200, 200};
 constexpr Place kSurvivalButton = {200, 300};
+constexpr Place kStoryButton = {200, 400};
 // On every selection menu: start.
 constexpr Place kStartButton = {800, 700};
 // On every result popup and the in-game menu: replay (or restart) and return.

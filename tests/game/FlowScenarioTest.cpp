@@ -244,6 +244,42 @@ TEST_F(FlowScenario, SurvivalReplacesItsOpponentAndRestartsFromTheInGameMenu) {
     EXPECT_EQ(menuSystem.GetPopupMenuName(), "LOSE_DISPLAY");
 }
 
+// Every computer vehicle of the level destroyed at once.
+void DestroyEnemies() {
+    for (int i = 0; i < 5 && application.GetEnemy(i); ++i)
+        application.GetEnemy(i)->TakeDamage(application.GetEnemy(i)->GetHitPoints());
+}
+
+TEST_F(FlowScenario, StoryRestartsAWonLevelAndGoesOnFromItsNextLevelButton) {
+    std::srand(2);
+    EnterLevel(flowmenus::kStoryButton, "VEHICLE_SELECTION_STORY");
+    ASSERT_EQ(application.GetGameMode(), Story);
+    const std::string files = fileLoader.GetRoot() + "\\RESOURCES\\Files\\";
+    EXPECT_EQ(application.GetCurrentLevel(), files + "Story1.txt");
+    EXPECT_EQ(application.GetStoryLevel(), 0);
+    ASSERT_NE(application.GetEnemy(0), nullptr);
+
+    DestroyEnemies();
+    FramesUntilPopup();
+    EXPECT_EQ(menuSystem.GetPopupMenuName(), "WIN_DISPLAY");
+    // "Restart Level" over the win plays the same level again.
+    Escape();
+    ASSERT_EQ(menuSystem.GetPopupMenuName(), "IN_GAME_MENU");
+    Click(flowmenus::kReplayButton);
+    ASSERT_TRUE(FramesUntil("LEVEL_SCREEN", 10));
+    EXPECT_EQ(application.GetCurrentLevel(), files + "Story1.txt");
+    EXPECT_EQ(application.GetStoryLevel(), 0);
+    EXPECT_FALSE(application.IsLevelWon());
+
+    DestroyEnemies();
+    FramesUntilPopup();
+    ASSERT_EQ(menuSystem.GetPopupMenuName(), "WIN_DISPLAY");
+    Click(flowmenus::kReplayButton);  // "Next Level"
+    ASSERT_TRUE(FramesUntil("LEVEL_SCREEN", 10));
+    EXPECT_EQ(application.GetCurrentLevel(), files + "Story2.txt");
+    EXPECT_EQ(application.GetStoryLevel(), 1);
+}
+
 TEST_F(FlowScenario, VersusPlayersFightToAResult) {
     std::srand(3);
     EnterLevel(flowmenus::kVersusButton, "VEHICLE_SELECTION_BATTLE_2P");
