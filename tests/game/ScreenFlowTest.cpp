@@ -5,8 +5,10 @@
 #include <string>
 
 #include "game/Application.h"
+#include "game/WidgetIds.h"
 #include "game/WindowProc.h"
 #include "tests/game/GlobalsFixture.h"
+#include "ui/OptionSelectorWidget.h"
 #include "world/Vehicle.h"
 
 namespace {
@@ -181,3 +183,77 @@ TEST_F(LevelOver, SurvivalEndsOnlyWithPlayerOne) {
 }
 
 }  // namespace
+
+// The selection menus as the screens see them: selectors, info popups and portraits.
+class SelectionMenus : public GlobalsTest {
+protected:
+    static constexpr const char* kOnePlayer = "VEHICLE_SELECTION_BATTLE_1P";
+    static constexpr const char* kTwoPlayers = "VEHICLE_SELECTION_BATTLE_2P";
+
+    void SetUp() override {
+        GlobalsTest::SetUp();
+        const float colour[4] = {1, 1, 1, 1};
+        const std::vector<const char*> vehicles = {"Tank", "Buggy", "Ufo", "Lancer"};
+        auto selector = [&](const char* menu, int y) {
+            return menuSystem.CreateSelectorFrom(2, "", "", "", "", menu, 500, y, 100, 40, colour,
+                                                 colour, colour, colour, false, 4, vehicles);
+        };
+        VehicleSelectorIds.Merge(selector(kOnePlayer, 100));
+        for (const char* info : {"TANK_INFO", "BUGGY_INFO", "UFO_INFO", "LANCER_INFO"}) {
+            menuSystem.EnsureMenu(info);
+            menuSystem.AddChildMenu(kOnePlayer, info);
+        }
+        VehicleSelectorIds.Merge(selector(kTwoPlayers, 100));
+        SecondVehicleSelectorIds.Merge(selector(kTwoPlayers, 300));
+        for (int k = 0; k < kVersusPortraits; ++k)
+            VersusPortraitIds[k] =
+                menuSystem.CreateWidget(0, "", nullptr, 0, "", kTwoPlayers, "", 100 * k, 600, 50,
+                                        50, colour, colour, colour, false, false, 1);
+        menuSystem.EnsureMenu("MAIN_MENU");
+    }
+    static void Select(const WidgetIdMap& ids, const char* menu, int index) {
+        static_cast<OptionSelectorWidget*>(menuSystem.FindWidget(ids.GetId(menu)))->selectedIndex =
+            index;
+    }
+    static std::vector<int> ShownPortraits() {
+        std::vector<int> shown;
+        for (int k = 0; k < kVersusPortraits; ++k)
+            if (menuSystem.FindWidget(VersusPortraitIds[k].GetId(kTwoPlayers))->visible)
+                shown.push_back(k);
+        return shown;
+    }
+};
+
+TEST_F(SelectionMenus, TheOnePlayerMenuShowsTheInfoOfTheSelectedVehicle) {
+    menuSystem.SetCurrentMenu(kOnePlayer);
+    Select(VehicleSelectorIds, kOnePlayer, 2);
+    application.UpdateScreens();
+    EXPECT_EQ(application.GetGameMode(), Battle);
+    EXPECT_EQ(application.GetVehiclePage(), kOnePlayer);
+    EXPECT_EQ(menuSystem.GetPopupMenuName(), "UFO_INFO");
+    Select(VehicleSelectorIds, kOnePlayer, 6);
+    application.UpdateScreens();
+    EXPECT_EQ(menuSystem.GetPopupMenuName(), "");
+    Select(VehicleSelectorIds, kOnePlayer, 0);
+    application.UpdateScreens();
+    EXPECT_EQ(menuSystem.GetPopupMenuName(), "TANK_INFO");
+    // Any other screen closes the popup.
+    menuSystem.SetCurrentMenu("MAIN_MENU");
+    application.UpdateScreens();
+    EXPECT_EQ(menuSystem.GetPopupMenuName(), "");
+    EXPECT_EQ(application.GetGameMode(), Battle);
+}
+
+TEST_F(SelectionMenus, TheTwoPlayerMenuShowsOneSheetPerPlayer) {
+    menuSystem.SetCurrentMenu(kTwoPlayers);
+    Select(VehicleSelectorIds, kTwoPlayers, 1);
+    Select(SecondVehicleSelectorIds, kTwoPlayers, 3);
+    application.UpdateScreens();
+    EXPECT_EQ(application.GetGameMode(), Versus);
+    EXPECT_EQ(ShownPortraits(), (std::vector<int>{1, 7}));
+    // Indices that name no vehicle show no sheet rather than another widget's.
+    Select(VehicleSelectorIds, kTwoPlayers, 4);
+    Select(SecondVehicleSelectorIds, kTwoPlayers, -1);
+    application.UpdateScreens();
+    EXPECT_TRUE(ShownPortraits().empty());
+}
