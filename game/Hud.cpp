@@ -140,3 +140,15 @@ std::vector<HudText> LayOutHud(const HudState& s) {
                             kCounterFont));
     return out;
 }
+
+bool EnemyBarLengths(const Vehicle& vehicle, BarLengths* lengths) {
+    if (vehicle.GetMaxHitPoints() <= 0) return false;
+    const float health =
+        static_cast<float>(vehicle.GetHitPoints()) / static_cast<float>(vehicle.GetMaxHitPoints());
+    if (!(health > 0)) return false;
+    lengths->health = health;
+    lengths->energy = vehicle.GetMaxFuel() > 0 ? static_cast<float>(vehicle.GetFuel()) /
+                                                     static_cast<float>(vehicle.GetMaxFuel())
+                                               : 0.0f;
+    return true;
+}

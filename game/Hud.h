@@ -45,3 +45,12 @@ struct HudState {
 
 // Everything the HUD prints this frame, in drawing order.
 std::vector<HudText> LayOutHud(const HudState& state);
+
+// The lengths of the two bars over a computer vehicle, as parts of the full bar. False when
+// the vehicle shows no bars: destroyed, or without a maximum of hit points. A vehicle
+// without a maximum of fuel shows an empty energy bar.
+struct BarLengths {
+    float health = 0;
+    float energy = 0;
+};
+bool EnemyBarLengths(const Vehicle& vehicle, BarLengths* lengths);

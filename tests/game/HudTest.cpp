@@ -139,6 +139,32 @@ TEST(Hud, VersusWithoutPlayerTwoShowsPlayerOneOnly) {
     EXPECT_TRUE(WithText(hud, ":  Armor").empty());
 }
 
+TEST(Hud, EnemyBars) {
+    struct Row {
+        int hitPoints, maxHitPoints, fuel, maxFuel;
+        bool shown;
+        float health, energy;
+    };
+    const Row rows[] = {
+        {30, 30, 500, 1000, true, 1.0f, 0.5f},
+        {15, 30, 0, 1000, true, 0.5f, 0.0f},
+        {0, 30, 500, 1000, false, 0, 0},  // a wreck has no bars
+        {-3, 30, 500, 1000, false, 0, 0},
+        {10, 0, 500, 1000, false, 0, 0},  // no maximum: nothing to measure against
+        {10, 20, 500, 0, true, 0.5f, 0.0f},
+    };
+    for (const Row& row : rows) {
+        Vehicle v;
+        Fill(v, "Davavod Tank", row.hitPoints, row.maxHitPoints, row.fuel, row.maxFuel);
+        BarLengths lengths;
+        ASSERT_EQ(EnemyBarLengths(v, &lengths), row.shown)
+            << row.hitPoints << "/" << row.maxHitPoints;
+        if (!row.shown) continue;
+        EXPECT_FLOAT_EQ(lengths.health, row.health);
+        EXPECT_FLOAT_EQ(lengths.energy, row.energy);
+    }
+}
+
 TEST(Hud, NothingWithoutPlayerOne) {
     HudState state;
     EXPECT_TRUE(LayOutHud(state).empty());
