@@ -172,3 +172,5 @@ extern Application application;
 int GameMain();
 // One frame of the main loop: its fourteen steps in order.
 void RunFrame();
+// The same without the last step, the swap: what a frame puts in the drawing buffer.
+void UpdateAndDrawFrame();

@@ -2,7 +2,7 @@
 
 // One thread runs everything: start-up, the frames, then shutdown. The running flag is
 // read only at the top of a frame, so a frame that clears it still runs to its end.
-void RunFrame() {
+void UpdateAndDrawFrame() {
     application.PumpMessages();
     application.UpdateTimer();
     application.PollInput();
@@ -16,6 +16,10 @@ void RunFrame() {
     application.DrawPasses();
     application.SweepDeadEntities();
     application.DrawInterface();
+}
+
+void RunFrame() {
+    UpdateAndDrawFrame();
     application.SwapBuffers();
 }
 
