@@ -9,6 +9,7 @@
 #include "app/MessageBox.h"
 #include "game/Application.h"
 #include "game/CameraControl.h"
+#include "game/LevelDraw.h"
 #include "game/MenuLinks.h"
 #include "game/WidgetIds.h"
 #include "render/GraphicsSystem.h"
@@ -96,7 +97,7 @@ void BuildShadowCasterTable() {
     if (!graphicsSystem.renderer) return;
     std::vector<const MeshTree*> planar;
     for (const GameEntity* e : world.updateList)
-        if (e->GetModel()->castsShadow && e->GetTypeName() != "Vehicle")
+        if (leveldraw::CastsPlanarShadow(e->GetModel()->castsShadow, e->GetTypeName() == "Vehicle"))
             planar.push_back(e->GetModel());
     graphicsSystem.renderer->BuildShadowCasterTable(planar);
 }
