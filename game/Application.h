@@ -2,6 +2,7 @@
 // The game-flow object: its own start-up and shutdown, the steps of a frame, and the
 // state that the game flow works on.
 #include <list>
+#include <memory>
 #include <span>
 #include <string>
 
@@ -9,6 +10,7 @@
 #include "game/Results.h"
 
 class GameEntity;
+class Particle;
 class Vehicle;
 
 // 0 Battle, 1 Versus, 2 Assault, 3 Story, 4 Survival.
@@ -122,6 +124,10 @@ public:
     bool IsCrosshairShown() const { return crosshairShown; }
 
     const float* GetCameraMatrix() const { return cameraMatrix; }
+    // The bars over enemy slot i (0 to 4): emitter 0 the full bar, emitter 1 the value.
+    // Null before start-up.
+    Particle* GetHealthBar(int i) const;
+    Particle* GetEnergyBar(int i) const;
 
 private:
     void ApplyOneSidedRules();
@@ -134,6 +140,9 @@ private:
     void ShowCrosshair(bool visible);
     std::string PopupMenuName() const;
     void TogglePopup(const std::string& name);
+    static constexpr int kEnemyBars = 5;
+    // Start-up: the health and energy bars shown over the computer vehicles.
+    void CreateEnemyBars();
 
     Vehicle* players[2];
     Vehicle* enemies[5];
@@ -164,6 +173,8 @@ private:
     bool crosshairShown = true;
     MenuBuilder menuBuilder = nullptr;
     InGameMenuToggle inGameMenu;
+    std::unique_ptr<Particle[]> healthBars;
+    std::unique_ptr<Particle[]> energyBars;
 };
 
 extern Application application;

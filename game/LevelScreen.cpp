@@ -4,7 +4,10 @@
 
 #include "app/Window.h"
 #include "game/Application.h"
+#include "game/CameraControl.h"
 #include "game/Hud.h"
+#include "particles/Particle.h"
+#include "particles/ParticleSystem.h"
 #include "render/GraphicsSystem.h"
 #include "ui/MenuSystem.h"
 #include "world/Vehicle.h"
@@ -30,7 +33,29 @@ void Application::ResetDrawColour() {
     if (graphicsSystem.renderer) glColor4f(1, 1, 1, 1);
 }
 
-void Application::DrawEnemyBars() {}
+void Application::DrawEnemyBars() {
+    if (menuSystem.GetCurrentMenuName() != "LEVEL_SCREEN" || gameMode == Versus) return;
+    if (!healthBars || !energyBars) return;
+    for (int i = 0; i < kEnemyBars && enemies[i]; ++i) {
+        BarLengths lengths;
+        if (!EnemyBarLengths(*enemies[i], &lengths)) continue;
+        Particle& health = healthBars[i];
+        Particle& energy = energyBars[i];
+        health.PlaceAt(enemies[i]->GetModel(), true);
+        energy.PlaceAt(enemies[i]->GetModel(), true);
+        // Emitter 0 is the full bar behind; emitter 1 shows the value.
+        if (ParticleSystem* value = health.GetSystem(1))
+            value->SetSizeFromEdge(lengths.health, 1.0f);
+        if (ParticleSystem* value = energy.GetSystem(1))
+            value->SetSizeFromEdge(lengths.energy, 1.0f);
+        health.Draw();
+        // Seen from straight above, the energy bar lies beside the health bar.
+        const bool topDown = cameraMode == TopDownCamera && graphicsSystem.renderer;
+        if (topDown) glTranslatef(0, 0, -0.3f);
+        energy.Draw();
+        if (topDown) glTranslatef(0, 0, 0.3f);
+    }
+}
 
 void Application::DrawHud() {
     if (menuSystem.GetCurrentMenuName() != "LEVEL_SCREEN" || menuSystem.IsTransitioning() ||
