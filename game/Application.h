@@ -127,6 +127,8 @@ public:
     // The bars over enemy slot i (0 to 4): emitter 0 the full bar, emitter 1 the value.
     // Null before start-up.
     Particle* GetHealthBar(int i) const;
+    // Start-up: the health and energy bars shown over the computer vehicles.
+    void CreateEnemyBars();
     Particle* GetEnergyBar(int i) const;
 
 private:
@@ -141,8 +143,6 @@ private:
     std::string PopupMenuName() const;
     void TogglePopup(const std::string& name);
     static constexpr int kEnemyBars = 5;
-    // Start-up: the health and energy bars shown over the computer vehicles.
-    void CreateEnemyBars();
 
     Vehicle* players[2];
     Vehicle* enemies[5];

@@ -16,6 +16,7 @@
 #include "game/Application.h"
 #include "game/CameraControl.h"
 #include "game/Hud.h"
+#include "game/ParticleEffects.h"
 #include "platform/Services.h"
 #include "platform/freetype/FreeTypeFonts.h"
 #include "platform/sdl/SdlEvents.h"
@@ -71,6 +72,8 @@ protected:
         for (const GameFont& font : kGameFonts)
             menuSystem.CreateFont(kGameFontFace, font.height, font.bold, false, false);
         flowmenus::BuildMenus();
+        InstallParticleEffects();
+        application.CreateEnemyBars();
         application.ClearLevelLists();
         const ScreenCase& c = GetParam();
         application.AddLevel(fileLoader.GetRoot() + "\\RESOURCES\\Files\\" + c.level, c.gameMode);
@@ -106,6 +109,18 @@ TEST_P(LevelScreenPicture, TheGameDrawsItsLevelFrameWithTheHud) {
     std::srand(7);
     ASSERT_TRUE(application.StartLevel(0, 0, c.playerChoice, c.secondChoice, true));
     menuSystem.SetCurrentMenu("LEVEL_SCREEN");
+    // The first opponent stands in view, 16 units ahead of player one.
+    Vehicle* playerOne = application.GetPlayer(0);
+    Vehicle* opponent = application.GetEnemy(0);
+    if (opponent && c.gameMode != Versus) {
+        world.RemoveFromGrid(opponent);
+        opponent->GetModel()->ResetMatrix();
+        opponent->Translate(playerOne->GetMatrixElement(12) + 16 * playerOne->GetMatrixElement(8),
+                            0.0f,
+                            playerOne->GetMatrixElement(14) + 16 * playerOne->GetMatrixElement(10));
+        world.AddToGrid(opponent);
+        opponent->TakeDamage(opponent->GetMaxHitPoints() / 3);
+    }
     for (int i = 0; i < 3; ++i) UpdateAndDrawFrame();
     const std::vector<unsigned char> rgba = GlHarness::Get().ReadPixels();
     const std::filesystem::path folder =
