@@ -1,6 +1,8 @@
 #pragma once
 // The game's one top-level window and the flags that the rest of the game reads:
 // whether the program runs, and whether the last message was a key press or a click.
+#include <utility>
+
 #include "platform/Events.h"
 
 namespace platform {
@@ -29,8 +31,11 @@ public:
     int GetHeight() const { return height; }
     bool IsRunning() const { return running; }
     bool IsFullscreen() const { return fullscreen; }
-    bool WasKeyPressed() const { return keyPressed; }
-    bool WasMouseClicked() const { return mouseClicked; }
+    // Whether a key was pressed (a button clicked) since the last time this was asked. The
+    // window procedure sets the flags; asking clears them, so no press is lost among the
+    // other messages of a frame and none is seen twice.
+    bool WasKeyPressed() { return std::exchange(keyPressed, false); }
+    bool WasMouseClicked() { return std::exchange(mouseClicked, false); }
     WindowHandle GetHandle() const { return handle; }
 
     void SetRunning(const bool& value) { running = value; }

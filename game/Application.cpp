@@ -49,8 +49,6 @@ constexpr LevelEntry kLevels[] = {
 Application::Application() {
     ClearVehicles();
     deadEntities.clear();
-    currentLevel = levelLists[gameMode].end();
-    nextLevel = levelLists[gameMode].end();
 }
 
 Application::~Application() {
@@ -124,25 +122,8 @@ void Application::Shutdown() {
 
 void Application::ClearLevelLists() {
     for (std::list<std::string>& list : levelLists) list.clear();
-    currentLevel = levelLists[gameMode].end();
-    nextLevel = levelLists[gameMode].end();
-}
-
-void Application::AddLevel(std::string path, const int& mode) {
-    if (mode < 0 || mode >= kGameModes) return;
-    levelLists[mode].push_back(std::move(path));
-    nextLevel = levelLists[gameMode].begin();
-    currentLevel = levelLists[gameMode].begin();
-}
-
-std::string Application::GetCurrentLevel() const {
-    if (currentLevel == levelLists[gameMode].end()) return std::string();
-    return *currentLevel;
-}
-
-void Application::ClearVehicles() {
-    for (Vehicle*& player : players) player = nullptr;
-    for (Vehicle*& enemy : enemies) enemy = nullptr;
+    currentLevel = 0;
+    nextLevel = 0;
 }
 
 bool Application::IsLevelFrame() const {
@@ -164,12 +145,6 @@ void Application::ClearScreen() {
 void Application::SwapBuffers() {
     graphicsSystem.SwapBuffers();
 }
-
-// The camera follows the vehicles once they exist.
-void Application::UpdateCamera() {}
-
-// The screens and the level clock arrive with the game flow.
-void Application::UpdateScreens() {}
 
 // The passes over the World's lists walk one list front to back with the one cursor;
 // entities appended during a walk are reached by it, and none is removed before the sweep.
@@ -228,8 +203,11 @@ void Application::DrawShadowVolumes() {
 }
 
 void Application::DrawPasses() {
+    DrawEnemyBars();
     DrawEntityEffects();
     if (graphicsSystem.renderer) graphicsSystem.renderer->DrawRenderList(2);
+    // Again over what the list drew, except from straight above, where nothing covers them.
+    if (cameraMode != 2) DrawEnemyBars();
 }
 
 void Application::DrawEntityEffects() {
@@ -257,5 +235,8 @@ void Application::SweepDeadEntities() {
 }
 
 void Application::DrawInterface() {
+    if (levelOver) ShowCrosshair(false);
     menuSystem.Draw();
+    DrawHud();
+    UpdateResults();
 }

@@ -3,7 +3,11 @@
 // state that the game flow works on.
 #include <list>
 #include <memory>
+#include <span>
 #include <string>
+
+#include "game/LevelLoading.h"
+#include "game/Results.h"
 
 class GameEntity;
 class Particle;
@@ -27,12 +31,37 @@ public:
     void Shutdown();
     void ClearLevelLists();
 
-    // Level lists.
+    // Modes, level lists and difficulty.
     void AddLevel(std::string path, const int& mode);
+    void ResetLevels();
+    void SelectLevel(int n);
+    // Moves on to the next level of the current mode's list and returns its path.
+    // `startButtonLedHere`: the selection menu's start button was the click that led to
+    // this level start (a new Story run begins at story level 0).
+    std::string NextLevel(bool startButtonLedHere);
+    bool IsLastLevel() const;
     std::string GetCurrentLevel() const;
+    float GetAIDifficulty(int index) const;
     const std::list<std::string>& GetLevelList(int mode) const { return levelLists[mode]; }
     void ClearVehicles();
     int GetGameMode() const { return gameMode; }
+    void SetGameMode(int mode);
+    void SetLevelWon(bool value) { levelWon = value; }
+    bool IsLevelWon() const { return levelWon; }
+    void SetResultsPending(bool value) { resultsPending = value; }
+    bool IsResultsPending() const { return resultsPending; }
+    void SetCameraMode(int mode) { cameraMode = mode; }
+    int GetCameraMode() const { return cameraMode; }
+    int GetStoryLevel() const { return storyLevel; }
+    bool IsLevelOver() const { return levelOver; }
+    int GetSurvivalKills() const { return survivalKills; }
+    float GetDefeatCameraAngle() const { return defeatCameraAngle; }
+    Vehicle* GetPlayer(int slot) const { return players[slot]; }
+    Vehicle* GetEnemy(int slot) const { return enemies[slot]; }
+
+    // Level-over tests over a slot list, which ends at its first empty slot.
+    static bool AllDestroyed(std::span<Vehicle* const> slots);
+    static int CountAlive(std::span<Vehicle* const> slots);
 
     // The steps of a frame, in the order the main loop runs them.
     void PumpMessages();
@@ -54,16 +83,66 @@ public:
     // The current menu is the level screen and player one's vehicle exists.
     bool IsLevelFrame() const;
 
+    // The level screen: the World clock, the room and the level-over rules of one frame.
+    void UpdateLevelScreen();
+    void DrawRoom();
+    void ResetDrawColour();
+    void DrawEnemyBars();
+    void DrawHud();
+    // The objectives dialogue, the result popup and the in-game menu.
+    void UpdateResults();
+    // The wait for the result popup of a decided level: 3.75 s of level frames, then any
+    // dialogue, then 0.25 s of frames without one. True in the frame the popup is due.
+    bool ResultsDue(bool dialogueActive);
+    // Starts the Story dialogue of an event for player one's race and the story level.
+    bool PlayStoryDialogue(int event);
+    // The player and computer-vehicle slots from the World's collision list; player one's
+    // vehicle records `choice`.
+    void TakeVehicleSlots(int choice);
+    // Puts one level-loading step on the loading screen and one unloading step on the
+    // unloading screen.
+    void QueueLoadingSteps();
+    // Keeps the info popups and portraits of the selection menu on show in step with its
+    // selectors.
+    void UpdateVehicleSelection();
+    const std::string& GetVehiclePage() const { return vehiclePage; }
+    // What builds the remaining menus behind the menu-loading screen.
+    using MenuBuilder = void (*)();
+    void SetMenuBuilder(MenuBuilder builder) { menuBuilder = builder; }
+    // Level start, with what the selection and options menus hold: the level selector's
+    // index, the AI Difficulty index, the two vehicle choices, and whether the start button
+    // led here. False, with a box captioned with the file, when the level cannot be read:
+    // nothing is entered and the levels are reset.
+    bool StartLevel(int levelIndex, int difficultyIndex, int choice1, int choice2,
+                    bool startButtonLedHere);
+    // Level leave: the World, the caster table, the slots and the render lists emptied; the
+    // answer says where the unloading screen goes.
+    UnloadTarget EndLevel(LeaveButton button);
+    // The flags of a level that starts: not won, no results, no kills, the in-game menu's
+    // memory empty.
+    void ResetLevelState();
+    bool IsCrosshairShown() const { return crosshairShown; }
+
     const float* GetCameraMatrix() const { return cameraMatrix; }
     // The bars over enemy slot i (0 to 4): emitter 0 the full bar, emitter 1 the value.
     // Null before start-up.
     Particle* GetHealthBar(int i) const;
+    // Start-up: the health and energy bars shown over the computer vehicles.
+    void CreateEnemyBars();
     Particle* GetEnergyBar(int i) const;
 
 private:
+    void ApplyOneSidedRules();
+    void ApplySurvivalRules();
+    void BuildRemainingMenus();
+    // The few requests the game flow makes of the menus.
+    std::string CurrentMenuName() const;
+    bool StartDialogueIfPresent(const std::string& name, int event);
+    bool IsDialogueActive() const;
+    void ShowCrosshair(bool visible);
+    std::string PopupMenuName() const;
+    void TogglePopup(const std::string& name);
     static constexpr int kEnemyBars = 5;
-    // Start-up: the health and energy bars shown over the computer vehicles.
-    void CreateEnemyBars();
 
     Vehicle* players[2];
     Vehicle* enemies[5];
@@ -75,8 +154,11 @@ private:
     std::list<GameEntity*>::iterator entityCursor;
     std::list<GameEntity*> deadEntities;
     std::list<std::string> levelLists[kGameModes];
-    std::list<std::string>::iterator currentLevel;
-    std::list<std::string>::iterator nextLevel;
+    // The level cursors are positions in the current mode's list, so that a change of mode
+    // can never leave them pointing into another list; nextLevel may be the list's size
+    // (past the last level).
+    int currentLevel = 0;
+    int nextLevel = 0;
     GameEntity* currentEntity = nullptr;
     const char* configFileName = "config.cfg";
     float storyDifficulty[6] = {0.15f, 0.25f, 0.4f, 0.7f, 0.45f, 0.6f};
@@ -88,6 +170,9 @@ private:
     int cameraMode = 0;
     // Start-up view matrix, column-major.
     float cameraMatrix[16] = {};
+    bool crosshairShown = true;
+    MenuBuilder menuBuilder = nullptr;
+    InGameMenuToggle inGameMenu;
     std::unique_ptr<Particle[]> healthBars;
     std::unique_ptr<Particle[]> energyBars;
 };
@@ -96,3 +181,7 @@ extern Application application;
 
 // The entry: start-up, the main loop and shutdown. Returns the program's result.
 int GameMain();
+// One frame of the main loop: its fourteen steps in order.
+void RunFrame();
+// The same without the last step, the swap: what a frame puts in the drawing buffer.
+void UpdateAndDrawFrame();

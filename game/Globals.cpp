@@ -8,6 +8,7 @@
 #include "app/Sound.h"
 #include "app/Window.h"
 #include "game/Application.h"
+#include "game/WidgetIds.h"
 #include "physics/Physics.h"
 #include "render/GraphicsSystem.h"
 #include "ui/MenuSystem.h"
@@ -21,5 +22,18 @@ FileLoader fileLoader;
 MenuSystem menuSystem;
 InputState inputState;
 FrameTimer frameTimer;
+WidgetIdMap HealthBarIds;
+WidgetIdMap EnergyBarIds;
+WidgetIdMap LeftHudPanelIds;
+WidgetIdMap RightHudPanelIds;
+WidgetIdMap CrosshairIds;
+WidgetIdMap LoadingWidgetIds;
+WidgetIdMap VehicleSelectorIds;
+WidgetIdMap SecondVehicleSelectorIds;
+WidgetIdMap StartButtonIds;
+WidgetIdMap ReplayButtonIds;
+WidgetIdMap VersusPortraitIds[kVersusPortraits];
+WidgetIdMap LevelSelectorIds;
+WidgetIdMap AIDifficultyIds;
 Application application;
 SoundBank soundBank;

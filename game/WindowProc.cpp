@@ -19,9 +19,7 @@ void AskToExit() {
 }  // namespace
 
 long WindowProc(const WindowMessage& message) {
-    // The two flags always describe the message being handled.
-    window.SetKeyPressed(false);
-    window.SetMouseClicked(false);
+    // A key press or click stays flagged until the screens ask for it.
     switch (message.message) {
         case WM_DESTROY:
             window.SetRunning(false);

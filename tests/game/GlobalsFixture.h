@@ -8,6 +8,7 @@
 #include "app/Sound.h"
 #include "app/Window.h"
 #include "game/Application.h"
+#include "game/WidgetIds.h"
 #include "platform/fake/FakePlatform.h"
 #include "render/GraphicsSystem.h"
 #include "ui/MenuSystem.h"
@@ -33,6 +34,13 @@ protected:
         frameTimer.Init(false);
         inputState = InputState();
         world.time = 0.0f;
+        application.SetMenuBuilder(nullptr);
+        for (WidgetIdMap* ids :
+             {&HealthBarIds, &EnergyBarIds, &LeftHudPanelIds, &RightHudPanelIds, &CrosshairIds,
+              &LoadingWidgetIds, &VehicleSelectorIds, &SecondVehicleSelectorIds, &StartButtonIds,
+              &ReplayButtonIds, &LevelSelectorIds, &AIDifficultyIds})
+            *ids = WidgetIdMap();
+        for (WidgetIdMap& ids : VersusPortraitIds) ids = WidgetIdMap();
     }
 
     platform::FakePlatform fake;

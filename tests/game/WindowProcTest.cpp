@@ -31,8 +31,6 @@ class WindowProcFlags : public GlobalsTest, public ::testing::WithParamInterface
 TEST_P(WindowProcFlags, SetsTheFlagsAndForwards) {
     const FlagCase& c = GetParam();
     window.SetRunning(true);
-    window.SetKeyPressed(true);
-    window.SetMouseClicked(true);
     menuSystem.EnsureMenu("MAIN_MENU");
     EXPECT_EQ(WindowProc(c.message), 0);
     EXPECT_EQ(window.WasKeyPressed(), c.keyPressed);
@@ -45,7 +43,7 @@ TEST_P(WindowProcFlags, SetsTheFlagsAndForwards) {
 INSTANTIATE_TEST_SUITE_P(
     WindowProc, WindowProcFlags,
     ::testing::Values(
-        FlagCase{"AnyOtherMessageClearsBoth", {0x0101, 0x44, 0, 0}, false, false, false},
+        FlagCase{"AnyOtherMessageSetsNeither", {0x0101, 0x44, 0, 0}, false, false, false},
         FlagCase{"KeyDown", {WM_KEYDOWN, 0x44, 0, 0}, true, false, false},
         FlagCase{"KeyDownWithoutKey", {WM_KEYDOWN, 0, 0, 0}, false, false, false},
         FlagCase{"LeftDown", {WM_LBUTTONDOWN, MK_LBUTTON, 10, 20}, false, true, true},
@@ -62,6 +60,18 @@ INSTANTIATE_TEST_SUITE_P(
         FlagCase{
             "ScreenSaverSwallowed", {WM_SYSCOMMAND, SC_SCREENSAVE, 0, 0}, false, false, false}),
     [](const ::testing::TestParamInfo<FlagCase>& info) { return std::string(info.param.name); });
+
+// The screens may look at the flags frames after the press, with other messages between.
+TEST_F(GlobalsTest, APressIsSeenOnceWhateverFollowsIt) {
+    WindowProc({WM_KEYDOWN, 0x44, 0, 0});
+    WindowProc({WM_RBUTTONDOWN, MK_RBUTTON, 10, 20});
+    WindowProc({0x0101, 0x44, 0, 0});
+    WindowProc({WM_MOUSEMOVE, 0, 5, 5});
+    EXPECT_TRUE(window.WasKeyPressed());
+    EXPECT_TRUE(window.WasMouseClicked());
+    EXPECT_FALSE(window.WasKeyPressed());
+    EXPECT_FALSE(window.WasMouseClicked());
+}
 
 TEST_F(GlobalsTest, DestroyClearsTheRunningFlag) {
     window.SetRunning(true);

@@ -1,0 +1,233 @@
+#include "game/LevelLoading.h"
+
+#include <climits>
+#include <cstdio>
+#include <vector>
+
+#include "app/FileLoader.h"
+#include "app/FrameTimer.h"
+#include "app/MessageBox.h"
+#include "game/Application.h"
+#include "game/CameraControl.h"
+#include "game/LevelDraw.h"
+#include "game/MenuLinks.h"
+#include "game/WidgetIds.h"
+#include "render/GraphicsSystem.h"
+#include "ui/LoadingScreenWidget.h"
+#include "ui/MenuSystem.h"
+#include "world/GameEntity.h"
+#include "world/Vehicle.h"
+#include "world/World.h"
+
+int FillVehicleSlots(const std::list<GameEntity*>& collisionList, std::span<Vehicle*> players,
+                     std::span<Vehicle*> enemies, int choice) {
+    size_t nextEnemy = 0;
+    int left = 0;
+    for (GameEntity* e : collisionList) {
+        if (e->GetTypeName() != "Vehicle") continue;
+        auto* vehicle = static_cast<Vehicle*>(e);
+        if (vehicle->IsHuman()) {
+            const size_t slot = static_cast<size_t>(vehicle->GetPlayerNumber() - 1);
+            if (slot < players.size()) players[slot] = vehicle;
+            if (vehicle->GetPlayerNumber() == 1) vehicle->SetSelectionIndex(choice);
+        } else if (vehicle->GetName() == "Battery") {
+            continue;
+        } else if (nextEnemy < enemies.size()) {
+            enemies[nextEnemy++] = vehicle;
+        } else {
+            ++left;
+        }
+    }
+    return left;
+}
+
+HudSetup HudForMode(int gameMode) {
+    switch (gameMode) {
+        case Versus:
+            return {false, false, true, true, OverviewCamera};
+        case Assault:
+        case Survival:
+            return {true, true, false, true, ChaseCamera};
+        default:  // Battle and Story
+            return {true, true, false, false, ChaseCamera};
+    }
+}
+
+UnloadTarget ChooseUnloadTarget(LeaveButton button, bool lastLevel, int gameMode) {
+    if (button == LeaveButton::RestartLevel) return UnloadTarget::LoadingScreen;
+    if (!lastLevel)
+        return button == LeaveButton::Other ? UnloadTarget::SelectionMenu
+                                            : UnloadTarget::LoadingScreen;
+    if ((gameMode == Battle || gameMode == Assault) && button == LeaveButton::BattleWinReplay)
+        return UnloadTarget::LoadingScreen;
+    return UnloadTarget::SelectionMenu;
+}
+
+bool LevelFileBuilds(const std::string& path) {
+    int sizeX = INT_MIN;
+    int sizeZ = INT_MIN;
+    fileLoader.ReadLevelFile(path, nullptr, nullptr, nullptr, &sizeX, &sizeZ);
+    // A file that does not open, or whose header cannot be read, leaves the sizes unset.
+    return sizeX != INT_MIN && sizeZ != INT_MIN;
+}
+
+void Application::TakeVehicleSlots(int choice) {
+    ClearVehicles();
+    const int left = FillVehicleSlots(world.collisionList, players, enemies, choice);
+    if (left > 0)
+        std::fprintf(stderr,
+                     "The level brings %d computer vehicles more than the five the game "
+                     "follows; they play on unwatched.\n",
+                     left);
+}
+
+void Application::ResetLevelState() {
+    levelWon = false;
+    resultsPending = false;
+    levelOver = false;
+    survivalKills = 0;
+    inGameMenu.Reset();
+}
+
+namespace {
+
+// The shadow caster table is sized from what the planar-shadow pass will draw: the
+// shadow-casting level objects, before the players' vehicles exist.
+void BuildShadowCasterTable() {
+    if (!graphicsSystem.renderer) return;
+    std::vector<const MeshTree*> planar;
+    for (const GameEntity* e : world.updateList)
+        if (leveldraw::CastsPlanarShadow(e->GetModel()->castsShadow, e->GetTypeName() == "Vehicle"))
+            planar.push_back(e->GetModel());
+    graphicsSystem.renderer->BuildShadowCasterTable(planar);
+}
+
+}  // namespace
+
+bool Application::StartLevel(int levelIndex, int difficultyIndex, int choice1, int choice2,
+                             bool startButtonLedHere) {
+    // The difficulty is set before the level is built, so that the computer vehicles that
+    // the level file places take it too.
+    std::string path;
+    bool setDifficulty = true;
+    switch (gameMode) {
+        case Survival:
+            path = levelLists[Survival].empty() ? std::string() : levelLists[Survival].front();
+            break;
+        case Story:
+            if (startButtonLedHere || levelWon) {
+                if (startButtonLedHere) ResetLevels();
+                path = NextLevel(startButtonLedHere);
+            } else {
+                // A replay keeps the difficulty set for this level.
+                path = GetCurrentLevel();
+                setDifficulty = false;
+            }
+            break;
+        default:
+            SelectLevel(levelIndex);
+            path = NextLevel(false);
+            break;
+    }
+    if (!LevelFileBuilds(path)) {
+        MessageBox("This level cannot be read, so it cannot be played.", path.c_str(),
+                   MB_ICONERROR);
+        ResetLevels();
+        return false;
+    }
+    if (setDifficulty) world.SetAIDifficulty(GetAIDifficulty(difficultyIndex));
+    world.BuildLevel(path);
+    if (gameMode == Battle || gameMode == Survival) world.SpawnRandomVehicle();
+
+    BuildShadowCasterTable();
+    world.CreatePlayerVehicle(choice1);
+    if (gameMode == Versus) world.CreatePlayerVehicle(choice2);
+    chosenVehicle = choice1;
+    TakeVehicleSlots(choice1);
+    ResetLevelState();
+    cameraMode = HudForMode(gameMode).cameraMode;
+    frameTimer.ResetAlarms();
+    return true;
+}
+
+UnloadTarget Application::EndLevel(LeaveButton button) {
+    world.ClearLevel();
+    if (graphicsSystem.renderer) graphicsSystem.renderer->FreeShadowCasterTable();
+    ClearVehicles();
+    const UnloadTarget target = ChooseUnloadTarget(button, IsLastLevel(), gameMode);
+    // A restart plays the level being played: a won Story level does not advance.
+    if (button == LeaveButton::RestartLevel) levelWon = false;
+    if (target == UnloadTarget::SelectionMenu) ResetLevels();
+    if (graphicsSystem.renderer) graphicsSystem.renderer->ClearRenderLists();
+    return target;
+}
+
+namespace {
+
+// A selector that is missing reads as its first entry.
+int SelectedOrFirst(const WidgetIdMap& ids, const std::string& menuName) {
+    const int index = SelectedIndex(ids, menuName);
+    return index < 0 ? 0 : index;
+}
+
+// The button whose release led to the unloading screen, tested in the popups' order.
+LeaveButton ReleasedLeaveButton() {
+    const struct {
+        const char* popup;
+        LeaveButton button;
+    } kReplayButtons[] = {
+        {"WIN_DISPLAY", LeaveButton::NextLevel},
+        {"LOSE_DISPLAY", LeaveButton::Replay},
+        {"DRAW_DISPLAY", LeaveButton::Replay},
+        {"P1_WIN", LeaveButton::Replay},
+        {"P2_WIN", LeaveButton::Replay},
+        {kInGameMenu, LeaveButton::RestartLevel},
+        {"BATTLE_WIN_DISPLAY", LeaveButton::BattleWinReplay},
+    };
+    for (const auto& replay : kReplayButtons)
+        if (ReplayButtonIds.WasClicked(replay.popup)) return replay.button;
+    return LeaveButton::Other;
+}
+
+void SetUpHud(int gameMode) {
+    const HudSetup hud = HudForMode(gameMode);
+    menuSystem.SetWidgetVisible(HealthBarIds.GetId("LEVEL_SCREEN"), hud.healthBar);
+    menuSystem.SetWidgetVisible(EnergyBarIds.GetId("LEVEL_SCREEN"), hud.energyBar);
+    menuSystem.SetWidgetVisible(LeftHudPanelIds.GetId("LEVEL_SCREEN"), hud.leftPanel);
+    menuSystem.SetWidgetVisible(RightHudPanelIds.GetId("LEVEL_SCREEN"), hud.rightPanel);
+}
+
+}  // namespace
+
+void Application::QueueLoadingSteps() {
+    if (LoadingScreenWidget* loading = FindLoadingWidget("LOADING_SCREEN"))
+        loading->AddStep(LoadLevelCallback);
+    if (LoadingScreenWidget* unloading = FindLoadingWidget("UNLOADING_SCREEN"))
+        unloading->AddStep(UnloadLevelCallback);
+}
+
+void LoadLevelCallback() {
+    const std::string page = application.GetVehiclePage();
+    const bool started = application.StartLevel(
+        SelectedOrFirst(LevelSelectorIds, page), SelectedOrFirst(AIDifficultyIds, "OPTIONS"),
+        SelectedOrFirst(VehicleSelectorIds, page), SelectedOrFirst(SecondVehicleSelectorIds, page),
+        StartButtonIds.WasClicked(page));
+    if (!started) {
+        // Back to the selection menu, with the step in place for the next try.
+        menuSystem.SetCurrentMenuTarget(page);
+        if (LoadingScreenWidget* loading = FindLoadingWidget("LOADING_SCREEN"))
+            loading->AddStep(LoadLevelCallback);
+        return;
+    }
+    menuSystem.StopDialogue();
+    menuSystem.SetCurrentMenuTarget("LEVEL_SCREEN");
+    SetUpHud(application.GetGameMode());
+}
+
+void UnloadLevelCallback() {
+    const UnloadTarget target = application.EndLevel(ReleasedLeaveButton());
+    menuSystem.SetCurrentMenuTarget(target == UnloadTarget::LoadingScreen
+                                        ? std::string("LOADING_SCREEN")
+                                        : application.GetVehiclePage());
+    application.QueueLoadingSteps();
+}
