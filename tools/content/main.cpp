@@ -6,6 +6,7 @@
 #include "tools/content/scene/SceneModels.h"
 #include "tools/content/sound/GenerateSounds.h"
 #include "tools/content/texture/GenerateTextures.h"
+#include "tools/content/ui/UiArt.h"
 
 namespace {
 
@@ -25,6 +26,10 @@ const Generator kGenerators[] = {
     {"textures",
      [](const std::filesystem::path& resources, std::string& error) {
          return content::texture::GenerateTextures(resources, error);
+     }},
+    {"menu pictures",
+     [](const std::filesystem::path& resources, std::string& error) {
+         return content::ui::GenerateUiArt(resources, error);
      }},
 };
 
