@@ -89,18 +89,20 @@ void PaintSheet(Canvas& canvas, TextPainter& text, const VehicleSheet& sheet) {
     canvas.Fill(Colour{0, 0, 0});
     const float w = canvas.Width(), h = canvas.Height();
     const Colour main = RaceMain(sheet.race), trim = RaceTrim(sheet.race);
-    const Shape panel = Rectangle(4, 4, w - 4, h - 4, 10);
+    // Inset so the outline ends more than one JPEG block (8 pixels) inside the picture: the
+    // blocks along the edges are then pure black and decode to black exactly.
+    const Shape panel = Rectangle(9.5f, 8, w - 9.5f, h - 8, 10);
     canvas.Paint(panel,
-                 VerticalGradient(4, h - 4, Mix(Rgb(30, 32, 40), main, 0.35f), Rgb(18, 19, 24)));
-    canvas.Paint(Rectangle(4, 4, w - 4, 54, 10), Scale(main, 0.85f));
-    canvas.Paint(Rectangle(4, 40, w - 4, 54), Scale(main, 0.85f));
+                 VerticalGradient(8, h - 8, Mix(Rgb(30, 32, 40), main, 0.35f), Rgb(18, 19, 24)));
+    canvas.Paint(Rectangle(9.5f, 8, w - 9.5f, 54, 10), Scale(main, 0.85f));
+    canvas.Paint(Rectangle(9.5f, 40, w - 9.5f, 54), Scale(main, 0.85f));
     canvas.Paint(Outline(panel, 3), trim);
     const Colour light = Rgb(236, 236, 240);
-    text.Draw(canvas, sheet.name, 16, 29, {Face::SansBold, 21, light, Align::Left});
-    text.Draw(canvas, sheet.pilot, 16, 47, {Face::SerifItalic, 14, trim, Align::Left});
+    text.Draw(canvas, sheet.name, 20, 29, {Face::SansBold, 21, light, Align::Left});
+    text.Draw(canvas, sheet.pilot, 20, 47, {Face::SerifItalic, 14, trim, Align::Left});
 
     // The two weapons on the left, each with one line on what it does.
-    const float column = 16, width = 284;
+    const float column = 20, width = 272;
     float y = 74;
     for (const Weapon* weapon : {&sheet.primary, &sheet.secondary}) {
         const std::string heading =
@@ -112,10 +114,10 @@ void PaintSheet(Canvas& canvas, TextPainter& text, const VehicleSheet& sheet) {
     }
     // The ratings on the right.
     const Colour bars = Mix(trim, Rgb(255, 255, 255), 0.2f);
-    Rating(canvas, text, "Armour", sheet.armour, 312, 76, bars);
-    Rating(canvas, text, "Speed", sheet.speed, 312, 96, bars);
-    Rating(canvas, text, "Handling", sheet.handling, 312, 116, bars);
-    Rating(canvas, text, "Energy", sheet.energy, 312, 136, bars);
+    Rating(canvas, text, "Armour", sheet.armour, 300, 76, bars);
+    Rating(canvas, text, "Speed", sheet.speed, 300, 96, bars);
+    Rating(canvas, text, "Handling", sheet.handling, 300, 116, bars);
+    Rating(canvas, text, "Energy", sheet.energy, 300, 136, bars);
     // The strengths along the bottom.
     canvas.Paint(Rectangle(14, 150, w - 14, 151.5f), trim, 0.6f);
     text.DrawParagraph(canvas, sheet.strengths, w / 2, 172, w - 30, 16,
@@ -132,8 +134,8 @@ void PaintVehicleSheet(Canvas& canvas, TextPainter& text) {
 void PaintUfoAddendum(Canvas& canvas, TextPainter& text) {
     canvas.Fill(Colour{0, 0, 0});
     const float w = canvas.Width(), h = canvas.Height();
-    const Shape tag = Rectangle(2, 2, w - 2, h - 2, 6);
-    canvas.Paint(tag, VerticalGradient(2, h - 2, Rgb(186, 240, 90), Rgb(120, 190, 40)));
+    const Shape tag = Rectangle(3, 3, w - 3, h - 3, 6);
+    canvas.Paint(tag, VerticalGradient(3, h - 3, Rgb(186, 240, 90), Rgb(120, 190, 40)));
     canvas.Paint(Outline(tag, 1.5f), Rgb(60, 30, 90));
     text.Draw(canvas, "Hovers past hulls!", w / 2, h / 2 + 4.5f,
               {Face::SansBold, 12.5f, Rgb(50, 20, 70), Align::Centre});

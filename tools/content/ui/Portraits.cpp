@@ -234,10 +234,12 @@ Colour RaceTrim(Race race) {
 void PaintRacePortrait(Canvas& canvas, TextPainter& text, Race race, float x0, float y0,
                        float scale, bool framed) {
     Sitter sitter{canvas, x0, y0, scale};
-    const Shape frame = Rectangle(6, 6, kPortraitWidth - 6, kPortraitHeight - 6, 12);
+    // Inset so the frame's outline ends more than one JPEG block (8 pixels) inside the
+    // picture: the edge blocks stay pure black and decode to black exactly.
+    const Shape frame = Rectangle(10.5f, 9.5f, kPortraitWidth - 10.5f, kPortraitHeight - 9.5f, 12);
     if (framed) {
         const Colour main = RaceMain(race);
-        sitter.Paint(frame, VerticalGradient(6, 194, Scale(main, 0.45f), Scale(main, 0.18f)));
+        sitter.Paint(frame, VerticalGradient(10, 190, Scale(main, 0.45f), Scale(main, 0.18f)));
         // A soft light behind the head.
         sitter.Paint(Circle(118, 96, 80), Scale(RaceTrim(race), 0.5f), 0.25f);
     }
