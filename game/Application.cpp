@@ -12,6 +12,8 @@
 #include "game/WindowProc.h"
 #include "physics/Physics.h"
 #include "render/GraphicsSystem.h"
+#include "ui/GameFonts.h"
+#include "ui/GlMenuCanvas.h"
 #include "ui/MenuSystem.h"
 #include "world/GameEntity.h"
 #include "world/Message.h"
@@ -64,6 +66,7 @@ void Application::Init() {
     window.Init("Brask", "Beta 0.90a", WindowProc, width, height, 32, true);
     graphicsSystem.Init(width, height, 32);
     graphicsSystem.camera->SetPerspective(cameraMatrix, 0.1f, 1000.0f);
+    CreateFonts();
 
     frameTimer.Init(true);
     soundBank.Init();
@@ -73,6 +76,14 @@ void Application::Init() {
     world.ResetResourceCache();
 }
 
+// The menus draw with OpenGL from now on; the four fonts take the indices 0 to 3.
+void Application::CreateFonts() {
+    static GlMenuCanvas glCanvas;
+    SetMenuCanvas(&glCanvas);
+    for (const GameFont& font : kGameFonts)
+        menuSystem.CreateFont(kGameFontFace, font.height, font.bold, false, false);
+}
+
 bool Application::IsRunning() const {
     return window.IsRunning();
 }
@@ -80,6 +91,7 @@ bool Application::IsRunning() const {
 void Application::Shutdown() {
     // GL objects go while their context exists, then the context, then the window.
     menuSystem.Shutdown();
+    SetMenuCanvas(nullptr);
     world.DeleteAllEntities();
     graphicsSystem.Shutdown();
     window.Destroy();

@@ -19,6 +19,8 @@ public:
     Application& operator=(const Application&) = delete;
 
     void Init();
+    // Start-up step 7: the menus' drawing and their four fonts, once the context exists.
+    void CreateFonts();
     bool IsRunning() const;
     void Shutdown();
     void ClearLevelLists();
