@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <memory>
 #include <set>
 #include <string>
@@ -13,6 +14,8 @@
 
 #include "render/TextureManager.h"
 #include "tests/app/TempDir.h"
+#include "ui/DialogueReader.h"
+#include "ui/Typewriter.h"
 
 namespace {
 
@@ -79,35 +82,37 @@ bool Load(TextureManager& textures, const std::string& path, Loaded& out) {
     return out.bmp || out.jpeg;
 }
 
-std::string Quoted(const std::string& line) {
-    const auto open = line.find('"');
-    const auto close = open == std::string::npos ? open : line.find('"', open + 1);
-    return close == std::string::npos ? "" : line.substr(open + 1, close - open - 1);
-}
+// The story dialogues as read by the game's dialogue reader, with what it could not take.
+struct Dialogue {
+    DialogueConfig config;
+    DialogueText text;
+    DialogueProblems problems;
+};
 
-std::vector<std::string> Lines(const std::string& path) {
-    std::ifstream in(path);
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
-
-// Every picture the dialogue files name: each window's background and each portrait.
-std::set<std::string> DialoguePictures(std::string& problems) {
-    std::set<std::string> pictures;
-    for (const std::string& entry : Lines("./RESOURCES/Files/UI/Dialogue/DialogueList.txt")) {
-        if (entry.rfind("filename = ", 0) != 0) continue;
-        const std::vector<std::string> config = Lines(Quoted(entry));
-        if (config.size() < 4) {
-            problems += Quoted(entry) + " is missing or short\n";
-            continue;
-        }
-        if (!Quoted(config[3]).empty()) pictures.insert(Quoted(config[3]));
-        const std::vector<std::string> text = Lines(Quoted(config[1]));
-        for (std::size_t i = 0; i + 2 < text.size(); ++i)
-            if (text[i].rfind("portrait[", 0) == 0) pictures.insert(Quoted(text[i + 2]));
+std::vector<Dialogue> ReadDialogues(DialogueProblems& listProblems) {
+    std::ifstream list("./RESOURCES/Files/UI/Dialogue/DialogueList.txt");
+    std::vector<Dialogue> dialogues;
+    for (const std::string& path : ReadDialogueList(list, listProblems)) {
+        Dialogue dialogue;
+        std::ifstream config(path);
+        if (!config) dialogue.problems.push_back("cannot open " + path);
+        dialogue.config = ReadDialogueConfig(config, dialogue.problems);
+        std::ifstream text(dialogue.config.dialogueText);
+        if (!text) dialogue.problems.push_back("cannot open " + dialogue.config.dialogueText);
+        dialogue.text = ReadDialogueText(text, dialogue.problems);
+        dialogues.push_back(std::move(dialogue));
     }
-    return pictures;
+    return dialogues;
+}
+
+// The page as the typewriter lays it out (each line keeps the blank it broke at), joined.
+std::string TypedOut(const std::string& page, int charsPerLine) {
+    Typewriter typewriter;
+    for (std::size_t i = 0; i < page.size(); ++i) typewriter.Advance(page, charsPerLine);
+    std::string joined;
+    for (int line = 0; line <= typewriter.GetLine() && line < Typewriter::kLines; ++line)
+        joined += typewriter.GetLineText(line);
+    return joined;
 }
 
 class MenuContentCheck : public ::testing::Test {
@@ -144,9 +149,15 @@ TEST_F(MenuContentCheck, EveryMenuPictureLoadsUnderItsExactName) {
 }
 
 TEST_F(MenuContentCheck, EveryPictureTheDialoguesNameLoads) {
-    std::string problems;
-    const std::set<std::string> pictures = DialoguePictures(problems);
-    EXPECT_EQ(problems, "");
+    DialogueProblems listProblems;
+    std::set<std::string> pictures;
+    for (const Dialogue& dialogue : ReadDialogues(listProblems)) {
+        if (!dialogue.config.backgroundImage.empty())
+            pictures.insert(dialogue.config.backgroundImage);
+        for (const DialoguePortrait& portrait : dialogue.text.portraits)
+            pictures.insert(portrait.image);
+    }
+    EXPECT_TRUE(listProblems.empty());
     EXPECT_FALSE(pictures.empty());
     for (const std::string& path : pictures) {
         SCOPED_TRACE(path);
@@ -154,6 +165,31 @@ TEST_F(MenuContentCheck, EveryPictureTheDialoguesNameLoads) {
         Loaded loaded;
         EXPECT_TRUE(Load(textures, path, loaded));
     }
+}
+
+// Story mode asks for race + event + level on the level screen: each key must be there, read
+// without a problem, with a portrait per textbox and pages the typewriter shows whole.
+TEST_F(MenuContentCheck, EveryStoryDialogueIsThereOnTheLevelScreenAndTypesOutWhole) {
+    DialogueProblems listProblems;
+    std::map<std::string, const Dialogue*> byName;
+    const std::vector<Dialogue> dialogues = ReadDialogues(listProblems);
+    for (const Dialogue& dialogue : dialogues) byName[dialogue.config.name] = &dialogue;
+    for (const char* race : {"terran", "dovevevuzu", "vavedodev", "diveroruz"})
+        for (const char* event : {"_intro", "_player_defeat", "_enemy_defeat"})
+            for (int level = 1; level <= 6; ++level) {
+                const std::string key = race + std::string(event) + std::to_string(level);
+                SCOPED_TRACE(key);
+                const auto found = byName.find(key);
+                ASSERT_NE(found, byName.end());
+                const Dialogue& dialogue = *found->second;
+                EXPECT_TRUE(dialogue.problems.empty()) << dialogue.problems.front();
+                EXPECT_EQ(dialogue.config.menuLocation, "LEVEL_SCREEN");
+                EXPECT_EQ(dialogue.text.portraits.size(),
+                          static_cast<std::size_t>(dialogue.text.textboxCount));
+                EXPECT_FALSE(dialogue.text.pages.empty());
+                for (const auto& [textbox, page] : dialogue.text.pages)
+                    EXPECT_EQ(TypedOut(page, dialogue.config.charsPerLine), page);
+            }
 }
 
 }  // namespace
