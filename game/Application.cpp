@@ -9,6 +9,7 @@
 #include "app/InputState.h"
 #include "app/Sound.h"
 #include "app/Window.h"
+#include "game/LevelDraw.h"
 #include "game/WindowProc.h"
 #include "physics/Physics.h"
 #include "render/GraphicsSystem.h"
@@ -167,9 +168,7 @@ void Application::DrawPlanarShadows() {
     for (entityCursor = world.updateList.begin(); entityCursor != world.updateList.end();
          ++entityCursor) {
         currentEntity = *entityCursor;
-        MeshTree* model = currentEntity->GetModel();
-        if (model->castsShadow && currentEntity->GetTypeName() != "Vehicle")
-            renderer->DrawPlanarShadow(model, 0);
+        leveldraw::DrawPlanarShadow(*renderer, *currentEntity);
     }
 }
 
@@ -180,11 +179,7 @@ void Application::UpdateEntities() {
         currentEntity = *entityCursor;
         std::unique_ptr<Message> message = currentEntity->Update(inputState.keys);
 
-        // A model in a render list is drawn from there, except scenery outside the overhead
-        // views.
-        const MeshTree* model = currentEntity->GetModel();
-        if (!model->inRenderList || (model->scenery && cameraMode != 2 && cameraMode != 4))
-            currentEntity->Draw();
+        leveldraw::DrawEntity(*currentEntity, cameraMode);
 
         if (!message) continue;
         const std::string type = message->GetType();
@@ -205,18 +200,7 @@ void Application::DrawShadowVolumes() {
     for (entityCursor = world.updateList.begin(); entityCursor != world.updateList.end();
          ++entityCursor) {
         currentEntity = *entityCursor;
-        MeshTree* model = currentEntity->GetModel();
-        if (currentEntity->GetTypeName() == "Vehicle") {
-            const Vehicle* vehicle = static_cast<const Vehicle*>(currentEntity);
-            if (currentEntity->GetName() == "Battery") {
-                renderer->DrawShadowVolume(model, false);
-            } else if (gameMode == Story || gameMode == Battle || vehicle->IsHuman() ||
-                       (gameMode == Survival && currentEntity == enemies[0])) {
-                renderer->DrawShadowVolume(model, true);
-            }
-        } else if (currentEntity->GetName() == "soda_can.ms3d") {
-            renderer->DrawShadowVolume(model, false);
-        }
+        leveldraw::DrawShadowVolume(*renderer, *currentEntity, gameMode, enemies[0]);
     }
 }
 

@@ -13,8 +13,8 @@
 
 #include "app/Constants.h"
 #include "physics/Physics.h"
-#include "tests/physics/PhysicsFixtures.h"
 #include "tests/game/GlobalsFixture.h"
+#include "tests/physics/PhysicsFixtures.h"
 #include "tests/world/WorldFixtures.h"
 #include "world/GameEntity.h"
 #include "world/Message.h"
