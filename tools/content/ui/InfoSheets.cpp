@@ -137,8 +137,8 @@ void PaintUfoAddendum(Canvas& canvas, TextPainter& text) {
     const Shape tag = Rectangle(3, 3, w - 3, h - 3, 6);
     canvas.Paint(tag, VerticalGradient(3, h - 3, Rgb(186, 240, 90), Rgb(120, 190, 40)));
     canvas.Paint(Outline(tag, 1.5f), Rgb(60, 30, 90));
-    text.Draw(canvas, "Hovers past hulls!", w / 2, h / 2 + 4.5f,
-              {Face::SansBold, 12.5f, Rgb(50, 20, 70), Align::Centre});
+    text.Draw(canvas, "Hovers past hulls!", w / 2, h / 2 + 4,
+              {Face::SansBold, 11, Rgb(50, 20, 70), Align::Centre});
 }
 
 }  // namespace
