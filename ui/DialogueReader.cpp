@@ -228,7 +228,12 @@ DialogueConfig ReadDialogueConfig(std::istream& in, DialogueProblems& problems) 
             lines.Problem("transition time must be above 0");
     }
     int font = config.font;
-    if (ReadInts(lines, "font index = %i", &font)) config.font = font;
+    if (ReadInts(lines, "font index = %i", &font)) {
+        if (font >= 0 && font < kDialogueFontMax)
+            config.font = font;
+        else
+            lines.Problem("font index out of range: " + std::to_string(font));
+    }
     if (config.name.empty()) problems.push_back("the dialogue has no name");
     return config;
 }

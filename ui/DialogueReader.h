@@ -15,6 +15,8 @@ constexpr std::size_t kDialogueFlagMax = 9;
 constexpr std::size_t kMenuLocationMax = 99;
 // The longest page the typewriter takes; longer ones are cut.
 constexpr std::size_t kDialoguePageMax = 255;
+// Font indices a dialogue may name (the menu system's font table).
+constexpr int kDialogueFontMax = 10;
 // The most entries a list or a block count may announce; guards against a garbled number.
 constexpr int kDialogueCountMax = 1000;
 

@@ -144,8 +144,7 @@ void MenuSystem::Draw() {
         if (currentMenu->sharedWidgets)
             for (std::size_t i = 0; i < currentMenu->sharedWidgets->size(); ++i)
                 (*currentMenu->sharedWidgets)[i].widget->Draw();
-        const bool passCompleted = DrawMenuWidgets();
-        (void)passCompleted;
+        DrawMenuWidgets();
         DrawPopup();
         DrawFade();
     }

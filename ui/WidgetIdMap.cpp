@@ -12,6 +12,10 @@ int WidgetIdMap::GetId(const std::string& menuName) const {
 }
 
 bool WidgetIdMap::WasClicked(const std::string& menuName) const {
+    return WasClicked(menuName, menuSystem);
+}
+
+bool WidgetIdMap::WasClicked(const std::string& menuName, const MenuSystem& menus) const {
     const auto found = ids.find(menuName);
-    return found != ids.end() && menuSystem.IsLastReleased(found->second);
+    return found != ids.end() && menus.IsLastReleased(found->second);
 }

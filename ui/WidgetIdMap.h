@@ -4,6 +4,8 @@
 #include <map>
 #include <string>
 
+class MenuSystem;
+
 class WidgetIdMap {
 public:
     WidgetIdMap() = default;
@@ -14,8 +16,10 @@ public:
     // The id for that menu, or -1 (no widget has it) when the map holds none; nothing is
     // added by asking.
     int GetId(const std::string& menuName) const;
-    // Whether this widget, on that menu, received the last button release.
+    // Whether this widget, on that menu, received the last button release (of the one
+    // menu system, or of the one given).
     bool WasClicked(const std::string& menuName) const;
+    bool WasClicked(const std::string& menuName, const MenuSystem& menus) const;
     bool Empty() const { return ids.empty(); }
 
 private:
