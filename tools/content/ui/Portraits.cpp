@@ -50,7 +50,7 @@ void Terran(Sitter& s) {
     // Face and ears.
     for (float side : {-1.0f, 1.0f})
         s.Paint(Ellipse(118 + side * 42, 104, 8, 13), Scale(skin, 0.92f));
-    s.Paint(Ellipse(118, 100, 42, 52), Shaded(skin, 100, 84, 60, 0.25f));
+    s.Paint(Ellipse(118, 100, 42, 52), Shaded(skin, 100, 84, 60, 0.15f));
     Eyes(s, 118, 98, 16, 9, 5.5f, Rgb(245, 245, 240), Rgb(70, 110, 150), 4.5f);
     for (float side : {-1.0f, 1.0f})
         s.Paint(Capsule({118 + side * 8, 86}, {118 + side * 26, 88}, 2.6f), Rgb(90, 60, 36));
