@@ -10,7 +10,9 @@
 #include "app/Sound.h"
 #include "app/Window.h"
 #include "game/LevelDraw.h"
+#include "game/ParticleEffects.h"
 #include "game/WindowProc.h"
+#include "particles/Particle.h"
 #include "physics/Physics.h"
 #include "render/GraphicsSystem.h"
 #include "ui/GameFonts.h"
@@ -73,6 +75,8 @@ void Application::Init() {
     soundBank.Init();
     for (const LevelEntry& level : kLevels)
         AddLevel(fileLoader.GetRoot() + "\\RESOURCES\\Files\\" + level.file, level.mode);
+    InstallParticleEffects();
+    CreateEnemyBars();
     // Last: the cache takes its weapon folder from the root that FileLoader::Init set.
     world.ResetResourceCache();
 }
@@ -83,6 +87,25 @@ void Application::CreateFonts() {
     SetMenuCanvas(&glCanvas);
     for (const GameFont& font : kGameFonts)
         menuSystem.CreateFont(kGameFontFace, font.height, font.bold, false, false);
+}
+
+void Application::CreateEnemyBars() {
+    healthBars = std::make_unique<Particle[]>(kEnemyBars);
+    energyBars = std::make_unique<Particle[]>(kEnemyBars);
+    for (int i = 0; i < kEnemyBars; ++i) {
+        healthBars[i].LoadScripts({"./RESOURCES/Files/Particles/Health_Bar/max_health_bar.cfg",
+                                   "./RESOURCES/Files/Particles/Health_Bar/health_bar.cfg"});
+        energyBars[i].LoadScripts({"./RESOURCES/Files/Particles/Health_Bar/max_energy_bar.cfg",
+                                   "./RESOURCES/Files/Particles/Health_Bar/energy_bar.cfg"});
+    }
+}
+
+Particle* Application::GetHealthBar(int i) const {
+    return healthBars && i >= 0 && i < kEnemyBars ? &healthBars[i] : nullptr;
+}
+
+Particle* Application::GetEnergyBar(int i) const {
+    return energyBars && i >= 0 && i < kEnemyBars ? &energyBars[i] : nullptr;
 }
 
 bool Application::IsRunning() const {

@@ -113,6 +113,8 @@ void DrawFrame(int cameraMode, int gameMode, const Vehicle* other, const FramePa
         for (GameEntity* e : world.updateList)
             leveldraw::DrawShadowVolume(renderer, *e, gameMode, other);
 
+    if (parts.effects)
+        for (GameEntity* e : world.updateList) e->DrawEffects();
     renderer.DrawRenderList(2);
 }
 

@@ -23,6 +23,8 @@ struct FrameParts {
     bool entities = true;
     bool planarShadows = true;
     bool shadowVolumes = true;
+    // The entities' running effects, as the effects pass draws them.
+    bool effects = true;
 };
 
 // Builds `levelFile` (a name under RESOURCES/Files of the FileLoader's root) as level start

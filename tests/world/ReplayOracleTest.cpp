@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <memory>
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -21,6 +22,7 @@
 #include "app/FileLoader.h"
 #include "app/FrameTimer.h"
 #include "app/InputState.h"
+#include "particles/ParticleRandom.h"
 #include "tests/app/TempDir.h"
 #include "tests/game/GlobalsFixture.h"
 #include "world/GameEntity.h"
@@ -49,6 +51,14 @@ const Press kScript[] = {
     {500, 560, P1Secondary}, {720, 780, P1Brake},    {780, 960, P1Primary},
     {820, 1100, P1Thrust},   {960, 1010, P1Left},    {1100, 1180, P1Right},
     {1100, 1500, P1Primary}, {1180, 1400, P1Thrust}, {1300, 1360, P1Secondary},
+};
+
+// The effects' own random numbers, from the replay's seed, so their lifetimes (and with them
+// how long a finished weapon lingers) repeat from run to run.
+class SeededParticleRandom : public ParticleRandom {
+public:
+    int Next() override { return static_cast<int>(engine() % 32768u); }
+    std::minstd_rand engine{kSeed};
 };
 
 // Rounded to the dump's precision, with no "-0.000".
@@ -117,6 +127,8 @@ protected:
         for (std::uint8_t& key : inputState.keys) key = 0;
 
         std::srand(kSeed);
+        SeededParticleRandom particleRandom;
+        SetParticleRandom(&particleRandom);
         world.SetAIDifficulty(0.5f);
         world.BuildLevel(fileLoader.GetRoot() + "\\RESOURCES\\Files\\" + kLevel);
         world.CreatePlayerVehicle(0);
@@ -131,6 +143,8 @@ protected:
             Frame();
         }
         for (std::uint8_t& key : inputState.keys) key = 0;
+        world.ClearLevel();
+        SetParticleRandom(nullptr);
         return out.str();
     }
 

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 
+#include "tools/content/particle/GenerateParticleImages.h"
 #include "tools/content/scene/SceneModels.h"
 #include "tools/content/sound/GenerateSounds.h"
 #include "tools/content/texture/GenerateTextures.h"
@@ -30,6 +31,10 @@ const Generator kGenerators[] = {
     {"menu pictures",
      [](const std::filesystem::path& resources, std::string& error) {
          return content::ui::GenerateUiArt(resources, error);
+     }},
+    {"particle images",
+     [](const std::filesystem::path& resources, std::string& error) {
+         return content::particle::GenerateParticleImages(resources, error);
      }},
 };
 
