@@ -88,6 +88,32 @@ public:
     // Forgets the first entry equal to `object`; nothing when it is absent.
     void RemoveLaidObject(GameEntity* object);
 
+    // The steps of one update.
+    struct FireFlags {
+        bool primary = false;
+        bool secondary = false;
+    };
+    // One weapon's firing state, by reference into the vehicle's fields.
+    struct Shot {
+        float& last;
+        float delay;
+        int cost;
+        int& count;
+        int sound;
+        const std::string& file;
+    };
+    void RegenerateFuel(float now);
+    // A player's vehicle: its slots of the key array (cleared once it is destroyed) steer it
+    // or strafe it; returns the fire flags it holds.
+    FireFlags DriveFromKeys(std::uint8_t* keys);
+    // A computer vehicle: its driver's flags, or released ones for a wreck.
+    FireFlags DriveByComputer();
+    Shot PrimaryShot();
+    Shot SecondaryShot();
+    // The shot's "WEAPON_FIRED" message, paid for; null when its delay, its fuel or a missing
+    // definition file holds it back.
+    std::unique_ptr<Message> Fire(const Shot& shot, float now);
+
     bool human = false;
     // A vehicle never given a player number reads player one's slots, where a computer
     // driver's six flags are offered.

@@ -4,6 +4,7 @@
 
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/ai/AiFixture.h"
@@ -442,6 +443,40 @@ TEST_F(AiFixture, AnUnreachableGoalEndsTheSearch) {
     EXPECT_EQ(steps, kGrid * kGrid - 9 + 1);  // every free cell outside the ring, then the end
 }
 
+TEST_F(AiFixture, AfterACutOffSearchTheNextStartsWhereTheFollowedPathEnds) {
+    auto ai = Make(aitest::kTank);
+    // A room of 8 x 8 cells with a closed ring around (5, 5).
+    room->gridSizeX = room->gridSizeZ = 8;
+    for (int x = 4; x <= 6; ++x)
+        for (int z = 4; z <= 6; ++z)
+            if (x != 5 || z != 5) Block(x, z);
+    Place(self, 2.0f, 2.0f, 1.0f, 0.0f);  // cell (0, 0)
+    for (const auto& [x, z] : {std::pair{0, 0}, std::pair{1, 1}, std::pair{2, 2}}) {
+        auto* waypoint = new PathNode;
+        waypoint->x = x;
+        waypoint->z = z;
+        if (ai->currentPath.Empty())
+            ai->currentPath.PushFront(waypoint);
+        else
+            ai->currentPath.Last()->next = waypoint;
+    }
+    ai->startCellX = 2;
+    ai->startCellZ = 2;
+    ai->SetGoal(5, 5);
+    ai->hasDestination = true;
+    for (int steps = 0; ai->hasDestination && steps < 100; ++steps) ai->PathStep(ai->nextPath);
+    ASSERT_FALSE(ai->hasDestination);
+    ASSERT_TRUE(ai->nextPath.Empty());
+    ai->ChooseDestination();
+    EXPECT_EQ(ai->startCellX, 2);
+    EXPECT_EQ(ai->startCellZ, 2);
+    // Without a path to follow, the vehicle's own cell.
+    ai->currentPath.Clear();
+    ai->ChooseDestination();
+    EXPECT_EQ(ai->startCellX, 0);
+    EXPECT_EQ(ai->startCellZ, 0);
+}
+
 TEST_F(AiFixture, ANewGoalStartsTheSearchAfresh) {
     auto ai = Make(aitest::kTank);
     ai->startCellX = 0;
@@ -524,7 +559,8 @@ TEST_P(SteerTest, TurnThrustAndBrake) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, SteerTest,
     ::testing::Values(SteerCase{"on_target", Search, 0, false, false, true, false},
-                      SteerCase{"opposite", Search, 180, false, false, false, false},
+                      // Facing exactly away, it turns (left) rather than freeze.
+                      SteerCase{"opposite", Search, 180, false, true, false, false},
                       SteerCase{"ten_above", Search, 10, false, true, true, false},
                       SteerCase{"ten_below", Search, -10, true, false, true, false},
                       SteerCase{"search_coasts", Search, 90, false, true, false, false},

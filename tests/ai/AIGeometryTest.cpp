@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <ostream>
 #include <string>
 
@@ -133,6 +135,18 @@ TEST(CellDistance, SymmetricOverTheWholeGrid) {
             const float d = AIController::CellDistance(a, b);
             ASSERT_EQ(d, AIController::CellDistance(b, a)) << a << ", " << b;
             ASSERT_NEAR(d, std::sqrt(static_cast<double>(a * a + b * b)), 1e-5 * (1 + d));
+        }
+    }
+}
+
+TEST(CellDistance, EveryEntryIsTheRootWrittenToSixSignificantDigits) {
+    // The reference: the exact root printed with six significant digits and read back.
+    for (int a = 0; a < 100; ++a) {
+        for (int b = 0; b <= a; ++b) {
+            char text[32];
+            std::snprintf(text, sizeof text, "%.6g", std::sqrt(static_cast<double>(a * a + b * b)));
+            ASSERT_EQ(AIController::CellDistance(a, b), std::strtof(text, nullptr))
+                << a << ", " << b;
         }
     }
 }

@@ -279,7 +279,7 @@ TEST_P(PairTableTest, LinksAndReportsByKind) {
         Mat44RotateYAboutPosition(c.oTurn * static_cast<float>(M_PI) / 180.0f, scratch,
                                   partner->GetModel()->matrix->m);
     }
-    std::set<GameEntity*> around = {partner};
+    EntitySet around = {partner};
     std::unique_ptr<Message> m = physics.CheckCollisions(e.get(), around, true);
     ASSERT_TRUE(m);
     EXPECT_EQ(e->GetContact() == partner, c.linked);
@@ -334,7 +334,7 @@ TEST_F(PhysicsTest, AWeaponPairClearsTheAnswerForTheRestOfThePass) {
     GameEntity chair("chair");
     Shape(chair, 1.0f, 1.0f);
     PlaceAt(chair, -1.4f, 0.0f);
-    std::set<GameEntity*> around = {&w, &chair};
+    EntitySet around = {&w, &chair};
     std::unique_ptr<Message> m = physics.CheckCollisions(&v, around, true);
     const bool weaponFirst = *around.begin() == &w;
     EXPECT_EQ(w.GetContact(), weaponFirst ? &v : nullptr);
@@ -426,5 +426,44 @@ TEST_F(PhysicsTest, AFlatSideHitStraightOnPushesAlongOneAxisOnly) {
     EXPECT_NEAR(e.velocity.z, 0.0f, 1e-6f);
     EXPECT_NEAR(table.velocity.z, 0.0f, 1e-6f);
 }
+
+// ---- Degenerate boxes ----------------------------------------------------------------------
+
+struct DegenerateCase {
+    const char* name;
+    Box box;     // the partner's one box, at the origin, unrotated
+    float x, z;  // where the probing corner stands (a point-sized box)
+    bool inside;
+};
+void PrintTo(const DegenerateCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class DegenerateBoxTest : public PhysicsTest,
+                          public ::testing::WithParamInterface<DegenerateCase> {};
+
+TEST_P(DegenerateBoxTest, ABoxWithoutWidthOrDepthHoldsOnlyThePointsItCovers) {
+    const DegenerateCase& c = GetParam();
+    GameEntity partner("partner");
+    partner.GetModel()->boxes = {c.box};
+    PlaceAt(partner, 0.0f, 0.0f);
+    GameEntity probe("probe");
+    probe.GetModel()->boxes = {Box(0.0f, 0.0f, 0.0f, 0.0f)};
+    PlaceAt(probe, c.x, c.z);
+    EXPECT_EQ(Physics::BoxCornersInTransformedBoxes(&probe, &partner), c.inside);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Physics, DegenerateBoxTest,
+    ::testing::Values(
+        DegenerateCase{"zero_width_far_along_its_line", Box(0, 0, -1, 1), 0.0f, 50.0f, false},
+        DegenerateCase{"zero_width_on_the_segment", Box(0, 0, -1, 1), 0.0f, 0.5f, true},
+        DegenerateCase{"zero_depth_far_along_its_line", Box(-1, 1, 2, 2), -80.0f, 2.0f, false},
+        DegenerateCase{"zero_depth_on_the_segment", Box(-1, 1, 2, 2), 1.0f, 2.0f, true},
+        DegenerateCase{"a_point_elsewhere", Box(3, 3, 3, 3), 3.0f, 9.0f, false},
+        DegenerateCase{"a_point_on_itself", Box(3, 3, 3, 3), 3.0f, 3.0f, true},
+        DegenerateCase{"ordinary_box_still_holds_its_inside", Box(-1, 1, -1, 1), 0.5f, -0.5f,
+                       true}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

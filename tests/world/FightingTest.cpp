@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <list>
 #include <map>
 #include <memory>
 #include <ostream>
@@ -13,6 +14,7 @@
 
 #include "app/Constants.h"
 #include "physics/Physics.h"
+#include "render/Renderer.h"
 #include "tests/game/GlobalsFixture.h"
 #include "tests/physics/PhysicsFixtures.h"
 #include "tests/world/WorldFixtures.h"
@@ -128,7 +130,7 @@ protected:
         v->weight = 2.0f;
         Shape(*v, 1.0f, 0.5f);
         PlaceAt(*v, x, z);
-        world.updateList.push_back(v);
+        world.updateList.push_back(world.Adopt(std::unique_ptr<GameEntity>(v)));
         world.collisionList.push_front(v);
         world.AddToGrid(v);
         return v;
@@ -353,6 +355,20 @@ TEST_F(FightingTest, ADestroyedPlayerClearsItsSlotsAndExplodesOnce) {
     EXPECT_TRUE(player->effects.IsRunning(3));  // smoke at or below a quarter
 }
 
+TEST_F(FightingTest, APlayerVehicleWithoutKeyFlagsDrivesOnReleasedFlags) {
+    // Player two's flags would lie past the six released ones of a vehicle without keys.
+    for (int player : {1, 2}) {
+        Vehicle* v = AddVehicle("Diveroruz Lancer", 40.0f, 40.0f);
+        v->SetHuman(true);
+        v->SetPlayerNumber(player);
+        v->speed = 0.5f;
+        v->steer = 0.1f;
+        EXPECT_EQ(v->Update(nullptr)->GetType(), "") << "player " << player;
+        EXPECT_LT(v->speed, 0.5f) << "player " << player;
+        EXPECT_LT(v->steer, 0.1f) << "player " << player;
+    }
+}
+
 TEST_F(FightingTest, ABatteryRegainsFuelAndSmokesButNeverMovesOrLeavesItsCell) {
     Vehicle* battery = AddVehicle("Battery", 30.0f, 30.0f);
     battery->speed = 1.0f;
@@ -385,6 +401,23 @@ TEST_F(FightingTest, TheSeventhMineTakesTheOldestOutOfPlay) {
     EXPECT_EQ(mines[0]->Update(nullptr)->GetType(), "");
     application.SweepDeadEntities();
     EXPECT_EQ(Weapons().size(), 6u);
+}
+
+TEST_F(FightingTest, ARetiredBlastMineLeavesRenderListTwoBeforeItIsDeleted) {
+    // A mine defined as a radial blast is drawn from render list 2.
+    files->Weapon(
+        "blast_mine.txt",
+        {{"NAME", "Mine"}, {"DURATION", "25"}, {"WEAPON_TYPE", "RADIAL_BLAST"}, {"RADIUS", "3"}});
+    graphicsSystem.renderer = std::make_unique<Renderer>();
+    std::vector<Weapon*> mines;
+    for (int i = 0; i < 7; ++i) mines.push_back(Spawn("blast_mine.txt", player));
+    const MeshTree* oldest = mines[0]->GetModel();
+    ASSERT_TRUE(world.IsRetired(mines[0]));
+    application.SweepDeadEntities();
+    const std::list<MeshTree*>& list = graphicsSystem.renderer->renderLists[2];
+    EXPECT_EQ(list.size(), 6u);
+    EXPECT_EQ(std::count(list.begin(), list.end(), oldest), 0);
+    graphicsSystem.renderer.reset();
 }
 
 TEST_F(FightingTest, AnOldestMineThatEndedInTheSameFrameIsDestroyedOnce) {
