@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets everything up (packages, build, content) and runs the whole test suite.
-# ./test.sh --sanitize does the same in an AddressSanitizer + UBSan build.
+# ./test.sh --sanitize does the same in an AddressSanitizer + UBSan build; --werror makes
+# warnings stop the build (CI).
 set -euo pipefail
 top=$(cd "$(dirname "$0")" && pwd)
 build=$("$top/scripts/setup.sh" "$@" | tail -n 1)

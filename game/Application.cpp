@@ -9,9 +9,14 @@
 #include "app/InputState.h"
 #include "app/Sound.h"
 #include "app/Window.h"
+#include "game/LevelDraw.h"
+#include "game/ParticleEffects.h"
 #include "game/WindowProc.h"
+#include "particles/Particle.h"
 #include "physics/Physics.h"
 #include "render/GraphicsSystem.h"
+#include "ui/GameFonts.h"
+#include "ui/GlMenuCanvas.h"
 #include "ui/MenuSystem.h"
 #include "world/GameEntity.h"
 #include "world/Message.h"
@@ -64,13 +69,43 @@ void Application::Init() {
     window.Init("Brask", "Beta 0.90a", WindowProc, width, height, 32, true);
     graphicsSystem.Init(width, height, 32);
     graphicsSystem.camera->SetPerspective(cameraMatrix, 0.1f, 1000.0f);
+    CreateFonts();
 
     frameTimer.Init(true);
     soundBank.Init();
     for (const LevelEntry& level : kLevels)
         AddLevel(fileLoader.GetRoot() + "\\RESOURCES\\Files\\" + level.file, level.mode);
+    InstallParticleEffects();
+    CreateEnemyBars();
     // Last: the cache takes its weapon folder from the root that FileLoader::Init set.
     world.ResetResourceCache();
+}
+
+// The menus draw with OpenGL from now on; the four fonts take the indices 0 to 3.
+void Application::CreateFonts() {
+    static GlMenuCanvas glCanvas;
+    SetMenuCanvas(&glCanvas);
+    for (const GameFont& font : kGameFonts)
+        menuSystem.CreateFont(kGameFontFace, font.height, font.bold, false, false);
+}
+
+void Application::CreateEnemyBars() {
+    healthBars = std::make_unique<Particle[]>(kEnemyBars);
+    energyBars = std::make_unique<Particle[]>(kEnemyBars);
+    for (int i = 0; i < kEnemyBars; ++i) {
+        healthBars[i].LoadScripts({"./RESOURCES/Files/Particles/Health_Bar/max_health_bar.cfg",
+                                   "./RESOURCES/Files/Particles/Health_Bar/health_bar.cfg"});
+        energyBars[i].LoadScripts({"./RESOURCES/Files/Particles/Health_Bar/max_energy_bar.cfg",
+                                   "./RESOURCES/Files/Particles/Health_Bar/energy_bar.cfg"});
+    }
+}
+
+Particle* Application::GetHealthBar(int i) const {
+    return healthBars && i >= 0 && i < kEnemyBars ? &healthBars[i] : nullptr;
+}
+
+Particle* Application::GetEnergyBar(int i) const {
+    return energyBars && i >= 0 && i < kEnemyBars ? &energyBars[i] : nullptr;
 }
 
 bool Application::IsRunning() const {
@@ -80,6 +115,7 @@ bool Application::IsRunning() const {
 void Application::Shutdown() {
     // GL objects go while their context exists, then the context, then the window.
     menuSystem.Shutdown();
+    SetMenuCanvas(nullptr);
     world.DeleteAllEntities();
     graphicsSystem.Shutdown();
     window.Destroy();
@@ -142,7 +178,7 @@ void Application::UpdateCollisions() {
     for (entityCursor = world.collisionList.begin(); entityCursor != world.collisionList.end();
          ++entityCursor) {
         currentEntity = *entityCursor;
-        std::set<GameEntity*> neighbours = world.GetNearbyEntities(currentEntity);
+        EntitySet neighbours = world.GetNearbyEntities(currentEntity);
         // The collision has linked the pair already; the message is dropped unread.
         physics.CheckCollisions(currentEntity, neighbours, true);
     }
@@ -155,9 +191,7 @@ void Application::DrawPlanarShadows() {
     for (entityCursor = world.updateList.begin(); entityCursor != world.updateList.end();
          ++entityCursor) {
         currentEntity = *entityCursor;
-        MeshTree* model = currentEntity->GetModel();
-        if (model->castsShadow && currentEntity->GetTypeName() != "Vehicle")
-            renderer->DrawPlanarShadow(model, 0);
+        leveldraw::DrawPlanarShadow(*renderer, *currentEntity);
     }
 }
 
@@ -168,11 +202,7 @@ void Application::UpdateEntities() {
         currentEntity = *entityCursor;
         std::unique_ptr<Message> message = currentEntity->Update(inputState.keys);
 
-        // A model in a render list is drawn from there, except scenery outside the overhead
-        // views.
-        const MeshTree* model = currentEntity->GetModel();
-        if (!model->inRenderList || (model->scenery && cameraMode != 2 && cameraMode != 4))
-            currentEntity->Draw();
+        leveldraw::DrawEntity(*currentEntity, cameraMode);
 
         if (!message) continue;
         const std::string type = message->GetType();
@@ -193,18 +223,7 @@ void Application::DrawShadowVolumes() {
     for (entityCursor = world.updateList.begin(); entityCursor != world.updateList.end();
          ++entityCursor) {
         currentEntity = *entityCursor;
-        MeshTree* model = currentEntity->GetModel();
-        if (currentEntity->GetTypeName() == "Vehicle") {
-            const Vehicle* vehicle = static_cast<const Vehicle*>(currentEntity);
-            if (currentEntity->GetName() == "Battery") {
-                renderer->DrawShadowVolume(model, false);
-            } else if (gameMode == Story || gameMode == Battle || vehicle->IsHuman() ||
-                       (gameMode == Survival && currentEntity == enemies[0])) {
-                renderer->DrawShadowVolume(model, true);
-            }
-        } else if (currentEntity->GetName() == "soda_can.ms3d") {
-            renderer->DrawShadowVolume(model, false);
-        }
+        leveldraw::DrawShadowVolume(*renderer, *currentEntity, gameMode, enemies[0]);
     }
 }
 

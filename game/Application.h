@@ -2,9 +2,11 @@
 // The game-flow object: its own start-up and shutdown, the steps of a frame, and the
 // state that the game flow works on.
 #include <list>
+#include <memory>
 #include <string>
 
 class GameEntity;
+class Particle;
 class Vehicle;
 
 // 0 Battle, 1 Versus, 2 Assault, 3 Story, 4 Survival.
@@ -19,6 +21,8 @@ public:
     Application& operator=(const Application&) = delete;
 
     void Init();
+    // Start-up step 7: the menus' drawing and their four fonts, once the context exists.
+    void CreateFonts();
     bool IsRunning() const;
     void Shutdown();
     void ClearLevelLists();
@@ -51,8 +55,16 @@ public:
     bool IsLevelFrame() const;
 
     const float* GetCameraMatrix() const { return cameraMatrix; }
+    // The bars over enemy slot i (0 to 4): emitter 0 the full bar, emitter 1 the value.
+    // Null before start-up.
+    Particle* GetHealthBar(int i) const;
+    Particle* GetEnergyBar(int i) const;
 
 private:
+    static constexpr int kEnemyBars = 5;
+    // Start-up: the health and energy bars shown over the computer vehicles.
+    void CreateEnemyBars();
+
     Vehicle* players[2];
     Vehicle* enemies[5];
     int gameMode = Battle;
@@ -76,6 +88,8 @@ private:
     int cameraMode = 0;
     // Start-up view matrix, column-major.
     float cameraMatrix[16] = {};
+    std::unique_ptr<Particle[]> healthBars;
+    std::unique_ptr<Particle[]> energyBars;
 };
 
 extern Application application;

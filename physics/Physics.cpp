@@ -262,7 +262,7 @@ Physics::Hit Physics::ClassifyHit(const GameEntity* e, const GameEntity* o, int&
     return Hit::None;
 }
 
-std::unique_ptr<Message> Physics::CheckCollisions(GameEntity* e, std::set<GameEntity*>& neighbours,
+std::unique_ptr<Message> Physics::CheckCollisions(GameEntity* e, EntitySet& neighbours,
                                                   bool respond) {
     if (!e) return std::make_unique<Message>();
     bool answer = respond;
@@ -369,7 +369,7 @@ void Physics::TrialStep(GameEntity* moved, GameEntity* other, float dt) {
     const float sx = moved->velocity.x * dt * kTrialStep;
     const float sz = moved->velocity.z * dt * kTrialStep;
     moved->Translate(sx, 0.0f, sz);
-    std::set<GameEntity*> around = world.GetNearbyEntities(moved);
+    EntitySet around = world.GetNearbyEntities(moved);
     around.erase(other);
     CheckCollisions(moved, around, false);
     moved->Translate(-sx, 0.0f, -sz);

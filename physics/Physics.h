@@ -4,9 +4,9 @@
 // velocity, wrecks drop, and touching pairs are linked and answered.
 #include <cstdint>
 #include <memory>
-#include <set>
 
 #include "app/Vector3.h"
+#include "world/EntitySet.h"
 #include "world/Message.h"
 
 class GameEntity;
@@ -41,7 +41,7 @@ public:
     // the first pair that needs an answer is answered when `respond` is set. Returns a
     // "COLLISION" message for an answered pair or a weapon meeting a level object, else an
     // empty one; never null.
-    std::unique_ptr<Message> CheckCollisions(GameEntity* entity, std::set<GameEntity*>& neighbours,
+    std::unique_ptr<Message> CheckCollisions(GameEntity* entity, EntitySet& neighbours,
                                              bool respond);
     // What kind of hit `e` and `o` make, if any; `index` gets the box of `o` that `e`'s
     // circle touched (or stays -1).

@@ -63,6 +63,14 @@ public:
     void Close() override {}
 };
 
+class NullFonts : public Fonts {
+public:
+    bool Rasterise(const FontRequest& request, GlyphSet&, std::string& error) override {
+        error = "no font service for " + request.face;
+        return false;
+    }
+};
+
 // Constant-initialised, so it is valid before any constructor and after every destructor.
 Services current;
 
@@ -101,6 +109,10 @@ Dialogs& GetDialogs() {
 }
 Audio& GetAudio() {
     return Pick<Audio, NullAudio>(current.audio);
+}
+
+Fonts& GetFonts() {
+    return Pick<Fonts, NullFonts>(current.fonts);
 }
 
 }  // namespace platform

@@ -7,6 +7,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Display.h"
 #include "platform/Events.h"
+#include "platform/Fonts.h"
 #include "platform/Keyboard.h"
 
 namespace platform {
@@ -18,6 +19,7 @@ struct Services {
     Clock* clock = nullptr;
     Dialogs* dialogs = nullptr;
     Audio* audio = nullptr;
+    Fonts* fonts = nullptr;
 };
 
 // Installs the given services; a null member keeps the null service of that kind.
@@ -31,5 +33,6 @@ Keyboard& GetKeyboard();
 Clock& GetClock();
 Dialogs& GetDialogs();
 Audio& GetAudio();
+Fonts& GetFonts();
 
 }  // namespace platform

@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs (only those missing), then configures
-# and builds the game, its content and its tests. Usage: scripts/setup.sh [--sanitize]
+# and builds the game, its content and its tests.
+# Usage: scripts/setup.sh [--sanitize] [--werror]
+#   --sanitize  an AddressSanitizer + UBSan build in build-asan/
+#   --werror    warnings stop the build (CI uses it; a player's newer compiler need not)
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 # Progress goes to standard error; standard output carries only the build folder.
@@ -13,6 +16,7 @@ packages=(
   libjpeg62-turbo-dev libfreetype-dev fonts-liberation
   libmp3lame-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  clang-format
 )
 
 missing=()
@@ -33,13 +37,19 @@ if ((${#missing[@]})); then
 fi
 
 build="$top/build"
-options=(-DBRASK_SANITIZE=OFF)
-if [[ "${1:-}" == "--sanitize" ]]; then
-  build="$top/build-asan"
-  options=(-DBRASK_SANITIZE=ON)
-fi
+options=(-DBRASK_SANITIZE=OFF -DBRASK_WERROR=OFF)
+for argument in "$@"; do
+  case "$argument" in
+    --sanitize) build="$top/build-asan"; options[0]=-DBRASK_SANITIZE=ON ;;
+    --werror) options[1]=-DBRASK_WERROR=ON ;;
+    *) echo "unknown option: $argument" >&2; exit 2 ;;
+  esac
+done
 if [[ ! -f "$build/CMakeCache.txt" ]]; then
   cmake -S "$top" -B "$build" -G Ninja "${options[@]}"
+else
+  # The options apply to an existing build folder too.
+  cmake -S "$top" -B "$build" "${options[@]}" >/dev/null
 fi
 ninja -C "$build"
 echo "$build" >&3

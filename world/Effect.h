@@ -29,4 +29,11 @@ public:
     virtual bool WasDrawn() const = 0;
     // The i-th emitter, or null.
     virtual ParticleSystem* GetSystem(int i) = 0;
+
+    // One emitter at a time, for effects that mark several places (a blast's centre and the
+    // vehicles inside it). An emitter that does not exist is skipped.
+    virtual void SetSystemOffset(int, float, float, float) {}
+    // A paused emitter neither moves, ages nor shows until resumed.
+    virtual void PauseSystem(int) {}
+    virtual void ResumeSystem(int) {}
 };

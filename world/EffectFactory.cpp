@@ -7,15 +7,25 @@
 
 namespace {
 
-std::function<std::unique_ptr<Effect>()>& Maker() {
-    static std::function<std::unique_ptr<Effect>()> maker;
-    return maker;
+struct Makers {
+    // What the game installed at start-up.
+    EffectMaker game;
+    EffectEntityMaker gameEntity;
+    // A test's own, in front of the game's.
+    EffectMaker test;
+};
+
+Makers& TheMakers() {
+    static Makers makers;
+    return makers;
 }
 
 }  // namespace
 
 std::unique_ptr<Effect> CreateEffect() {
-    if (Maker()) return Maker()();
+    const Makers& makers = TheMakers();
+    if (makers.test) return makers.test();
+    if (makers.game) return makers.game();
     return std::make_unique<QuietEffect>();
 }
 
@@ -25,11 +35,17 @@ std::unique_ptr<Effect> CreateEffect(const std::vector<std::string>& scripts) {
     return effect;
 }
 
-// Until effects are entities of their own, the factory's "PARTICLE" is a plain entity.
+// Until the game installs its effects, the factory's "PARTICLE" is a plain entity.
 std::unique_ptr<GameEntity> CreateEffectEntity() {
+    if (TheMakers().gameEntity) return TheMakers().gameEntity();
     return std::make_unique<GameEntity>("");
 }
 
-void SetEffectMaker(std::function<std::unique_ptr<Effect>()> maker) {
-    Maker() = std::move(maker);
+void SetEffectMaker(EffectMaker maker) {
+    TheMakers().test = std::move(maker);
+}
+
+void InstallGameEffects(EffectMaker maker, EffectEntityMaker entityMaker) {
+    TheMakers().game = std::move(maker);
+    TheMakers().gameEntity = std::move(entityMaker);
 }

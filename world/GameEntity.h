@@ -10,6 +10,7 @@
 #include "app/Vector3.h"
 #include "render/MeshTree.h"
 #include "world/EffectSlots.h"
+#include "world/EntitySet.h"
 #include "world/Message.h"
 
 class GameEntity {
@@ -55,6 +56,9 @@ public:
     float weight = 0.0f;
     Vector3 velocity;
     EffectSlots effects;
+    // Counts up as entities are made; gives neighbour sets an order that does not depend on
+    // where the allocator happened to put each entity.
+    std::uint64_t serial;
 
 protected:
     // Read and written through GetName/SetName, GetModel/SetModel and GetContact/SetContact

@@ -19,6 +19,8 @@ constexpr int kImpactSound = 2;
 constexpr float kFlightHeight = 0.5f;
 constexpr float kBlastGrowth = 2.0f;
 constexpr float kForceBlastGrowth = 4.0f;
+// A blast's energy effect marks its first three vehicles (emitters 1 to 3).
+constexpr int kEnergyMarkers = 3;
 
 bool IsScaledBlast(const std::string& name) {
     return name == "Irradiation Field" || name == "Ramming Speed" || name == "Force Blast";
@@ -158,6 +160,14 @@ void Weapon::UpdateRadialBlast() {
             count += 1;
             if (energy) {
                 if (energy->IsAlive()) effects.SetRunning(EffectSlots::kHit, true);
+                // Emitter 0 marks the blast's centre, emitters 1 to 3 the first vehicles in it.
+                energy->SetSystemOffset(0, GetMatrixElement(12), GetMatrixElement(13),
+                                        GetMatrixElement(14));
+                if (count < kEnergyMarkers + 1) {
+                    energy->SetSystemOffset(count, e->GetMatrixElement(12), e->GetMatrixElement(13),
+                                            e->GetMatrixElement(14));
+                    energy->ResumeSystem(count);
+                }
                 if (!energy->WasDrawn()) energy->ExpireAll();
             }
             if (fuelDamage != 0) drained += vehicle->UseFuel(fuelDamage);
@@ -180,7 +190,12 @@ void Weapon::UpdateRadialBlast() {
 
     model.radius = remembered;
     if (name == "Irradiation Field" && ownerVehicle) ownerVehicle->UseFuel(-drained);
-    if (count == 0 || drained == 0) effects.SetRunning(EffectSlots::kHit, false);
+    if (count == 0 || drained == 0) {
+        effects.SetRunning(EffectSlots::kHit, false);
+    } else if (energy) {
+        // The markers beyond the vehicles hit stop showing.
+        for (int i = count + 1; i <= kEnergyMarkers; ++i) energy->PauseSystem(i);
+    }
 }
 
 void Weapon::StartEffect(int slot) {

@@ -41,8 +41,8 @@ void World::RemoveFromGrid(GameEntity* e) {
     if (InGrid(cx, cz)) cells[cx][cz].remove(e);
 }
 
-std::set<GameEntity*> World::GetNearbyEntities(GameEntity* e) {
-    std::set<GameEntity*> nearby;
+EntitySet World::GetNearbyEntities(GameEntity* e) {
+    EntitySet nearby;
     if (!e) return nearby;
     const int cx = CellOf(e->GetMatrixElement(12));
     const int cz = CellOf(e->GetMatrixElement(14));

@@ -6,12 +6,12 @@
 #include <cstdint>
 #include <list>
 #include <memory>
-#include <set>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
 #include "app/ContentRecords.h"
+#include "world/EntitySet.h"
 #include "world/ResourceCache.h"
 
 class GameEntity;
@@ -43,7 +43,7 @@ public:
     void RemoveFromGrid(GameEntity* e);
     // Every entity listed in the 3 x 3 cells around `e`'s cell, clipped to the grid, each
     // once, without `e`.
-    std::set<GameEntity*> GetNearbyEntities(GameEntity* e);
+    EntitySet GetNearbyEntities(GameEntity* e);
     // Unlinks `e` from everything the World knows (every contact that names it, both lists,
     // every grid cell, its owner's mines, the player slots, the render lists) and deletes it
     // when the World owns it.

@@ -12,10 +12,16 @@
 
 #include "app/FileLoader.h"
 #include "app/Window.h"
+#include "game/ParticleEffects.h"
+#include "particles/Particle.h"
+#include "particles/ParticleCanvas.h"
 #include "platform/Services.h"
 #include "platform/sdl/SdlDisplay.h"
 #include "render/GraphicsSystem.h"
 #include "tests/gl/LevelFrame.h"
+#include "world/EffectFactory.h"
+#include "world/Message.h"
+#include "world/Vehicle.h"
 #include "world/World.h"
 
 namespace {
@@ -108,6 +114,174 @@ void LevelFrame(benchmark::State& state) {
     levelframe::EndLevel();
 }
 
+// A firefight in progress: every vehicle fires its gun in turn, one opponent burns as a
+// wreck, and the bars float over every living opponent.
+class Firefight {
+public:
+    static constexpr int kOpponents = 4;
+    static constexpr int kFireEvery = 12;
+    static constexpr float kFrameTime = 1.0f / 60.0f;
+
+    bool Start() {
+        InstallParticleEffects();
+        std::srand(kSeed);
+        levelframe::StartLevel("Bedroom1.txt", levelframe::kBattle, 0);
+        while (Opponents().size() < kOpponents && world.SpawnRandomVehicle()) {
+        }
+        for (int i = 0; i < kOpponents; ++i) {
+            health[i].LoadScripts({"./RESOURCES/Files/Particles/Health_Bar/max_health_bar.cfg",
+                                   "./RESOURCES/Files/Particles/Health_Bar/health_bar.cfg"});
+            energy[i].LoadScripts({"./RESOURCES/Files/Particles/Health_Bar/max_energy_bar.cfg",
+                                   "./RESOURCES/Files/Particles/Health_Bar/energy_bar.cfg"});
+        }
+        std::vector<Vehicle*> opponents = Opponents();
+        if (!world.GetPlayerOne() || opponents.empty()) return false;
+        opponents.back()->TakeDamage(opponents.back()->GetHitPoints());
+        // Under way: shots in the air, impacts playing, the wreck burning.
+        for (int f = 0; f < 90; ++f) {
+            Simulate();
+            DrawEffects();
+        }
+        return true;
+    }
+
+    void Stop() {
+        levelframe::EndLevel();
+        InstallGameEffects(nullptr, nullptr);
+    }
+
+    std::vector<Vehicle*> Opponents() const {
+        std::vector<Vehicle*> found;
+        for (GameEntity* e : world.collisionList)
+            if (e->GetTypeName() == "Vehicle" && e != world.GetPlayerOne() &&
+                e->GetName() != "Battery")
+                found.push_back(static_cast<Vehicle*>(e));
+        return found;
+    }
+
+    // The update pass with a fixed frame time: every vehicle fires now and then; finished
+    // weapons are swept.
+    void Simulate() {
+        ++frame;
+        world.time += kFrameTime;
+        static const char* const kGuns[] = {"canon.txt", "laser_blaster.txt", "machine_gun.txt",
+                                            "rail_gun.txt"};
+        std::vector<Vehicle*> shooters = Opponents();
+        shooters.push_back(world.GetPlayerOne());
+        std::vector<GameEntity*> dead;
+        int gun = 0;
+        for (Vehicle* v : shooters) {
+            if (v->GetHitPoints() <= 0 || frame % kFireEvery != 0) continue;
+            Message fired("WEAPON_FIRED", {{"WEAPON_FILE", kGuns[gun++ % 4]}});
+            world.SpawnWeapon(&fired, v);
+        }
+        static std::uint8_t keys[20] = {};
+        for (GameEntity* e : world.updateList) {
+            std::unique_ptr<Message> message = e->Update(keys);
+            if (message && message->GetType() == "WEAPON_DESTROYED") dead.push_back(e);
+        }
+        for (GameEntity* e : dead) {
+            if (e->GetModel()->inRenderList)
+                graphicsSystem.renderer->RemoveFromRenderList(e->GetModel(), 2);
+            world.DestroyEntity(e);
+        }
+    }
+
+    // The effects pass and the bars, as the level screen draws them.
+    void DrawEffects() {
+        for (GameEntity* e : world.updateList) e->DrawEffects();
+        DrawBars();
+    }
+
+    void DrawBars() {
+        std::vector<Vehicle*> opponents = Opponents();
+        for (size_t i = 0; i < opponents.size() && i < kOpponents; ++i) {
+            Vehicle* v = opponents[i];
+            if (v->GetHitPoints() <= 0) continue;
+            health[i].PlaceAt(v->GetModel(), true);
+            energy[i].PlaceAt(v->GetModel(), true);
+            health[i].GetSystem(1)->SetSizeFromEdge(
+                static_cast<float>(v->GetHitPoints()) / v->GetMaxHitPoints(), 1.0f);
+            energy[i].GetSystem(1)->SetSizeFromEdge(
+                static_cast<float>(v->GetFuel()) / v->GetMaxFuel(), 1.0f);
+            health[i].DrawFrame(kFrameTime);
+            energy[i].DrawFrame(kFrameTime);
+        }
+    }
+
+    int LiveEmitters() const {
+        int live = 0;
+        for (GameEntity* e : world.updateList)
+            for (int slot = 0; slot < EffectSlots::kSlots; ++slot) {
+                Effect* effect = e->effects.Get(slot);
+                if (!effect || !e->effects.IsRunning(slot)) continue;
+                for (int i = 0; effect->GetSystem(i); ++i) live += effect->GetSystem(i)->AnyAlive();
+            }
+        return live;
+    }
+
+private:
+    Particle health[kOpponents];
+    Particle energy[kOpponents];
+    int frame = 0;
+};
+
+// The level frame of Bedroom1 from the chase camera with the firefight drawn.
+void FirefightFrame(benchmark::State& state) {
+    Firefight fight;
+    if (!fight.Start()) {
+        state.SkipWithError("no firefight");
+        return;
+    }
+    Renderer& renderer = *graphicsSystem.renderer;
+    const Vehicle* opponent = levelframe::FirstOpponent();
+    for (auto _ : state) {
+        fight.Simulate();
+        // The level frame draws the entities' effects; the bars come after it.
+        levelframe::DrawFrame(1, levelframe::kBattle, opponent);
+        fight.DrawBars();
+        renderer.SwapBuffers();
+        glFinish();
+    }
+    state.counters["live_emitters"] = fight.LiveEmitters();
+    state.counters["entities"] = static_cast<double>(world.updateList.size());
+    fight.Stop();
+}
+
+// Draws nothing: what updating the emitters costs on its own.
+class NoCanvas : public ParticleCanvas {
+public:
+    unsigned LoadTexture(const std::string&) override { return 1; }
+    unsigned LoadTextureColourKey(const std::string&, const int[3]) override { return 1; }
+    void BeginSystem() override {}
+    void BindFrame(unsigned) override {}
+    void DrawParticle(const ParticleDraw&) override {}
+    void EndSystem() override {}
+    void ForgetTriangles(int) override {}
+};
+
+// The same firefight, timing only the effects pass and the bars with a canvas that draws
+// nothing: the CPU cost of updating every live emitter of the frame.
+void FirefightEmitterUpdate(benchmark::State& state) {
+    NoCanvas none;
+    SetParticleCanvas(&none);
+    Firefight fight;
+    if (!fight.Start()) {
+        state.SkipWithError("no firefight");
+        SetParticleCanvas(nullptr);
+        return;
+    }
+    for (auto _ : state) {
+        state.PauseTiming();
+        fight.Simulate();
+        state.ResumeTiming();
+        fight.DrawEffects();
+    }
+    state.counters["live_emitters"] = fight.LiveEmitters();
+    fight.Stop();
+    SetParticleCanvas(nullptr);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -122,6 +296,10 @@ int main(int argc, char** argv) {
         ->Args({0, 2})
         ->Args({1, 1})
         ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("FirefightFrame/1024x768", FirefightFrame)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("FirefightEmitterUpdate", FirefightEmitterUpdate)
+        ->Unit(benchmark::kMicrosecond);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     world.ClearLevel();

@@ -144,4 +144,27 @@ void FakeAudio::Close() {
     Record(log, "audio.Close");
 }
 
+bool FakeFonts::Rasterise(const FontRequest& request, GlyphSet& glyphs, std::string& error) {
+    requests.push_back(request);
+    if (missing.count(request.face)) {
+        error = "no such face: " + request.face;
+        return false;
+    }
+    const int size =
+        request.height < 0 ? -request.height : (request.height > 0 ? request.height : 16);
+    glyphs = GlyphSet{};
+    glyphs.pixelSize = size;
+    glyphs.ascent = size * 3 / 4;
+    glyphs.descent = size - glyphs.ascent;
+    for (int code = kFirstGlyphCode; code <= kLastGlyphCode; ++code) {
+        Glyph glyph;
+        glyph.width = code == ' ' ? 0 : size / 2;
+        glyph.height = code == ' ' ? 0 : glyphs.ascent;
+        glyph.advance = static_cast<float>(size / 2 + 1);
+        glyph.bits.assign(static_cast<std::size_t>((glyph.width + 7) / 8) * glyph.height, 0xFF);
+        glyphs.glyphs.push_back(glyph);
+    }
+    return true;
+}
+
 }  // namespace platform

@@ -125,6 +125,16 @@ public:
     void Close() override;
 };
 
+// Glyphs of a made-up face: every glyph of a font is a filled box of the same size, so tests
+// can tell where text went without depending on a real face.
+class FakeFonts : public Fonts {
+public:
+    std::vector<FontRequest> requests;
+    // Faces that fail to load.
+    std::set<std::string> missing;
+    bool Rasterise(const FontRequest& request, GlyphSet& glyphs, std::string& error) override;
+};
+
 class FakePlatform {
 public:
     FakePlatform() {
@@ -137,7 +147,7 @@ public:
     FakePlatform& operator=(const FakePlatform&) = delete;
 
     Services GetServices() {
-        return Services{&display, &events, &keyboard, &clock, &dialogs, &audio};
+        return Services{&display, &events, &keyboard, &clock, &dialogs, &audio, &fonts};
     }
 
     CallLog calls;
@@ -147,6 +157,7 @@ public:
     FakeClock clock;
     FakeDialogs dialogs;
     FakeAudio audio;
+    FakeFonts fonts;
 };
 
 }  // namespace platform

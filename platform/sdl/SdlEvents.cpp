@@ -146,7 +146,12 @@ void SdlEvents::Translate(const SDL_Event& event, WindowMessage& message) {
                 message.message = down ? WM_LBUTTONDOWN : WM_LBUTTONUP;
             else if (event.button.button == SDL_BUTTON_RIGHT && down)
                 message.message = WM_RBUTTONDOWN;
-            message.wParam = ButtonState(SDL_GetMouseState(nullptr, nullptr));
+            // The button of the event itself: by the time a quick click is read, SDL's current
+            // state may already have it released again (or still pressed after its release).
+            std::uint32_t buttons = SDL_GetMouseState(nullptr, nullptr);
+            const std::uint32_t own = SDL_BUTTON(event.button.button);
+            buttons = down ? (buttons | own) : (buttons & ~own);
+            message.wParam = ButtonState(buttons);
             ToLogical(event.button.x, event.button.y, message);
             return;
         }

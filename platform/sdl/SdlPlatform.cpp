@@ -19,7 +19,7 @@ SdlPlatform::~SdlPlatform() {
 }
 
 Services SdlPlatform::GetServices() {
-    return Services{&display, &events, &keyboard, &clock, &dialogs, &audio};
+    return Services{&display, &events, &keyboard, &clock, &dialogs, &audio, &fonts};
 }
 
 }  // namespace platform

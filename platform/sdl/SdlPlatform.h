@@ -1,6 +1,7 @@
 #pragma once
 // The real platform services, owned by the entry point for the length of the run.
 #include "platform/Services.h"
+#include "platform/freetype/FreeTypeFonts.h"
 #include "platform/sdl/SdlAudio.h"
 #include "platform/sdl/SdlDisplay.h"
 #include "platform/sdl/SdlEvents.h"
@@ -23,6 +24,7 @@ private:
     SdlClock clock;
     SdlDialogs dialogs{display};
     SdlAudio audio;
+    FreeTypeFonts fonts;
 };
 
 }  // namespace platform

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/FileLoader.h"
+#include "game/LevelDraw.h"
 #include "render/GraphicsSystem.h"
 #include "world/GameEntity.h"
 #include "world/Vehicle.h"
@@ -49,7 +50,8 @@ void StartLevel(const std::string& levelFile, int gameMode, int playerChoice, in
     // level objects, before the players' vehicles exist.
     std::vector<const MeshTree*> planar;
     for (const GameEntity* e : world.updateList)
-        if (e->GetModel()->castsShadow && !IsVehicle(e)) planar.push_back(e->GetModel());
+        if (leveldraw::CastsPlanarShadow(e->GetModel()->castsShadow, IsVehicle(e)))
+            planar.push_back(e->GetModel());
     graphicsSystem.renderer->BuildShadowCasterTable(planar);
 
     world.CreatePlayerVehicle(playerChoice);
@@ -103,36 +105,16 @@ void DrawFrame(int cameraMode, int gameMode, const Vehicle* other, const FramePa
     DrawRoom(parts);
     if (!parts.entities) return;
 
-    // Planar shadows: the shadow-casting entities that are not vehicles.
+    // The level frame's passes in the game's order, each through the game's own step.
     if (parts.planarShadows)
+        for (GameEntity* e : world.updateList) leveldraw::DrawPlanarShadow(renderer, *e);
+    for (GameEntity* e : world.updateList) leveldraw::DrawEntity(*e, cameraMode);
+    if (parts.shadowVolumes)
         for (GameEntity* e : world.updateList)
-            if (e->GetModel()->castsShadow && !IsVehicle(e))
-                renderer.DrawPlanarShadow(e->GetModel(), 0);
+            leveldraw::DrawShadowVolume(renderer, *e, gameMode, other);
 
-    // The entities: a model in render list 2 is drawn by the list, except scenery outside
-    // the overhead views.
-    const bool overhead = IsOverheadView(cameraMode);
-    for (GameEntity* e : world.updateList) {
-        const MeshTree* model = e->GetModel();
-        if (!model->inRenderList || (model->scenery && !overhead)) e->Draw();
-    }
-
-    // Shadow volumes: batteries and soda cans from the fixed light, vehicles from the
-    // camera's light; outside Battle only the human players' vehicles.
-    for (GameEntity* e : world.updateList) {
-        if (!parts.shadowVolumes || gameMode == kVersus) break;
-        MeshTree* model = e->GetModel();
-        if (IsVehicle(e)) {
-            const auto* vehicle = static_cast<const Vehicle*>(e);
-            if (e->GetName() == "Battery")
-                renderer.DrawShadowVolume(model, false);
-            else if (gameMode == kBattle || vehicle->IsHuman())
-                renderer.DrawShadowVolume(model, true);
-        } else if (e->GetName() == "soda_can.ms3d") {
-            renderer.DrawShadowVolume(model, false);
-        }
-    }
-
+    if (parts.effects)
+        for (GameEntity* e : world.updateList) e->DrawEffects();
     renderer.DrawRenderList(2);
 }
 

@@ -2,7 +2,9 @@
 // A shipped level started and drawn as the level screen does, without the game flow: the
 // level built into the global World with its vehicles and its shadow caster table, then the
 // drawing passes of a level frame (camera, room, planar shadows, entities, shadow volumes,
-// render list 2). Used by the picture test and the frame benchmark.
+// render list 2), each entity drawn by the game's own steps (game/LevelDraw.h). The camera
+// and the room stand in for the game flow's camera step until it lands. Used by the picture
+// test and the frame benchmark (the brask_level_frame library).
 #include <string>
 
 class Vehicle;
@@ -21,6 +23,8 @@ struct FrameParts {
     bool entities = true;
     bool planarShadows = true;
     bool shadowVolumes = true;
+    // The entities' running effects, as the effects pass draws them.
+    bool effects = true;
 };
 
 // Builds `levelFile` (a name under RESOURCES/Files of the FileLoader's root) as level start
@@ -40,7 +44,8 @@ Vehicle* FirstOpponent();
 // player one and `other`.
 void PlaceCamera(int cameraMode, const Vehicle* other);
 
-// Clears and draws one level frame (no swap). Versus draws no shadow volumes.
+// Clears and draws one level frame (no swap) with the game's own draw steps; `other` stands
+// in the first enemy slot (the overview camera's second vehicle, Survival's shadow caster).
 void DrawFrame(int cameraMode, int gameMode, const Vehicle* other, const FrameParts& parts = {});
 
 }  // namespace levelframe

@@ -280,7 +280,7 @@ TEST_P(PairTableTest, LinksAndReportsByKind) {
         Mat44RotateYAboutPosition(c.oTurn * static_cast<float>(M_PI) / 180.0f, scratch,
                                   partner->GetModel()->matrix->m);
     }
-    std::set<GameEntity*> around = {partner};
+    EntitySet around = {partner};
     std::unique_ptr<Message> m = physics.CheckCollisions(e.get(), around, true);
     ASSERT_TRUE(m);
     EXPECT_EQ(e->GetContact() == partner, c.linked);
@@ -335,7 +335,7 @@ TEST_F(PhysicsTest, AWeaponPairClearsTheAnswerForTheRestOfThePass) {
     GameEntity chair("chair");
     Shape(chair, 1.0f, 1.0f);
     PlaceAt(chair, -1.4f, 0.0f);
-    std::set<GameEntity*> around = {&w, &chair};
+    EntitySet around = {&w, &chair};
     std::unique_ptr<Message> m = physics.CheckCollisions(&v, around, true);
     const bool weaponFirst = *around.begin() == &w;
     EXPECT_EQ(w.GetContact(), weaponFirst ? &v : nullptr);
@@ -421,7 +421,7 @@ TEST_F(PhysicsTest, InACornerBothWallsPushTheVehicleBack) {
     Shape(e, 1.0f, 1.0f);
     PlaceAt(e, 0.5f, 0.5f);  // touching the low-x and the low-z wall
     e.velocity = Vector3(-0.2f, 0.0f, -0.2f);
-    std::set<GameEntity*> around = {&walls};
+    EntitySet around = {&walls};
     EXPECT_EQ(physics.CheckCollisions(&e, around, true)->GetType(), MessageTypes::COLLISION);
     EXPECT_NEAR(e.velocity.x, 0.4f, 1e-6f);
     EXPECT_NEAR(e.velocity.z, 0.4f, 1e-6f);

@@ -85,6 +85,38 @@ TEST_F(SdlEventsTest, QuitBecomesDestroy) {
     EXPECT_EQ(message.message, WM_DESTROY);
 }
 
+// A press and its release read in one go (a quick click): SDL's current button state no
+// longer shows the press, so each message must carry the button of its own event.
+TEST_F(SdlEventsTest, AQuickClickCarriesItsButtonInEachMessage) {
+    const struct {
+        Uint32 type;
+        Uint8 button;
+        unsigned message;
+        std::uint32_t wParam;
+    } cases[] = {
+        {SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, WM_LBUTTONDOWN, MK_LBUTTON},
+        {SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, WM_LBUTTONUP, 0},
+        {SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT, WM_RBUTTONDOWN, MK_RBUTTON},
+    };
+    for (const auto& c : cases) {
+        SDL_Event event{};
+        event.type = c.type;
+        event.button.button = c.button;
+        event.button.state = c.type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
+        event.button.x = 40;
+        event.button.y = 30;
+        ASSERT_EQ(SDL_PushEvent(&event), 1) << SDL_GetError();
+    }
+    for (const auto& c : cases) {
+        WindowMessage message;
+        ASSERT_TRUE(events.Next(message));
+        EXPECT_EQ(message.message, c.message);
+        EXPECT_EQ(message.wParam, c.wParam);
+        EXPECT_EQ(message.x, 40);
+        EXPECT_EQ(message.y, 30);
+    }
+}
+
 TEST(SdlDialogsTest, AQuestionThatCannotBeShownIsAnsweredYes) {
     // No display to show a box on: the player who pressed Escape can still leave.
     unsetenv("DISPLAY");

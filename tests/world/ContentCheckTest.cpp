@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <iterator>
 #include <map>
@@ -74,7 +75,10 @@ class ContentCheck : public GlobalsTest {
 protected:
     void SetUp() override {
         GlobalsTest::SetUp();
-        inside = std::make_unique<WorkingDirectory>(BRASK_BUILD_DIR);
+        // BRASK_CONTENT_DIR points the check at another image of the content (the mirror
+        // test's scratch tree); by default it reads the build tree's.
+        const char* const elsewhere = std::getenv("BRASK_CONTENT_DIR");
+        inside = std::make_unique<WorkingDirectory>(elsewhere ? elsewhere : BRASK_BUILD_DIR);
         application.Init();
         // Models load without a context; their texture names are checked as files.
         graphicsSystem.Shutdown();
@@ -326,6 +330,106 @@ TEST_F(ContentCheck, EveryVehicleChoiceComesIntoTheWorld) {
         EXPECT_NE(world.GetPlayerOne()->GetModel()->mesh, nullptr);
         EXPECT_EQ(fake.dialogs.shown.size(), boxes);
     }
+}
+
+// How far a bounding box's edge may stand from its model's: a vehicle stops at most this far
+// from what it sees, or reaches at most this far into it.
+constexpr float kBoxSlack = 0.6f;
+// Rectangles within this half-width of the origin block only the centre cell: the post of a
+// lamp, the pedestal of a table, a small toy.
+constexpr float kCentreCell = 2.0f;
+
+struct BoxUse {
+    std::string box;
+    std::string model;
+    std::string namedBy;
+    bool vehicle = false;
+    int w = 1;  // the level record's footprint in cells (vehicles: none)
+    int h = 1;
+};
+
+TEST_F(ContentCheck, EveryBoundingBoxFileAgreesWithTheFootprintOfItsModel) {
+    std::vector<BoxUse> uses;
+    std::set<std::string> seen;
+    auto addVehicle = [&](const std::string& file, const std::string& namedBy) {
+        const std::string path = "RESOURCES/Files/Vehicles/" + file;
+        if (!Exists(path)) return;
+        const Definition table = ReadTags(path);
+        const std::string box = DefinitionString(table, "BOUNDING_BOX");
+        const std::string mesh = DefinitionString(table, "MESH_FILE");
+        // Both spellings of a vehicle file name the same pair.
+        if (seen.insert(box + " " + mesh).second) uses.push_back({box, mesh, namedBy, true});
+    };
+    for (const char* file : kChoiceFiles) addVehicle(file, "the vehicle choices");
+    for (const std::string& level : levels) {
+        std::string textures[3];
+        int x = 0, z = 0;
+        for (const EntityDesc& r :
+             fileLoader.ReadLevelFile(level, &textures[0], &textures[1], &textures[2], &x, &z)) {
+            if (r.type != "GAME_ENTITY") {
+                addVehicle(r.name, level);
+            } else if (r.bounds != "NONE" && r.bounds != "SPHERE" &&
+                       seen.insert(r.bounds + " " + r.name + " " + std::to_string(r.w) + "x" +
+                                   std::to_string(r.h))
+                           .second) {
+                uses.push_back({r.bounds, r.name, level, false, r.w, r.h});
+            }
+        }
+    }
+
+    std::set<std::string> used;
+    for (const BoxUse& use : uses) {
+        SCOPED_TRACE(use.box + " with " + use.model + " (named by " + use.namedBy + ")");
+        used.insert(use.box);
+        const std::unique_ptr<MeshTree> model =
+            fileLoader.LoadModel(("RESOURCES/Art/Models/" + use.model).c_str(), false);
+        const std::vector<Box> boxes = fileLoader.ReadBoundingBoxes(use.box);
+        if (!model || boxes.empty()) continue;  // reported by the checks above
+        const float* low = model->boundsMin;
+        const float* high = model->boundsMax;
+
+        // An object's model stands centred on its footprint of w x h cells.
+        if (!use.vehicle) {
+            const float halfX = kCellSize * static_cast<float>(use.w) / 2.0f;
+            const float halfZ = kCellSize * static_cast<float>(use.h) / 2.0f;
+            EXPECT_TRUE(low[0] >= -halfX - 0.01f && high[0] <= halfX + 0.01f &&
+                        low[2] >= -halfZ - 0.01f && high[2] <= halfZ + 0.01f)
+                << "the model (x " << low[0] << " to " << high[0] << ", z " << low[2] << " to "
+                << high[2] << ") overflows its " << use.w << " x " << use.h << " footprint";
+        }
+
+        Box all = boxes.front();
+        for (const Box& b : boxes) {
+            EXPECT_TRUE(b.xMin < b.xMax && b.zMin < b.zMax)
+                << "(" << b.xMin << "," << b.zMin << "),(" << b.xMax << "," << b.zMax
+                << ") does not have its smaller corner first";
+            all = Box(std::min(all.xMin, b.xMin), std::max(all.xMax, b.xMax),
+                      std::min(all.zMin, b.zMin), std::max(all.zMax, b.zMax));
+        }
+        const std::string extent =
+            "boxes x " + std::to_string(all.xMin) + " to " + std::to_string(all.xMax) + ", z " +
+            std::to_string(all.zMin) + " to " + std::to_string(all.zMax) + "; model x " +
+            std::to_string(low[0]) + " to " + std::to_string(high[0]) + ", z " +
+            std::to_string(low[2]) + " to " + std::to_string(high[2]);
+        // Never much beyond the model: no wall where nothing is seen (a box for another
+        // quarter turn fails here).
+        EXPECT_TRUE(all.xMin >= low[0] - kBoxSlack && all.xMax <= high[0] + kBoxSlack &&
+                    all.zMin >= low[2] - kBoxSlack && all.zMax <= high[2] + kBoxSlack)
+            << "the boxes reach beyond the model: " << extent;
+        // Out to the model's edges on every side, except a centre-cell box under a piece
+        // that vehicles pass beneath; a vehicle's box is its body and always reaches out.
+        const bool centreCell = all.xMin >= -kCentreCell && all.xMax <= kCentreCell &&
+                                all.zMin >= -kCentreCell && all.zMax <= kCentreCell;
+        if (use.vehicle || !centreCell)
+            EXPECT_TRUE(all.xMin <= low[0] + kBoxSlack && all.xMax >= high[0] - kBoxSlack &&
+                        all.zMin <= low[2] + kBoxSlack && all.zMax >= high[2] - kBoxSlack)
+                << "the boxes fall short of the model: " << extent;
+    }
+
+    // Every shipped box file belongs to a model.
+    for (const auto& entry : fs::directory_iterator(root + "/RESOURCES/Files/BoundingBoxes"))
+        EXPECT_TRUE(used.count(entry.path().filename().string()))
+            << entry.path().filename() << " is named by no level record or vehicle";
 }
 
 }  // namespace

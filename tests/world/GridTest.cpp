@@ -146,7 +146,7 @@ TEST_P(NeighbourTest, SeesTheThreeByThreeCellsClippedToTheGrid) {
             w->AddToGrid(inCell[x][z]);
         }
     GameEntity* asker = Place(*w, c.x, c.z, "asker");
-    std::set<GameEntity*> expected;
+    EntitySet expected;
     for (const auto& [x, z] : c.cells) expected.insert(inCell[x][z]);
     EXPECT_EQ(w->GetNearbyEntities(asker), expected);
 }
@@ -177,7 +177,7 @@ TEST(GridTest, NeighboursAreEachOnceAndNeverTheAsker) {
             w->cells[x][z].push_front(sofa);
         }
     w->cells[3][3].push_front(asker);
-    EXPECT_EQ(w->GetNearbyEntities(asker), (std::set<GameEntity*>{sofa}));
+    EXPECT_EQ(w->GetNearbyEntities(asker), (EntitySet{sofa}));
 }
 
 TEST(DestroyEntityTest, UnlinksTheEntityEverywhereAndDeletesIt) {

@@ -11,9 +11,10 @@
 
 #include "app/ContentRecords.h"
 #include "app/FileLoader.h"
+#include "particles/ParticleSystem.h"
 #include "tests/app/TempDir.h"
-#include "tests/physics/PhysicsFixtures.h"
 #include "tests/game/GlobalsFixture.h"
+#include "tests/physics/PhysicsFixtures.h"
 #include "world/GameEntity.h"
 #include "world/Vehicle.h"
 #include "world/Weapon.h"
@@ -145,6 +146,90 @@ TEST_F(ReplayTest, PlayerOneShootsAStandingEnemyToAWreckThatFallsAndStays) {
     EXPECT_TRUE(listed);
     // Every shell has ended and been swept.
     for (GameEntity* e : world.updateList) EXPECT_NE(e->GetTypeName(), "Weapon");
+}
+
+// The same road with the game's particle effects: the shell flies with its trail, bursts
+// with its impact on the enemy, and is swept only once that impact has died out; the wreck
+// explodes with its debris flying.
+TEST_F(ReplayTest, TheShellShowsItsTrailAndImpactAndTheWreckExplodes) {
+    std::srand(7);
+    world.BuildLevel(fileLoader.GetRoot() + "\\RESOURCES\\Files\\Bathroom1.txt");
+    world.CreatePlayerVehicle(0);
+    Vehicle* player = world.GetPlayerOne();
+    ASSERT_NE(player, nullptr);
+    auto* enemy = static_cast<Vehicle*>(world.CreateEntityFromDesc(
+        EntityDesc("VEHICLE", "lancer.txt", 0, 0, 0, 0, "lancer.txt"), -1));
+    ASSERT_NE(enemy, nullptr);
+    int lane = -1;
+    for (int cx = 2; cx < world.GetGridSizeX() - 2 && lane < 0; ++cx) {
+        bool clear = true;
+        for (int cz = 3; cz <= 8; ++cz) clear = clear && !world.blocked[cx][cz];
+        if (clear) lane = cx;
+    }
+    ASSERT_GE(lane, 0);
+    Stand(player, lane, 3);
+    Stand(enemy, lane, 7);
+    constexpr int kTrail = 2;
+    constexpr int kImpact = 0;
+    constexpr int kExplosion = 0;
+
+    // One shell.
+    inputState.keys[4] = 1;
+    Frame();
+    inputState.keys[4] = 0;
+    Weapon* shell = nullptr;
+    for (GameEntity* e : world.updateList)
+        if (e->GetTypeName() == "Weapon") shell = static_cast<Weapon*>(e);
+    ASSERT_NE(shell, nullptr);
+    ASSERT_NE(shell->effects.Get(kTrail), nullptr);
+    ASSERT_NE(shell->effects.Get(kTrail)->GetSystem(0), nullptr) << "the trail has no emitter";
+
+    bool trailShown = false;
+    int hitFrame = -1;
+    int lastImpactAlive = -1;
+    int sweptFrame = -1;
+    const int startHitPoints = enemy->GetHitPoints();
+    for (int frame = 1; frame < 1000 && sweptFrame < 0; ++frame) {
+        if (hitFrame < 0) {
+            Effect* trail = shell->effects.Get(kTrail);
+            trailShown = trailShown || (shell->effects.IsRunning(kTrail) && trail->WasDrawn() &&
+                                        trail->GetSystem(0)->AnyAlive());
+        } else {
+            Effect* impact = shell->effects.Get(kImpact);
+            if (impact->IsAlive()) lastImpactAlive = frame;
+        }
+        Frame();
+        if (hitFrame < 0 && enemy->GetHitPoints() != startHitPoints) {
+            hitFrame = frame;
+            EXPECT_TRUE(shell->hidden);
+            EXPECT_TRUE(shell->effects.IsRunning(kImpact));
+            EXPECT_TRUE(shell->effects.Get(kImpact)->WasDrawn());
+        }
+        bool listed = false;
+        for (GameEntity* e : world.updateList) listed = listed || e == shell;
+        if (!listed) sweptFrame = frame;
+    }
+    EXPECT_TRUE(trailShown) << "the shell flew without a trail";
+    ASSERT_GT(hitFrame, 0) << "the shell never hit";
+    ASSERT_GT(sweptFrame, 0) << "the finished shell stayed in the World";
+    // It stayed, invisible, while its impact played, and left within two frames of its end.
+    EXPECT_GT(lastImpactAlive, hitFrame + 10);
+    EXPECT_LE(sweptFrame, lastImpactAlive + 2);
+
+    // Shoot the enemy to a wreck: its explosion runs, with five burning pieces flying.
+    inputState.keys[4] = 1;
+    for (int frame = 0; frame < 2000 && enemy->GetHitPoints() > 0; ++frame) Frame();
+    inputState.keys[4] = 0;
+    ASSERT_LE(enemy->GetHitPoints(), 0);
+    for (int frame = 0; frame < 20; ++frame) Frame();
+    Effect* explosion = enemy->effects.Get(kExplosion);
+    ASSERT_NE(explosion, nullptr);
+    EXPECT_TRUE(enemy->effects.IsRunning(kExplosion));
+    EXPECT_TRUE(explosion->IsAlive());
+    bool debris = false;
+    for (int i = 0; explosion->GetSystem(i); ++i)
+        debris = debris || explosion->GetSystem(i)->HasRandomDirection();
+    EXPECT_TRUE(debris);
 }
 
 }  // namespace

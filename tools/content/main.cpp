@@ -3,9 +3,11 @@
 #include <filesystem>
 #include <string>
 
+#include "tools/content/particle/GenerateParticleImages.h"
 #include "tools/content/scene/SceneModels.h"
 #include "tools/content/sound/GenerateSounds.h"
 #include "tools/content/texture/GenerateTextures.h"
+#include "tools/content/texture/RacePortraits.h"
 
 namespace {
 
@@ -25,6 +27,14 @@ const Generator kGenerators[] = {
     {"textures",
      [](const std::filesystem::path& resources, std::string& error) {
          return content::texture::GenerateTextures(resources, error);
+     }},
+    {"race portraits",
+     [](const std::filesystem::path& resources, std::string& error) {
+         return content::texture::GenerateRacePortraits(resources, error);
+     }},
+    {"particle images",
+     [](const std::filesystem::path& resources, std::string& error) {
+         return content::particle::GenerateParticleImages(resources, error);
      }},
 };
 

@@ -1,0 +1,68 @@
+#include "game/LevelDraw.h"
+
+#include "game/Application.h"
+#include "render/Renderer.h"
+#include "render/ShadowCaster.h"
+#include "world/GameEntity.h"
+#include "world/Vehicle.h"
+
+namespace leveldraw {
+
+bool CastsPlanarShadow(bool castsShadow, bool isVehicle) {
+    return castsShadow && !isVehicle;
+}
+
+bool DrawnByEntityPass(bool inRenderList, bool scenery, int cameraMode) {
+    // The same overhead views as the render list's own rule, so every model is drawn once.
+    return !inRenderList || (scenery && !IsOverheadView(cameraMode));
+}
+
+VolumeLight ShadowVolumeLight(const VolumeFacts& facts, int gameMode) {
+    if (gameMode == Versus) return VolumeLight::None;
+    if (facts.vehicle) {
+        if (facts.battery) return VolumeLight::Fixed;
+        const bool everyVehicle = gameMode == Story || gameMode == Battle;
+        if (everyVehicle || facts.human || (gameMode == Survival && facts.firstEnemy))
+            return VolumeLight::Camera;
+        return VolumeLight::None;
+    }
+    return facts.sodaCan ? VolumeLight::Fixed : VolumeLight::None;
+}
+
+VolumeFacts FactsOf(const GameEntity& entity, const GameEntity* firstEnemy) {
+    VolumeFacts facts;
+    facts.vehicle = entity.GetTypeName() == "Vehicle";
+    const std::string name = entity.GetName();
+    facts.battery = name == "Battery";
+    facts.sodaCan = name == "soda_can.ms3d";
+    facts.human = facts.vehicle && static_cast<const Vehicle&>(entity).IsHuman();
+    facts.firstEnemy = firstEnemy != nullptr && &entity == firstEnemy;
+    return facts;
+}
+
+void DrawPlanarShadow(Renderer& renderer, GameEntity& entity) {
+    MeshTree* model = entity.GetModel();
+    if (CastsPlanarShadow(model->castsShadow, entity.GetTypeName() == "Vehicle"))
+        renderer.DrawPlanarShadow(model, 0);
+}
+
+void DrawEntity(GameEntity& entity, int cameraMode) {
+    const MeshTree* model = entity.GetModel();
+    if (DrawnByEntityPass(model->inRenderList, model->scenery, cameraMode)) entity.Draw();
+}
+
+void DrawShadowVolume(Renderer& renderer, GameEntity& entity, int gameMode,
+                      const GameEntity* firstEnemy) {
+    switch (ShadowVolumeLight(FactsOf(entity, firstEnemy), gameMode)) {
+        case VolumeLight::Fixed:
+            renderer.DrawShadowVolume(entity.GetModel(), false);
+            break;
+        case VolumeLight::Camera:
+            renderer.DrawShadowVolume(entity.GetModel(), true);
+            break;
+        case VolumeLight::None:
+            break;
+    }
+}
+
+}  // namespace leveldraw

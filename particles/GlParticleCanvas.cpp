@@ -1,0 +1,146 @@
+#include "particles/GlParticleCanvas.h"
+
+#include <GL/gl.h>
+
+#include "render/GraphicsSystem.h"
+
+namespace {
+
+// Made on first use and never destroyed: effects held by other global objects are released
+// during the static destructors, in an order no file can rely on.
+GlParticleCanvas& GameCanvas() {
+    static GlParticleCanvas* canvas = new GlParticleCanvas;
+    return *canvas;
+}
+
+ParticleCanvas* current = nullptr;
+
+// Texture coordinates of the four corners of every strip.
+constexpr float kStripTexCoords[4][2] = {{1, 1}, {0, 1}, {1, 0}, {0, 0}};
+
+}  // namespace
+
+ParticleCanvas& GetParticleCanvas() {
+    return current ? *current : GameCanvas();
+}
+
+void SetParticleCanvas(ParticleCanvas* canvas) {
+    current = canvas;
+}
+
+GlParticleCanvas::~GlParticleCanvas() {
+    if (quadric) gluDeleteQuadric(quadric);
+}
+
+bool GlParticleCanvas::HasContext() {
+    return graphicsSystem.renderer && graphicsSystem.renderer->HasContext();
+}
+
+unsigned GlParticleCanvas::LoadTexture(const std::string& file) {
+    if (!graphicsSystem.textureManager) return 0;
+    return graphicsSystem.textureManager->LoadTexture(file.c_str());
+}
+
+unsigned GlParticleCanvas::LoadTextureColourKey(const std::string& file, const int key[3]) {
+    if (!graphicsSystem.textureManager) return 0;
+    return graphicsSystem.textureManager->LoadTextureColourKey(file.c_str(), key);
+}
+
+void GlParticleCanvas::BeginSystem() {
+    drawing = HasContext();
+    if (!drawing) return;
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    texturingWasOn = glIsEnabled(GL_TEXTURE_2D);
+    glPushAttrib(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_LIGHTING_BIT);
+    glDepthMask(GL_FALSE);
+    glDisable(GL_LIGHTING);
+    // Until a frame is bound: an emitter without frames draws plain colour, not whatever
+    // texture the last model left bound.
+    glDisable(GL_TEXTURE_2D);
+}
+
+void GlParticleCanvas::BindFrame(unsigned texture) {
+    if (!drawing) return;
+    if (texture == 0) {
+        glDisable(GL_TEXTURE_2D);
+        return;
+    }
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+}
+
+void GlParticleCanvas::DrawSphere(float radius) {
+    if (!quadric) quadric = gluNewQuadric();
+    if (!quadric) return;
+    gluSphere(quadric, radius, 10, 10);
+}
+
+void GlParticleCanvas::DrawParticle(const ParticleDraw& d) {
+    if (!drawing) return;
+    glPushMatrix();
+    glColor4f(d.rgba[0], d.rgba[1], d.rgba[2], d.rgba[3]);
+    if (d.birthMatrix) {
+        // The block offset turns with the owner as it stood at the particle's birth.
+        glMultMatrixf(d.birthMatrix);
+        glTranslatef(-d.birthMatrix[12], -d.birthMatrix[13], -d.birthMatrix[14]);
+    }
+    glTranslatef(d.position[0], d.position[1], d.position[2]);
+    switch (d.type) {
+        case CUSTOM_2D: {
+            Renderer& renderer = *graphicsSystem.renderer;
+            renderer.BeginBillboard();
+            glBegin(GL_TRIANGLE_STRIP);
+            for (int c = 0; c < 4; ++c) {
+                glTexCoord2f(kStripTexCoords[c][0], kStripTexCoords[c][1]);
+                glVertex3f(d.corners[c][0], d.corners[c][1], 0.0f);
+            }
+            glEnd();
+            renderer.EndBillboard();
+            renderer.trianglesDrawn += 2;
+            break;
+        }
+        case CUSTOM_3D:
+            glDisable(GL_TEXTURE_2D);
+            glDisable(GL_CULL_FACE);
+            DrawSphere(d.sphereRadius);
+            glEnable(GL_CULL_FACE);
+            break;
+        case DECAL: {
+            const float s = d.size;
+            const float corners[4][2] = {{s, -s}, {-s, -s}, {s, s}, {-s, s}};
+            glBegin(GL_TRIANGLE_STRIP);
+            for (int c = 0; c < 4; ++c) {
+                glTexCoord2f(kStripTexCoords[c][0], kStripTexCoords[c][1]);
+                glVertex3f(corners[c][0], 0.0f, corners[c][1]);
+            }
+            glEnd();
+            break;
+        }
+        default:
+            break;
+    }
+    glPopMatrix();
+}
+
+void GlParticleCanvas::EndSystem() {
+    if (!drawing) return;
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    glDepthMask(GL_TRUE);
+    glPopAttrib();
+    if (texturingWasOn)
+        glEnable(GL_TEXTURE_2D);
+    else
+        glDisable(GL_TEXTURE_2D);
+    glPopMatrix();
+    drawing = false;
+}
+
+// The statistics count per frame; a pool that goes away takes its quads off, never below 0.
+void GlParticleCanvas::ForgetTriangles(int particles) {
+    if (!graphicsSystem.renderer || particles <= 0) return;
+    std::uint32_t& drawn = graphicsSystem.renderer->trianglesDrawn;
+    const std::uint32_t quads = 2u * static_cast<std::uint32_t>(particles);
+    drawn = drawn > quads ? drawn - quads : 0u;
+}

@@ -1,0 +1,33 @@
+#pragma once
+// The game's particle canvas: frames through the texture manager, particles with the fixed
+// pipeline (billboards through the renderer, spheres through one shared GLU quadric, decals
+// flat on the floor). Nothing is drawn while no context exists.
+#include <GL/glu.h>
+
+#include "particles/ParticleCanvas.h"
+
+class GlParticleCanvas : public ParticleCanvas {
+public:
+    GlParticleCanvas() = default;
+    ~GlParticleCanvas() override;
+    GlParticleCanvas(const GlParticleCanvas&) = delete;
+    GlParticleCanvas& operator=(const GlParticleCanvas&) = delete;
+
+    unsigned LoadTexture(const std::string& file) override;
+    unsigned LoadTextureColourKey(const std::string& file, const int key[3]) override;
+    void BeginSystem() override;
+    void BindFrame(unsigned texture) override;
+    void DrawParticle(const ParticleDraw& particle) override;
+    void EndSystem() override;
+    void ForgetTriangles(int particles) override;
+
+private:
+    static bool HasContext();
+    void DrawSphere(float radius);
+
+    // One for every sphere emitter, made on first use and freed with the canvas (an
+    // emitter of its own per shot would have to be freed per shot).
+    GLUquadric* quadric = nullptr;
+    bool drawing = false;
+    bool texturingWasOn = false;
+};

@@ -1,0 +1,427 @@
+// Particle effects on a real Mesa context: each drawing kind on a plain floor, then the
+// game's own effects in a shipped level (a shell's trail and impact, a vehicle's explosion,
+// the bars over an enemy), drawn by the level frame's effects pass. Every picture is saved
+// under <build>/tests/gl-pictures for looking at; the checks say that the effect changes the
+// pixels where it stands and that drawing it leaves the GL state as it found it.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/FileLoader.h"
+#include "app/FrameTimer.h"
+#include "app/InputState.h"
+#include "game/ParticleEffects.h"
+#include "particles/Particle.h"
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "platform/Services.h"
+#include "tests/app/TempDir.h"
+#include "tests/gl/GlFixture.h"
+#include "tests/gl/LevelFrame.h"
+#include "world/EffectFactory.h"
+#include "world/Message.h"
+#include "world/Vehicle.h"
+#include "world/Weapon.h"
+#include "world/World.h"
+
+namespace {
+
+using gltest::GlHarness;
+using gltest::GlStateSnapshot;
+using gltest::Rgba;
+
+constexpr int kW = GlHarness::kWidth;
+constexpr int kH = GlHarness::kHeight;
+constexpr std::uint32_t kFrameMs = 16;
+
+// A clock the test moves one frame at a time.
+class StepClock : public platform::Clock {
+public:
+    std::uint32_t Milliseconds() override { return milliseconds; }
+    bool Counter(std::int64_t&) override { return false; }
+    bool Frequency(std::int64_t&) override { return false; }
+    std::uint32_t milliseconds = 1000;
+};
+
+class RecordedDialogs : public platform::Dialogs {
+public:
+    void ShowError(const std::string& text, const std::string& caption) override {
+        shown.push_back(caption + ": " + text);
+    }
+    bool AskYesNo(const std::string&, const std::string&) override { return false; }
+    std::vector<std::string> shown;
+};
+
+int Changed(const std::vector<unsigned char>& a, const std::vector<unsigned char>& b, int x0,
+            int y0, int x1, int y1) {
+    int changed = 0;
+    for (int y = std::max(0, y0); y < std::min(kH, y1); ++y)
+        for (int x = std::max(0, x0); x < std::min(kW, x1); ++x) {
+            const size_t i = (static_cast<size_t>(y) * kW + static_cast<size_t>(x)) * 4;
+            for (int c = 0; c < 3; ++c)
+                if (std::abs(a[i + c] - b[i + c]) > 8) {
+                    ++changed;
+                    break;
+                }
+        }
+    return changed;
+}
+
+class ParticleGlTest : public gltest::GlTest {
+protected:
+    void SetUp() override {
+        inside = std::make_unique<WorkingDirectory>(BRASK_BUILD_DIR);
+        fileLoader.Init();
+        gltest::GlTest::SetUp();
+        if (IsSkipped()) return;
+        platform::Services services;
+        services.display = &platform::GetDisplay();
+        services.dialogs = &dialogs;
+        services.clock = &clock;
+        platform::Install(services);
+        frameTimer.Init(false);
+        frameTimer.Update();
+        Particle::ForgetReportedScripts();
+    }
+    void TearDown() override {
+        platform::Services services;
+        services.display = &platform::GetDisplay();
+        platform::Install(services);
+        gltest::GlTest::TearDown();
+        inside.reset();
+    }
+    void NextFrame() {
+        clock.milliseconds += kFrameMs;
+        frameTimer.Update();
+    }
+
+    StepClock clock;
+    RecordedDialogs dialogs;
+    std::unique_ptr<WorkingDirectory> inside;
+};
+
+// Drawing kinds ------------------------------------------------------------------------------
+
+struct KindCase {
+    const char* name;
+    const char* type;
+    const char* texture;
+    const char* colour;
+    float y;
+};
+
+void PrintTo(const KindCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class ParticleKinds : public ParticleGlTest, public ::testing::WithParamInterface<KindCase> {};
+
+TEST_P(ParticleKinds, DrawWhereTheEmitterStandsAndLeaveTheStateAlone) {
+    const KindCase& c = GetParam();
+    TempDir folder;
+    folder.Write("blocks.txt",
+                 "particle[0]\n{\npos.x = 0.0, 0.0\npos.y = 0.0, 0.0\npos.z = 0.0, 0.0\n"
+                 "dir.x = 0.0, 0.0\ndir.y = 0.0, 0.0\ndir.z = 0.0, 0.0\n}\n");
+    const std::string script =
+        std::string("type = ") + c.type + "\nname = kind\ntexture path = " + c.texture +
+        "\nscript path = " + (folder.path / "blocks.txt").string() +
+        "\nnum bitmaps = 1\nnum particles = 1\nparticle length = 1.5\nparticle height = 1.5\n"
+        "random position = false\nposition = 0.0, " +
+        std::to_string(c.y) +
+        ", 0.0\nrandom direction = false\ndirection = 0.0, 0.0, 0.0\ncolor = " + c.colour +
+        "\ncolor transparency = 2, 2, 2\nalpha = 1.0\ngravity = 0.0, 0.0, 0.0\n"
+        "lifetime = 100.0\ninterval = 0.0\nfade speed = 1.0\nfade in duration  = 0.0\n"
+        "fade out duration = 0.0\nfade step = 1\ngrow up rate = 0.0\nmin size = 0.0\n"
+        "max size = 10.0\nmin alpha = 0.0\nmax alpha = 1.0\nmin y speed = 0.0\n"
+        "max y speed = 0.0\nanimation loops = 1\nlifetime loops = -1\n"
+        "animation frameskip modifier = 10\nmovement scaler = 1.0\nexplosion = false\n";
+    const std::string file = folder.Write("kind.cfg", script).string();
+
+    LookFrom(0.0f, 5.0f, 9.0f, 0.0f, 0.5f, 0.0f);
+    DrawFloor();
+    const std::vector<unsigned char> before = gl().ReadPixels();
+    const GlStateSnapshot state = GlStateSnapshot::Read();
+    Particle effect;
+    effect.LoadScripts({file});
+    ASSERT_EQ(effect.GetSystemCount(), 1);
+    effect.DrawFrame(0.016f);
+    EXPECT_EQ(GlStateSnapshot::Read(), state);
+    const std::vector<unsigned char> after = gl().ReadPixels();
+    Save((std::string("particles_kind_") + c.name).c_str());
+    int px = 0, py = 0;
+    ASSERT_TRUE(Project(0.0f, c.y, 0.0f, &px, &py));
+    EXPECT_GT(Changed(before, after, px - 10, py - 10, px + 10, py + 10), 300);
+    // Nothing changes far from it.
+    EXPECT_EQ(Changed(before, after, 0, 0, 40, 40), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Gl, ParticleKinds,
+    ::testing::Values(KindCase{"Billboard", "CUSTOM_2D", "./RESOURCES/Art/Particles/glow.tga",
+                               "1.0, 0.3, 0.1", 1.0f},
+                      KindCase{"Sphere", "CUSTOM_3D", "./RESOURCES/Art/Particles/glow.tga",
+                               "0.2, 0.4, 1.0", 1.0f},
+                      KindCase{"Decal", "DECAL", "./RESOURCES/Art/Particles/crater.tga",
+                               "1.0, 1.0, 1.0", 0.05f}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Effects in a shipped level ----------------------------------------------------------------
+
+class LevelEffects : public ParticleGlTest {
+protected:
+    void SetUp() override {
+        ParticleGlTest::SetUp();
+        if (IsSkipped()) return;
+        InstallParticleEffects();
+        std::srand(7);
+        levelframe::StartLevel("Bedroom1.txt", levelframe::kBattle, 0);
+        player = world.GetPlayerOne();
+        opponent = levelframe::FirstOpponent();
+    }
+    void TearDown() override {
+        if (!IsSkipped()) levelframe::EndLevel();
+        InstallGameEffects(nullptr, nullptr);
+        ParticleGlTest::TearDown();
+    }
+
+    // The update pass of a level frame: entities update in list order, shots are spawned
+    // and finished weapons swept.
+    void Update() {
+        NextFrame();
+        world.time += frameTimer.GetDeltaTime();
+        std::vector<GameEntity*> dead;
+        for (auto it = world.updateList.begin(); it != world.updateList.end(); ++it) {
+            GameEntity* e = *it;
+            std::unique_ptr<Message> message = e->Update(inputState.keys);
+            if (!message) continue;
+            if (message->GetType() == "WEAPON_FIRED") world.SpawnWeapon(message.get(), e);
+            if (message->GetType() == "WEAPON_DESTROYED") dead.push_back(e);
+        }
+        for (GameEntity* e : dead) {
+            if (e->GetModel()->inRenderList) renderer().RemoveFromRenderList(e->GetModel(), 2);
+            world.DestroyEntity(e);
+        }
+    }
+
+    std::vector<unsigned char> Draw(int cameraMode, bool effects) {
+        levelframe::FrameParts parts;
+        parts.effects = effects;
+        levelframe::DrawFrame(cameraMode, levelframe::kBattle, opponent, parts);
+        std::vector<unsigned char> pixels = gl().ReadPixels();
+        return pixels;
+    }
+
+    // Player one (and so the chase camera) stands `distance` behind `target`, facing the
+    // same way: the target fills the middle of the view.
+    void LookAtFromBehind(const Vehicle* target, float distance) {
+        const float* m = target->GetModel()->matrix->m;
+        player->GetModel()->SetMatrix(m);
+        player->Translate(-distance * m[8], 0.0f, -distance * m[10]);
+    }
+
+    // Player one stands at (x, z) facing `target`.
+    void LookAt(const float target[3], float x, float z) {
+        const float dx = target[0] - x;
+        const float dz = target[2] - z;
+        const float length = std::sqrt(dx * dx + dz * dz);
+        const float s = dx / length;
+        const float c = dz / length;
+        const float m[16] = {c, 0, -s, 0, 0, 1, 0, 0, s, 0, c, 0, x, 0, z, 1};
+        player->GetModel()->SetMatrix(m);
+    }
+
+    GameEntity* Named(const std::string& name) {
+        for (GameEntity* e : world.updateList)
+            if (e->GetName() == name) return e;
+        return nullptr;
+    }
+
+    // One level frame as the game runs it: update, then draw with the effects.
+    std::vector<unsigned char> Run(int frames) {
+        std::vector<unsigned char> pixels;
+        for (int f = 0; f < frames; ++f) {
+            Update();
+            pixels = Draw(1, true);
+        }
+        return pixels;
+    }
+
+    Weapon* FindShell() {
+        for (GameEntity* e : world.updateList)
+            if (e->GetTypeName() == "Weapon") return static_cast<Weapon*>(e);
+        return nullptr;
+    }
+
+    // Where a world point lands on the window, through the camera's own matrices.
+    bool ProjectThroughCamera(const float p[3], int* x, int* y) {
+        const float* v = camera().GetView();
+        const float* m = camera().GetProjectionMatrix();
+        float eye[4], clip[4];
+        for (int r = 0; r < 4; ++r)
+            eye[r] = v[r] * p[0] + v[4 + r] * p[1] + v[8 + r] * p[2] + v[12 + r];
+        for (int r = 0; r < 4; ++r)
+            clip[r] = m[r] * eye[0] + m[4 + r] * eye[1] + m[8 + r] * eye[2] + m[12 + r] * eye[3];
+        if (clip[3] <= 0.0f) return false;
+        *x = static_cast<int>((clip[0] / clip[3] + 1.0f) / 2.0f * kW);
+        *y = static_cast<int>((1.0f - clip[1] / clip[3]) / 2.0f * kH);
+        return *x >= 0 && *x < kW && *y >= 0 && *y < kH;
+    }
+
+    void ExpectEffectAt(const float p[3], const std::vector<unsigned char>& with,
+                        const std::vector<unsigned char>& without, int half, int least) {
+        int px = 0, py = 0;
+        ASSERT_TRUE(ProjectThroughCamera(p, &px, &py));
+        EXPECT_GE(Changed(with, without, px - half, py - half, px + half, py + half), least)
+            << "at (" << px << ", " << py << ")";
+    }
+
+    Vehicle* player = nullptr;
+    Vehicle* opponent = nullptr;
+};
+
+TEST_F(LevelEffects, AShellFliesWithItsTrailAndBurstsWithItsImpact) {
+    ASSERT_NE(player, nullptr);
+    EXPECT_TRUE(dialogs.shown.empty()) << dialogs.shown.front();
+    inputState.keys[4] = 1;
+    Update();
+    inputState.keys[4] = 0;
+    Weapon* shell = FindShell();
+    ASSERT_NE(shell, nullptr);
+    // A short range, so that it bursts in the middle of the view.
+    shell->SetRange(18.0f);
+    // Clear of the turret.
+    Run(14);
+    float at[3];
+    shell->GetPosition(at);
+    const GlStateSnapshot state = GlStateSnapshot::Read();
+    const auto without = Draw(1, false);
+    const auto trail = Draw(1, true);
+    EXPECT_EQ(GlStateSnapshot::Read(), state);
+    Save("particles_level_shell_trail");
+    ExpectEffectAt(at, trail, without, 12, 60);
+
+    for (int f = 0; f < 100 && !shell->hidden; ++f) {
+        shell->GetPosition(at);
+        Run(1);
+    }
+    ASSERT_TRUE(shell->hidden) << "the shell never burst";
+    Run(8);
+    const auto quiet = Draw(1, false);
+    const auto impact = Draw(1, true);
+    Save("particles_level_shell_impact");
+    at[1] = 0.6f;
+    ExpectEffectAt(at, impact, quiet, 20, 300);
+}
+
+TEST_F(LevelEffects, AWreckExplodesWithFireSmokeAndFlyingDebris) {
+    ASSERT_NE(opponent, nullptr);
+    LookAtFromBehind(opponent, 16.0f);
+    opponent->TakeDamage(opponent->GetHitPoints());
+    Run(15);
+    float at[3];
+    opponent->GetPosition(at);
+    at[1] = 1.5f;
+    const auto without = Draw(1, false);
+    const GlStateSnapshot state = GlStateSnapshot::Read();
+    const auto with = Draw(1, true);
+    EXPECT_EQ(GlStateSnapshot::Read(), state);
+    Save("particles_level_explosion");
+    ExpectEffectAt(at, with, without, 40, 2000);
+    Run(30);
+    Save("particles_level_explosion_later");
+    Run(60);
+    Save("particles_level_explosion_smoke");
+}
+
+TEST_F(LevelEffects, ADrivingVehicleThrowsUpDust) {
+    ASSERT_NE(player, nullptr);
+    inputState.keys[2] = 1;  // thrust
+    Run(40);
+    inputState.keys[2] = 0;
+    const auto without = Draw(1, false);
+    const auto with = Draw(1, true);
+    Save("particles_level_dust");
+    // Behind the tracks, at the bottom of the chase view.
+    float at[3];
+    const float* m = player->GetModel()->matrix->m;
+    player->GetPosition(at);
+    at[0] -= 1.8f * m[8];
+    at[2] -= 1.8f * m[10];
+    at[1] = 0.4f;
+    ExpectEffectAt(at, with, without, 60, 150);
+}
+
+TEST_F(LevelEffects, TheShowerRunsAndTheBatteryCrackles) {
+    levelframe::EndLevel();
+    std::srand(7);
+    levelframe::StartLevel("Bathroom1.txt", levelframe::kBattle, 0);
+    player = world.GetPlayerOne();
+    opponent = levelframe::FirstOpponent();
+    GameEntity* shower = Named("bathroom_shower.ms3d");
+    GameEntity* battery = Named("Battery");
+    ASSERT_NE(shower, nullptr);
+    ASSERT_NE(battery, nullptr);
+
+    float at[3];
+    battery->GetPosition(at);
+    LookAt(at, at[0] + 10.0f, at[2] + 10.0f);
+    Run(10);
+    auto without = Draw(1, false);
+    auto with = Draw(1, true);
+    Save("particles_level_battery_bolt");
+    at[1] = 5.6f;
+    ExpectEffectAt(at, with, without, 15, 80);
+
+    shower->GetPosition(at);
+    // In front of its open side, far enough back to see the water fall.
+    LookAt(at, at[0] + 2.0f, at[2] + 36.0f);
+    Run(60);
+    Save("particles_level_shower");
+    // The water falls from the head to the tray. (The shower itself is a tall caster, drawn
+    // from render list 2 after the effects pass, so it covers the water in the picture.)
+    const ParticleSystem* water = shower->effects.Get(4)->GetSystem(0);
+    ASSERT_NE(water, nullptr);
+    float lowest = 100.0f, highest = 0.0f;
+    for (int i = 0; i < water->GetParticleCount(); ++i) {
+        if (!water->GetParticle(i).alive) continue;
+        lowest = std::min(lowest, water->GetParticle(i).position[1]);
+        highest = std::max(highest, water->GetParticle(i).position[1]);
+    }
+    EXPECT_LT(lowest, 6.0f);
+    EXPECT_GT(highest, 30.0f);
+}
+
+TEST_F(LevelEffects, TheBarsFloatOverALivingEnemy) {
+    ASSERT_NE(opponent, nullptr);
+    LookAtFromBehind(opponent, 12.0f);
+    // The bars as start-up makes them, drawn as the HUD draws them: half the armour and a
+    // quarter of the energy left.
+    auto health = std::make_unique<Particle>();
+    auto energy = std::make_unique<Particle>();
+    health->LoadScripts({"./RESOURCES/Files/Particles/Health_Bar/max_health_bar.cfg",
+                         "./RESOURCES/Files/Particles/Health_Bar/health_bar.cfg"});
+    energy->LoadScripts({"./RESOURCES/Files/Particles/Health_Bar/max_energy_bar.cfg",
+                         "./RESOURCES/Files/Particles/Health_Bar/energy_bar.cfg"});
+    ASSERT_NE(health->GetSystem(1), nullptr);
+    ASSERT_NE(energy->GetSystem(1), nullptr);
+    const auto without = Draw(1, false);
+    health->PlaceAt(opponent->GetModel(), true);
+    energy->PlaceAt(opponent->GetModel(), true);
+    health->GetSystem(1)->SetSizeFromEdge(0.5f, 1.0f);
+    energy->GetSystem(1)->SetSizeFromEdge(0.25f, 1.0f);
+    health->Draw();
+    energy->Draw();
+    const std::vector<unsigned char> with = gl().ReadPixels();
+    Save("particles_level_bars");
+    float at[3];
+    opponent->GetPosition(at);
+    at[1] = 3.05f;
+    ExpectEffectAt(at, with, without, 12, 100);
+}
+
+}  // namespace

@@ -1,0 +1,213 @@
+// The tree's shape, checked on the sources themselves: each folder includes only from the
+// folders below it (game -> ui, ai, particles, world -> physics, render -> app -> platform),
+// SDL, SDL_mixer and FreeType headers appear only inside platform/, and every source is in
+// the project's clang-format style.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kTop = BRASK_SOURCE_DIR;
+
+// The folders of the game itself, each with the folders it may include from. Physics and
+// world use each other: physics moves world entities and asks the World for neighbours.
+const std::map<std::string, std::set<std::string>> kMayInclude = {
+    {"platform", {}},
+    {"app", {"platform"}},
+    {"render", {"app", "platform"}},
+    {"physics", {"world", "render", "app", "platform"}},
+    {"world", {"physics", "render", "app", "platform"}},
+    {"particles", {"world", "render", "app", "platform"}},
+    {"ai", {"world", "physics", "render", "app", "platform"}},
+    {"ui", {"render", "app", "platform"}},
+    {"game", {"ui", "ai", "particles", "world", "physics", "render", "app", "platform"}},
+};
+
+// Includes that break the direction today, each with its reason; the list only shrinks.
+struct KnownException {
+    const char* file;
+    const char* header;
+};
+const KnownException kKnownExceptions[] = {
+    // A vehicle owns its computer driver; the driver is to move behind a small interface in
+    // world/, as the effects are.
+    {"world/Vehicle.h", "ai/AIController.h"},
+    {"world/WorldVehicles.cpp", "ai/AIController.h"},
+};
+
+// Every folder whose sources are ours to check (build folders and content are not).
+const char* const kSourceFolders[] = {"platform",  "app",  "render", "physics", "world",
+                                      "particles", "ai",   "ui",     "game",    "tests",
+                                      "bench",     "fuzz", "tools"};
+
+bool IsSource(const fs::path& path) {
+    const std::string extension = path.extension().string();
+    return extension == ".cpp" || extension == ".h" || extension == ".c";
+}
+
+// Source files relative to the top, with '/' separators, in a stable order.
+std::vector<std::string> Sources() {
+    std::set<std::string> found;
+    for (const char* folder : kSourceFolders) {
+        std::error_code error;
+        if (!fs::is_directory(kTop / folder, error)) continue;
+        for (const auto& entry : fs::recursive_directory_iterator(kTop / folder))
+            if (entry.is_regular_file() && IsSource(entry.path()))
+                found.insert(entry.path().lexically_relative(kTop).generic_string());
+    }
+    return {found.begin(), found.end()};
+}
+
+std::string TopFolder(const std::string& path) {
+    return path.substr(0, path.find('/'));
+}
+
+// The quoted includes of a file that name a path under one of the top folders.
+std::vector<std::string> ProjectIncludes(const std::string& text) {
+    static const std::regex kInclude(R"re(^\s*#\s*include\s*"([A-Za-z_]+/[^"]+)")re");
+    std::vector<std::string> includes;
+    std::istringstream lines(text);
+    std::string line;
+    std::smatch match;
+    while (std::getline(lines, line))
+        if (std::regex_search(line, match, kInclude)) includes.push_back(match[1]);
+    return includes;
+}
+
+// Why `file` may not include `header`; empty when it may.
+std::string IncludeFault(const std::string& file, const std::string& header) {
+    const auto rules = kMayInclude.find(TopFolder(file));
+    if (rules == kMayInclude.end()) return {};  // tests, tools, benchmarks: leaves
+    const std::string to = TopFolder(header);
+    if (to == rules->first || rules->second.count(to)) return {};
+    for (const KnownException& known : kKnownExceptions)
+        if (file == known.file && header == known.header) return {};
+    return rules->first + "/ may not include from " + to + "/";
+}
+
+// Whether a line of `file` includes a header of SDL, SDL_mixer or FreeType.
+bool IncludesPlatformLibrary(const std::string& line) {
+    static const std::regex kLibrary(
+        R"(^\s*#\s*include\s*([<"](SDL|SDL2/|ft2build\.h|freetype/)|FT_))");
+    return std::regex_search(line, kLibrary);
+}
+
+// The SDL edge's own tests and the content tool (which draws its words with FreeType) may
+// use the libraries too.
+bool MayUsePlatformLibraries(const std::string& file) {
+    return TopFolder(file) == "platform" || file.rfind("tests/platform/", 0) == 0 ||
+           TopFolder(file) == "tools";
+}
+
+std::string Read(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+struct IncludeCase {
+    const char* file;
+    const char* header;
+    bool allowed;
+};
+
+class IncludeRule : public ::testing::TestWithParam<IncludeCase> {};
+
+TEST_P(IncludeRule, FollowsTheDirectionOfTheGraph) {
+    const IncludeCase& c = GetParam();
+    EXPECT_EQ(IncludeFault(c.file, c.header).empty(), c.allowed)
+        << c.file << " including " << c.header;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, IncludeRule,
+    ::testing::Values(
+        // Down the graph, and within a folder.
+        IncludeCase{"game/Application.cpp", "ui/MenuSystem.h", true},
+        IncludeCase{"render/Renderer.cpp", "app/Vector3.h", true},
+        IncludeCase{"app/Window.cpp", "platform/Services.h", true},
+        IncludeCase{"particles/Particle.cpp", "world/World.h", true},
+        // Physics and world lean on each other by design.
+        IncludeCase{"physics/Physics.cpp", "world/World.h", true},
+        IncludeCase{"world/Vehicle.cpp", "physics/Physics.h", true},
+        // Up the graph.
+        IncludeCase{"app/FileLoader.cpp", "render/MeshTree.h", false},
+        IncludeCase{"render/Renderer.cpp", "world/World.h", false},
+        IncludeCase{"world/World.cpp", "game/Application.h", false},
+        IncludeCase{"world/EffectFactory.cpp", "particles/ParticleSystem.h", false},
+        IncludeCase{"ui/MenuSystem.cpp", "world/World.h", false},
+        IncludeCase{"platform/sdl/SdlAudio.cpp", "app/Sound.h", false},
+        // The game never reaches into tests or tools.
+        IncludeCase{"game/Application.cpp", "tests/gl/LevelFrame.h", false},
+        IncludeCase{"render/TextureManager.cpp", "tools/content/texture/Image.h", false},
+        // A listed exception covers its own file only.
+        IncludeCase{"world/Vehicle.h", "ai/AIController.h", true},
+        IncludeCase{"world/Weapon.cpp", "ai/AIController.h", false},
+        // Tests and tools are leaves.
+        IncludeCase{"tests/world/ReplayTest.cpp", "game/Application.h", true}));
+
+TEST(Structure, EveryIncludeFollowsTheDirectionOfTheGraph) {
+    const std::vector<std::string> files = Sources();
+    ASSERT_FALSE(files.empty()) << "no sources under " << kTop;
+    for (const std::string& file : files)
+        for (const std::string& header : ProjectIncludes(Read(kTop / file))) {
+            const std::string fault = IncludeFault(file, header);
+            EXPECT_TRUE(fault.empty()) << file << " includes " << header << ": " << fault;
+        }
+}
+
+TEST(Structure, PlatformLibraryHeadersStayInsidePlatform) {
+    EXPECT_TRUE(IncludesPlatformLibrary("#include <SDL.h>"));
+    EXPECT_TRUE(IncludesPlatformLibrary("#include <SDL_mixer.h>"));
+    EXPECT_TRUE(IncludesPlatformLibrary("#include <SDL2/SDL_events.h>"));
+    EXPECT_TRUE(IncludesPlatformLibrary("#include <ft2build.h>"));
+    EXPECT_TRUE(IncludesPlatformLibrary("#include FT_FREETYPE_H"));
+    EXPECT_FALSE(IncludesPlatformLibrary("#include <GL/gl.h>"));
+    EXPECT_FALSE(IncludesPlatformLibrary("#include \"platform/sdl/SdlDisplay.h\""));
+
+    for (const std::string& file : Sources()) {
+        if (MayUsePlatformLibraries(file)) continue;
+        std::istringstream lines(Read(kTop / file));
+        std::string line;
+        for (int number = 1; std::getline(lines, line); ++number)
+            EXPECT_FALSE(IncludesPlatformLibrary(line))
+                << file << ":" << number << ": " << line << " (only platform/ may)";
+    }
+}
+
+TEST(Structure, EverySourceIsInTheProjectFormat) {
+    const std::string tool = BRASK_CLANG_FORMAT;
+    if (tool.empty() || tool.find("NOTFOUND") != std::string::npos)
+        GTEST_SKIP() << "clang-format is not installed";
+    // Named by process, since several build trees may run the check at once.
+    const std::string own = std::to_string(getpid());
+    const fs::path list = fs::temp_directory_path() / ("brask-format-files-" + own);
+    const fs::path report = fs::temp_directory_path() / ("brask-format-report-" + own);
+    {
+        std::ofstream out(list);
+        for (const std::string& file : Sources()) out << (kTop / file).string() << "\n";
+    }
+    const std::string command = "\"" + tool + "\" --dry-run --Werror --files=\"" + list.string() +
+                                "\" > \"" + report.string() + "\" 2>&1";
+    const int result = std::system(command.c_str());
+    EXPECT_EQ(result, 0) << "clang-format finds sources out of format (apply clang-format -i):\n"
+                         << Read(report);
+    fs::remove(list);
+    fs::remove(report);
+}
+
+}  // namespace

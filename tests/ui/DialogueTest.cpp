@@ -1,0 +1,305 @@
+// Dialogue files and dialogue boxes: the readers on good and broken files, loading onto the
+// menus, and playing pages by event.
+#include <sstream>
+
+#include "tests/app/TempDir.h"
+#include "tests/ui/MenuFixture.h"
+#include "ui/DialogueBoxWidget.h"
+#include "ui/DialogueReader.h"
+
+namespace uitest {
+namespace {
+
+using Kind = RecordingCanvas::Kind;
+
+std::string Config(const std::string& name, const std::string& textPath,
+                   const std::string& extra = "") {
+    return "name = " + name + "\n" + "dialogue text = \"" + textPath + "\"\n" +
+           "menu location = \"LEVEL_SCREEN\"\n" + "background image = \"panel.jpg\"\n" +
+           "position = 256, 120\n" + "size = 500, 150\n" + "window color = 0.1, 0.1, 0.2, 0.8\n" +
+           "text color = 1.0, 0.9, 0.5, 1.0\n" + "self transition = false\n" +
+           "use color key = TRUE\n" + "chars per line = 30\n" + "transition time = 1.0\n" +
+           "font index = 1\n" + extra;
+}
+
+// Two portraits, textbox 0 with two pages and textbox 1 with one.
+const char* const kTwoSpeakers =
+    "number of textboxes = 2\n"
+    "number of portraits = 2\n"
+    "portrait size = 128, 128\n"
+    "portrait[0]\n{\n\"terran.jpg\"\n}\n"
+    "portrait[1]\n{\n\"diveroruz.jpg\"\n}\n"
+    "textbox[0]\n{\n\"First page.\"\n\"Second page.\"\n}\n"
+    "textbox[1]\n{\n\"Third page, 100% sure.\"\n}\n";
+
+struct TextCase {
+    const char* name;
+    std::string text;
+    std::size_t portraits;
+    std::vector<std::pair<int, std::string>> pages;
+    bool clean;  // read without a problem
+};
+
+class DialogueTextTest : public ::testing::TestWithParam<TextCase> {};
+
+TEST_P(DialogueTextTest, ReadsWhatItCan) {
+    const TextCase& c = GetParam();
+    std::istringstream in(c.text);
+    DialogueProblems problems;
+    const DialogueText text = ReadDialogueText(in, problems);
+    EXPECT_EQ(text.portraits.size(), c.portraits);
+    EXPECT_EQ(text.pages, c.pages);
+    EXPECT_EQ(problems.empty(), c.clean) << (problems.empty() ? "" : problems.front());
+}
+
+std::string Crlf(std::string text) {
+    std::string out;
+    for (char ch : text) {
+        if (ch == '\n') out += '\r';
+        out += ch;
+    }
+    return out;
+}
+
+const std::vector<std::pair<int, std::string>> kAllPages = {
+    {0, "First page."}, {0, "Second page."}, {1, "Third page, 100% sure."}};
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, DialogueTextTest,
+    ::testing::Values(
+        TextCase{"valid", kTwoSpeakers, 2, kAllPages, true},
+        TextCase{"crlf", Crlf(kTwoSpeakers), 2, kAllPages, true},
+        TextCase{"no_portraits",
+                 "number of textboxes = 1\nnumber of portraits = 0\ntextbox[3]\n{\n\"Alone.\"\n}\n",
+                 0,
+                 {{3, "Alone."}},
+                 true},
+        TextCase{"portrait_for_every_page",
+                 "number of textboxes = 1\nnumber of portraits = 1\nportrait size = 64, 64\n"
+                 "portrait[-1]\n{\n\"a.jpg\"\n}\ntextbox[0]\n{\n\"One.\"\n}\n",
+                 1,
+                 {{0, "One."}},
+                 true},
+        // A blank line where a block should start is reported and skipped over.
+        TextCase{"blank_line",
+                 "number of textboxes = 1\nnumber of portraits = 0\n\ntextbox[0]\n{\n\"x\"\n}\n",
+                 0,
+                 {},
+                 false},
+        // The next block starts where the closing brace should be.
+        TextCase{"missing_closing_brace",
+                 "number of textboxes = 2\nnumber of portraits = 0\ntextbox[0]\n{\n\"a\"\n"
+                 "textbox[1]\n{\n\"b\"\n}\n",
+                 0,
+                 {{0, "a"}, {1, "b"}},
+                 false},
+        TextCase{"truncated_in_a_page",
+                 "number of textboxes = 1\nnumber of portraits = 0\ntextbox[0]\n{\n\"cut sh",
+                 0,
+                 {},
+                 false},
+        TextCase{"truncated_after_a_page",
+                 "number of textboxes = 5\nnumber of portraits = 0\ntextbox[0]\n{\n\"kept\"\n",
+                 0,
+                 {{0, "kept"}},
+                 false},
+        TextCase{"more_blocks_announced_than_written",
+                 "number of textboxes = 1000\nnumber of portraits = 0\n",
+                 0,
+                 {},
+                 false},
+        TextCase{"absurd_count",
+                 "number of textboxes = 99999999\nnumber of portraits = -3\n",
+                 0,
+                 {},
+                 false},
+        TextCase{"empty", "", 0, {}, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(DialogueConfigTest, UnmatchedLinesKeepSafeDefaults) {
+    std::istringstream in(
+        "name = ThisNameIsFarLongerThanThirtyOneCharactersForSure\n"
+        "dialogue text = \"t.txt\"\nmenu location = \"LEVEL_SCREEN\"\n"
+        "background image = \"\"\nposition = here\nsize = 10, 20\n"
+        "window color = 1, 1\ntext color = 1.0, 1.0, 1.0, 1.0\nself transition = no\n"
+        "use color key = nope\nchars per line = 0\ntransition time = 0\nfont index = 11\n");
+    DialogueProblems problems;
+    const DialogueConfig config = ReadDialogueConfig(in, problems);
+    EXPECT_EQ(config.name, "thisnameisfarlongerthanthirtyon");
+    EXPECT_EQ(config.x, 512);  // the default, not garbage
+    EXPECT_EQ(config.w, 10);
+    EXPECT_FLOAT_EQ(config.windowColour[3], 0.6f);
+    EXPECT_FALSE(config.colourKey);
+    EXPECT_EQ(config.charsPerLine, 40);            // 0 would divide by zero
+    EXPECT_FLOAT_EQ(config.transitionTime, 3.0f);  // 0 would flip a page every frame
+    EXPECT_EQ(config.font, 0);                     // beyond the font table
+    EXPECT_EQ(problems.size(), 6u);
+}
+
+class DialogueMenuTest : public MenuTest {
+protected:
+    void SetUp() override {
+        MenuTest::SetUp();
+        Label("LEVEL_SCREEN", "", 0, 0);
+        Label("MAIN_MENU", "", 0, 0);
+    }
+    void Load(const std::string& list) {
+        dir.Write("list.txt", list);
+        menus.LoadDialogues((dir.path / "list.txt").c_str());
+        menus.SetCurrentMenu("LEVEL_SCREEN");
+    }
+    std::string ListOf(std::initializer_list<std::string> configs) {
+        std::string list = "number of dialogues = " + std::to_string(configs.size()) + "\n";
+        for (const std::string& config : configs)
+            list += "filename = \"" + (dir.path / config).string() + "\"\n";
+        return list;
+    }
+    DialogueBoxWidget* Box(const std::string& name) {
+        for (const auto& node : menus.FindMenu("LEVEL_SCREEN")->widgets)
+            if (node.widget->type == kDialogueBoxWidget &&
+                static_cast<DialogueBoxWidget&>(*node.widget).dialogueName == name)
+                return static_cast<DialogueBoxWidget*>(node.widget.get());
+        return nullptr;
+    }
+    // The page text and portrait picture shown in each frame until the dialogue ends.
+    std::vector<std::pair<std::string, unsigned>> Play(int maxFrames = 100) {
+        std::vector<std::pair<std::string, unsigned>> shown;
+        for (int frame = 0; frame < maxFrames && menus.IsDialogueActive(); ++frame) {
+            canvas.Clear();
+            Frame(0.25f);
+            DialogueBoxWidget* box = Box("objectives");
+            if (box && box->GetState() >= 0) {
+                unsigned portrait = 0;
+                for (const auto& call : canvas.Of(Kind::Quad))
+                    if (call.quad.texture == canvas.textures["terran.jpg"] ||
+                        call.quad.texture == canvas.textures["diveroruz.jpg"])
+                        portrait = call.quad.texture;
+                if (shown.empty() || shown.back().first != box->pageText)
+                    shown.emplace_back(box->pageText, portrait);
+            }
+        }
+        return shown;
+    }
+    void WriteObjectives(const std::string& text = kTwoSpeakers) {
+        dir.Write("objectives.txt", Config("Objectives", (dir.path / "text.txt").string()));
+        dir.Write("text.txt", text);
+    }
+
+    TempDir dir;
+};
+
+TEST_F(DialogueMenuTest, EveryPageInOrderWithTheTextboxesPortrait) {
+    WriteObjectives();
+    Load(ListOf({"objectives.txt"}));
+    ASSERT_NE(Box("objectives"), nullptr);
+    EXPECT_TRUE(menus.HasDialogue("objectives"));
+    menus.StartDialogue("objectives", -1);
+    const unsigned terran = canvas.textures["terran.jpg"];
+    const unsigned diveroruz = canvas.textures["diveroruz.jpg"];
+    const auto shown = Play();
+    ASSERT_EQ(shown.size(), 3u);
+    EXPECT_EQ(shown[0], std::make_pair(std::string("First page."), terran));
+    EXPECT_EQ(shown[1], std::make_pair(std::string("Second page."), terran));
+    EXPECT_EQ(shown[2], std::make_pair(std::string("Third page, 100% sure."), diveroruz));
+    EXPECT_FALSE(menus.IsDialogueActive());
+}
+
+TEST_F(DialogueMenuTest, OneEventPlaysOnlyItsTextboxAndAnEmptyOneEndsAtOnce) {
+    WriteObjectives();
+    Load(ListOf({"objectives.txt"}));
+    menus.StartDialogue("objectives", 1);
+    const auto shown = Play();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].first, "Third page, 100% sure.");
+    EXPECT_EQ(shown[0].second, canvas.textures["diveroruz.jpg"]);
+
+    menus.StartDialogue("objectives", 5);
+    Frame(0.01f);
+    EXPECT_FALSE(menus.IsDialogueActive());
+    EXPECT_EQ(Box("objectives")->GetState(), -1);
+}
+
+TEST_F(DialogueMenuTest, APageTimeOfZeroNeverWalksPastTheLastPage) {
+    std::string config = Config("objectives", (dir.path / "text.txt").string());
+    config.replace(config.find("transition time = 1.0"), 21, "transition time = 0.0");
+    dir.Write("objectives.txt", config);
+    dir.Write("text.txt",
+              "number of textboxes = 1\nnumber of portraits = 0\ntextbox[0]\n{\n\"a\"\n}\n");
+    Load(ListOf({"objectives.txt"}));
+    menus.StartDialogue("objectives", -1);
+    for (int frame = 0; frame < 10; ++frame) Frame(0.0f);
+    EXPECT_EQ(Box("objectives")->GetState(), 0);  // zero frame time: the page stays
+    for (int frame = 0; frame < 10; ++frame) Frame(5.0f);
+    EXPECT_FALSE(menus.IsDialogueActive());
+}
+
+TEST_F(DialogueMenuTest, ARequestThatNoBoxOfTheCurrentMenuBearsIsDropped) {
+    WriteObjectives();
+    Load(ListOf({"objectives.txt"}));
+    menus.StartDialogue("death", 2);
+    EXPECT_FALSE(menus.IsDialogueActive());
+    menus.SetCurrentMenu("MAIN_MENU");
+    EXPECT_FALSE(menus.HasDialogue("objectives"));
+    menus.StartDialogue("objectives", -1);
+    EXPECT_FALSE(menus.IsDialogueActive());
+    // Asked on its menu, then the menu changes without a fade: dropped in the next frame.
+    menus.SetCurrentMenu("LEVEL_SCREEN");
+    menus.StartDialogue("objectives", -1);
+    ASSERT_TRUE(menus.IsDialogueActive());
+    menus.SetCurrentMenu("MAIN_MENU");
+    Frame(0.01f);
+    EXPECT_FALSE(menus.IsDialogueActive());
+}
+
+TEST_F(DialogueMenuTest, StoppingResetsTheBoxAndTheTypewriterRestartsOnEachPage) {
+    WriteObjectives();
+    Load(ListOf({"objectives.txt"}));
+    menus.StartDialogue("objectives", -1);
+    for (int frame = 0; frame < 3; ++frame) Frame(0.25f);
+    // Three frames of "First page.": "F", "Fi", "Fir".
+    EXPECT_EQ(canvas.Texts().back(), "Fir");
+    Frame(0.5f);  // the page changes: typing starts again
+    EXPECT_EQ(canvas.Texts().back(), "S");
+    menus.StopDialogue();
+    Frame(0.01f);
+    EXPECT_EQ(Box("objectives")->GetState(), -1);
+    menus.StartDialogue("objectives", -1);
+    canvas.Clear();
+    Frame(0.01f);
+    EXPECT_EQ(canvas.Texts().back(), "F");
+}
+
+TEST_F(DialogueMenuTest, BrokenListsAndDuplicateNamesAreReportedAndSkipped) {
+    WriteObjectives();
+    dir.Write("again.txt", Config("OBJECTIVES", (dir.path / "text.txt").string()));
+    dir.Write("death.txt", Config("death", (dir.path / "missing.txt").string()));
+    Load(ListOf({"objectives.txt", "again.txt", "nothing.txt", "death.txt"}));
+    // The first objectives stands alone; the missing dialog text leaves no box.
+    EXPECT_EQ(menus.FindDialogue("objectives")->textboxes.size(), 3u);
+    EXPECT_NE(menus.FindDialogue("death"), nullptr);
+    EXPECT_EQ(Box("death"), nullptr);
+    ASSERT_EQ(fake.dialogs.shown.size(), 3u);
+    EXPECT_EQ(fake.dialogs.shown[1].text, "Error opening the config file!");
+    EXPECT_EQ(fake.dialogs.shown[2].text, "Error opening the dialog file!");
+
+    menus.LoadDialogues((dir.path / "no-list.txt").c_str());
+    EXPECT_EQ(fake.dialogs.shown.back().text, "Error opening the master list file!");
+    menus.LoadDialogues("");
+    EXPECT_EQ(fake.dialogs.shown.size(), 4u);
+}
+
+TEST_F(DialogueMenuTest, PortraitsStandBeforeTheirBoxAndAreDrawnOnlyByIt) {
+    WriteObjectives();
+    Load(ListOf({"objectives.txt"}));
+    const auto& widgets = menus.FindMenu("LEVEL_SCREEN")->widgets;
+    ASSERT_EQ(widgets.size(), 4u);  // a label, two portraits, the box
+    EXPECT_EQ(widgets[1].widget->type, kDialoguePortrait);
+    EXPECT_EQ(widgets[1].widget->x, 256 - 192);
+    EXPECT_EQ(widgets[3].widget->type, kDialogueBoxWidget);
+    Frame(0.01f);
+    for (const auto& call : canvas.Of(Kind::Quad))
+        EXPECT_NE(call.quad.texture, canvas.textures["terran.jpg"]);
+}
+
+}  // namespace
+}  // namespace uitest
