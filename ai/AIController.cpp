@@ -1,4 +1,5 @@
 #include "ai/AIController.h"
+#include "app/ControlKeys.h"
 
 #include <array>
 #include <cmath>
@@ -40,26 +41,41 @@ constexpr NamedFactor kVehicleFactors[] = {
 constexpr int kRootRows = 100;
 constexpr int kRootEntries = kRootRows * (kRootRows + 1) / 2;
 
-float SixDigits(double v) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.6g", v);
-    return std::strtof(text, nullptr);
+// Square root by Newton's method, so that the table is built by the compiler.
+constexpr double ConstSqrt(double v) {
+    if (v <= 0.0) return 0.0;
+    double x = v < 1.0 ? 1.0 : v;
+    for (;;) {
+        const double next = 0.5 * (x + v / x);
+        if (next >= x) return x;
+        x = next;
+    }
 }
 
-const std::array<float, kRootEntries>& Roots() {
-    static const std::array<float, kRootEntries> table = [] {
-        std::array<float, kRootEntries> t{};
-        int i = 0;
-        for (int m = 0; m < kRootRows; ++m) {
-            for (int k = 0; k < kRootRows - m; ++k) {
-                const double a = m + k;
-                t[i++] = SixDigits(std::sqrt(a * a + static_cast<double>(m) * m));
-            }
-        }
-        return t;
-    }();
-    return table;
+// `v` (0 to 1,000) rounded to six significant digits.
+constexpr float SixDigits(double v) {
+    double scale = 100000.0;
+    for (double limit = 10.0; v >= limit && scale > 1.0; limit *= 10.0) scale /= 10.0;
+    const double scaled = v * scale + 0.5;
+    const auto whole = static_cast<long long>(scaled);
+    return static_cast<float>(static_cast<double>(whole) / scale);
 }
+
+// The table is fixed: worked out once, at compile time, rather than on the first frame of a
+// level.
+constexpr std::array<float, kRootEntries> MakeRoots() {
+    std::array<float, kRootEntries> t{};
+    int i = 0;
+    for (int m = 0; m < kRootRows; ++m) {
+        for (int k = 0; k < kRootRows - m; ++k) {
+            const double a = m + k;
+            t[i++] = SixDigits(ConstSqrt(a * a + static_cast<double>(m) * m));
+        }
+    }
+    return t;
+}
+
+constexpr std::array<float, kRootEntries> kRoots = MakeRoots();
 
 }  // namespace
 
@@ -149,10 +165,10 @@ float AIController::CellDistance(int dx, int dz) {
     const int k = (a < b ? b : a) - m;
     if (m + k >= kRootRows) {
         // Beyond any grid; worked out the same way rather than read past the table.
-        return SixDigits(std::sqrt(static_cast<double>(a) * a + static_cast<double>(b) * b));
+        return SixDigits(ConstSqrt(static_cast<double>(a) * a + static_cast<double>(b) * b));
     }
     const int rowStart = m * kRootRows - m * (m - 1) / 2;
-    return Roots()[rowStart + k];
+    return kRoots[rowStart + k];
 }
 
 bool AIController::InGrid(int x, int z) const {
@@ -202,10 +218,10 @@ void AIController::Update() {
     }
     if (manoeuvre != 0) {
         if (state == Search) {
-            SetKey(0, true);
-            SetKey(1, false);
-            SetKey(2, false);
-            SetKey(3, false);
+            SetKey(ControlKeys::TurnRight, true);
+            SetKey(ControlKeys::TurnLeft, false);
+            SetKey(ControlKeys::Thrust, false);
+            SetKey(ControlKeys::Brake, false);
             if (++manoeuvreCounter > kManoeuvreFrames) {
                 manoeuvre = 0;
                 manoeuvreCounter = 0;
@@ -239,7 +255,7 @@ void AIController::SetStatus(int fuel, int hitPoints) {
     if (hitPoints != hitPointsSeen && hitPointsSeen < kHitReactionHitPoints && state == Search &&
         manoeuvre == 0) {
         insight = kHitInsight;
-        if (name == "Diveroruz Lancer" && AIDiff >= 0.5f) SetKey(5, true);
+        if (name == "Diveroruz Lancer" && AIDiff >= 0.5f) SetKey(ControlKeys::SecondaryFire, true);
     }
     hitPointsSeen = hitPoints;
 }

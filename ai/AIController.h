@@ -10,6 +10,7 @@
 #include <string>
 
 #include "ai/PathList.h"
+#include "app/ControlKeys.h"
 
 class GameEntity;
 class Vehicle;
@@ -19,7 +20,7 @@ enum AIState : std::int16_t { Search = 0, Engage = 1, Flee = 2 };
 
 class AIController {
 public:
-    static constexpr int kKeys = 6;
+    static constexpr int kKeys = ControlKeys::kFlags;
     static constexpr int kSectors = 4;
     // The factor of a vehicle whose NAME is none of the four: half way between the most
     // cautious and the boldest driver.
@@ -80,14 +81,22 @@ public:
     void OnLostVisibility();
     void OnGainedVisibility();
     void ChooseDestination();
+    // The steps of a destination choice: the cell the next search starts from, the sector
+    // (the coolest while searching, one step away from player one while fleeing), a free goal
+    // cell in it, and the heat it leaves.
+    void ChooseStartCell();
+    void ChooseSearchSector();
+    void ChooseFleeSector(int widthX, int widthZ);
+    void ChooseGoalCell(int widthX, int widthZ);
+    void WarmDestination();
     void SetGoal(int x, int z);
     // Path finding, one expansion per call.
     bool IsClosed(const PathList& list, int x, int z) const;
-    PathNode* FindOpen(const PathList& list, int x, int z) const;
+    const PathNode* FindOpen(const PathList& list, int x, int z) const;
     void ExpandNeighbour(PathList& list, int x, int z, float parentG, int goalX, int goalZ);
     void PathStep(PathList& output);
     void UpdateMovement(PathList& path);
-    bool FollowWaypoint(PathNode* node);
+    bool FollowWaypoint(const PathNode* node);
     // Steering and firing.
     void SteerTo(float tx, float tz, float ox, float oz);
     bool ChasePlayer(GameEntity* player);

@@ -93,76 +93,77 @@ bool AIController::NearestFreeCell(int x, int z, int& outX, int& outZ) const {
     return best >= 0;
 }
 
-void AIController::ChooseDestination() {
-    const int sizeX = gameWorld->GetGridSizeX();
-    const int sizeZ = gameWorld->GetGridSizeZ();
-    if (currentPath.Empty()) {
+void AIController::ChooseStartCell() {
+    // The next path continues from where the vehicle will be: the end of the path it follows.
+    // The goal cell is not that place when the search toward it was cut off as unreachable.
+    if (const PathNode* end = currentPath.Last()) {
+        startCellX = end->x;
+        startCellZ = end->z;
+    } else {
         startCellX = OwnCellX();
         startCellZ = OwnCellZ();
-    } else {
-        startCellX = goalCellX;
-        startCellZ = goalCellZ;
     }
-    int widthX = RoundToInt(sizeX / 4.0f);
-    int widthZ = RoundToInt(sizeZ / 4.0f);
-    if (widthX < 1) widthX = 1;
-    if (widthZ < 1) widthZ = 1;
+}
 
-    if (state == Search) {
-        const int c = static_cast<int>(std::ceil(SectorHeat[destSectorX][destSectorZ]));
-        const int r = Draw() % 4 + 2;
-        if (r < c) {
-            float best = kStartHeatBest;
-            int bestDistance = 0;
-            int bestX = destSectorX;
-            int bestZ = destSectorZ;
-            for (int sz = 0; sz < kSectors; ++sz) {
-                for (int sx = 0; sx < kSectors; ++sx) {
-                    const float heat = SectorHeat[sx][sz];
-                    const int distance = std::abs(destSectorX - sx) + std::abs(destSectorZ - sz);
-                    if (heat < best || (heat == best && distance < bestDistance)) {
-                        best = heat;
-                        bestDistance = distance;
-                        bestX = sx;
-                        bestZ = sz;
-                    }
-                }
-            }
-            destSectorX = bestX;
-            destSectorZ = bestZ;
-        }
-    } else if (state == Flee) {
-        const Vehicle* player = gameWorld->GetPlayerOne();
-        const int px = static_cast<int>(player->GetMatrixElement(12) / 4) / widthX;
-        const int pz = static_cast<int>(player->GetMatrixElement(14) / 4) / widthZ;
-        const int gx = goalCellX / widthX;
-        const int gz = goalCellZ / widthZ;
-        int farX = 0;
-        int farZ = 0;
-        int largest = 0;
+void AIController::ChooseSearchSector() {
+    const int c = static_cast<int>(std::ceil(SectorHeat[destSectorX][destSectorZ]));
+    const int r = Draw() % 4 + 2;
+    if (r >= c) return;
+    // The coolest sector; on equal heat the nearer to the current destination, then the
+    // lower z, then the lower x.
+    float best = kStartHeatBest;
+    int bestDistance = 0;
+    int bestX = destSectorX;
+    int bestZ = destSectorZ;
+    for (int sz = 0; sz < kSectors; ++sz) {
         for (int sx = 0; sx < kSectors; ++sx) {
-            for (int sz = 0; sz < kSectors; ++sz) {
-                const int distance = std::abs(px - sx) + std::abs(pz - sz);
-                if (distance > largest) {
-                    largest = distance;
-                    farX = sx;
-                    farZ = sz;
-                }
+            const float heat = SectorHeat[sx][sz];
+            const int distance = std::abs(destSectorX - sx) + std::abs(destSectorZ - sz);
+            if (heat < best || (heat == best && distance < bestDistance)) {
+                best = heat;
+                bestDistance = distance;
+                bestX = sx;
+                bestZ = sz;
             }
         }
-        if (std::abs(gx - farX) > std::abs(gz - farZ)) {
-            destSectorX = gx < farX ? gx + 1 : gx - 1;
-            destSectorZ = gz;
-        } else {
-            destSectorZ = gz < farZ ? gz + 1 : gz - 1;
-            destSectorX = gx;
+    }
+    destSectorX = bestX;
+    destSectorZ = bestZ;
+}
+
+void AIController::ChooseFleeSector(int widthX, int widthZ) {
+    const Vehicle* player = gameWorld->GetPlayerOne();
+    const int px = static_cast<int>(player->GetMatrixElement(12) / 4) / widthX;
+    const int pz = static_cast<int>(player->GetMatrixElement(14) / 4) / widthZ;
+    const int gx = goalCellX / widthX;
+    const int gz = goalCellZ / widthZ;
+    int farX = 0;
+    int farZ = 0;
+    int largest = 0;
+    for (int sx = 0; sx < kSectors; ++sx) {
+        for (int sz = 0; sz < kSectors; ++sz) {
+            const int distance = std::abs(px - sx) + std::abs(pz - sz);
+            if (distance > largest) {
+                largest = distance;
+                farX = sx;
+                farZ = sz;
+            }
         }
     }
-    // Negative sectors become 0; a goal in the extra cells of a grid that is no multiple of
-    // four can give a sector past the last one, which counts as the last.
-    destSectorX = SectorClamp(destSectorX);
-    destSectorZ = SectorClamp(destSectorZ);
+    // One sector from the last goal's toward the farthest, along the axis with the larger
+    // difference (along z on a tie).
+    if (std::abs(gx - farX) > std::abs(gz - farZ)) {
+        destSectorX = gx < farX ? gx + 1 : gx - 1;
+        destSectorZ = gz;
+    } else {
+        destSectorZ = gz < farZ ? gz + 1 : gz - 1;
+        destSectorX = gx;
+    }
+}
 
+void AIController::ChooseGoalCell(int widthX, int widthZ) {
+    const int sizeX = gameWorld->GetGridSizeX();
+    const int sizeZ = gameWorld->GetGridSizeZ();
     const int lastX = sizeX > 0 ? sizeX - 1 : 0;
     const int lastZ = sizeZ > 0 ? sizeZ - 1 : 0;
     const int lowX = Clamp(widthX * destSectorX, 0, lastX);
@@ -196,7 +197,9 @@ void AIController::ChooseDestination() {
         }
     }
     SetGoal(goalX, goalZ);
+}
 
+void AIController::WarmDestination() {
     float& destinationHeat = SectorHeat[destSectorX][destSectorZ];
     if (destinationHeat < kMaxDestinationHeat) destinationHeat += 1.0f;
     for (auto& row : SectorHeat) {
@@ -204,40 +207,56 @@ void AIController::ChooseDestination() {
             if (heat > 0.0f) heat -= kHeatDecay;
         }
     }
+}
+
+void AIController::ChooseDestination() {
+    ChooseStartCell();
+    int widthX = RoundToInt(gameWorld->GetGridSizeX() / 4.0f);
+    int widthZ = RoundToInt(gameWorld->GetGridSizeZ() / 4.0f);
+    if (widthX < 1) widthX = 1;
+    if (widthZ < 1) widthZ = 1;
+
+    // An engaged driver keeps its destination.
+    if (state == Search)
+        ChooseSearchSector();
+    else if (state == Flee)
+        ChooseFleeSector(widthX, widthZ);
+    // Negative sectors become 0; a goal in the extra cells of a grid that is no multiple of
+    // four can give a sector past the last one, which counts as the last.
+    destSectorX = SectorClamp(destSectorX);
+    destSectorZ = SectorClamp(destSectorZ);
+
+    ChooseGoalCell(widthX, widthZ);
+    WarmDestination();
     hasDestination = true;
 }
 
 bool AIController::IsClosed(const PathList& list, int x, int z) const {
-    for (PathNode* n = list.head; n != nullptr; n = n->next) {
-        if (n->x == x && n->z == z && n->closed) return true;
-    }
+    for (const PathNode& n : list)
+        if (n.x == x && n.z == z && n.closed) return true;
     return false;
 }
 
-PathNode* AIController::FindOpen(const PathList& list, int x, int z) const {
-    for (PathNode* n = list.head; n != nullptr; n = n->next) {
-        if (n->x == x && n->z == z && !n->closed) return n;
-    }
+const PathNode* AIController::FindOpen(const PathList& list, int x, int z) const {
+    for (const PathNode& n : list)
+        if (n.x == x && n.z == z && !n.closed) return &n;
     return nullptr;
 }
 
 void AIController::ExpandNeighbour(PathList& list, int x, int z, float parentG, int goalX,
                                    int goalZ) {
     if (IsClosed(list, x, z) || IsBlocked(x, z)) return;
-    PathNode* node = new PathNode;
-    node->x = x;
-    node->z = z;
-    node->g = parentG + 1.0f;
-    node->h = CellDistance(goalX - x, goalZ - z);
-    node->parent = list.Last();
-    PathNode* old = FindOpen(list, x, z);
-    if (old != nullptr) {
-        if (node->F() < old->F()) {
-            list.Unlink(old);
-            delete old;
+    PathNode node;
+    node.x = x;
+    node.z = z;
+    node.g = parentG + 1.0f;
+    node.h = CellDistance(goalX - x, goalZ - z);
+    node.parent = list.Last();
+    if (const PathNode* old = FindOpen(list, x, z)) {
+        // Only a strictly better node replaces the open one.
+        if (node.F() < old->F()) {
+            list.Erase(old);
             list.InsertSorted(node);
-        } else {
-            delete node;
         }
         return;
     }
@@ -260,19 +279,19 @@ void AIController::PathStep(PathList& output) {
         }
     }
     if (searchList.Empty()) {
-        PathNode* seed = new PathNode;
-        seed->x = startCellX;
-        seed->z = startCellZ;
-        seed->h = CellDistance(goalCellX - startCellX, goalCellZ - startCellZ);
+        PathNode seed;
+        seed.x = startCellX;
+        seed.z = startCellZ;
+        seed.h = CellDistance(goalCellX - startCellX, goalCellZ - startCellZ);
         searchList.InsertSorted(seed);
     }
 
-    PathNode* head = searchList.head;
+    PathNode* head = searchList.Head();
     if (head->x == goalCellX && head->z == goalCellZ) {
         for (const PathNode* n = head; n != nullptr; n = n->parent) {
-            PathNode* waypoint = new PathNode;
-            waypoint->x = n->x;
-            waypoint->z = n->z;
+            PathNode waypoint;
+            waypoint.x = n->x;
+            waypoint.z = n->z;
             output.PushFront(waypoint);
         }
         searchList.Clear();
@@ -311,7 +330,7 @@ void AIController::UpdateMovement(PathList& path) {
         arrived = ChasePlayer(gameWorld->GetPlayerOne());
         chasing = true;
     } else {
-        if (!path.Empty()) arrived = FollowWaypoint(path.head);
+        if (!path.Empty()) arrived = FollowWaypoint(path.Head());
         chasing = false;
     }
     if (arrived) {
@@ -320,7 +339,9 @@ void AIController::UpdateMovement(PathList& path) {
     }
 }
 
-bool AIController::FollowWaypoint(PathNode* node) {
+bool AIController::FollowWaypoint(const PathNode* node) {
+    // Deliberate: the cell's low corner, not its middle; the furniture's blocked cells keep
+    // an extra cell on their high sides so that no corner lies on a face.
     const float tx = 4.0f * static_cast<float>(node->x);
     const float tz = 4.0f * static_cast<float>(node->z);
     const float ox = static_cast<float>(RoundToInt(vehicle->GetMatrixElement(12)));

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "ai/AIController.h"
+#include "app/ControlKeys.h"
 #include "world/Vehicle.h"
 #include "world/World.h"
 
@@ -57,26 +58,28 @@ void AIController::SteerTo(float tx, float tz, float ox, float oz) {
                 backOff = !backOff;
             }
             firing = true;
-            SetKey(4, true);
+            SetKey(ControlKeys::PrimaryFire, true);
         } else {
             firing = false;
-            SetKey(4, false);
+            SetKey(ControlKeys::PrimaryFire, false);
         }
     } else {
-        SetKey(4, false);
+        SetKey(ControlKeys::PrimaryFire, false);
     }
 
     if (InCone(heading, targetAngle, thrustCone) || state == Flee) {
         const bool reverse = firing && backOff;
-        SetKey(2, !reverse);
-        SetKey(3, reverse);
+        SetKey(ControlKeys::Thrust, !reverse);
+        SetKey(ControlKeys::Brake, reverse);
     } else {
-        SetKey(2, false);
-        SetKey(3, state == Engage);
+        SetKey(ControlKeys::Thrust, false);
+        SetKey(ControlKeys::Brake, state == Engage);
     }
 
     const int difference = ((heading - targetAngle) % 360 + 360) % 360;
-    const bool wantLeft = difference >= 1 && difference <= 179;
+    // A target exactly behind counts as to the left: with neither side wanted the vehicle
+    // would never turn toward it.
+    const bool wantLeft = difference >= 1 && difference <= 180;
     const bool wantRight = difference >= 181;
 
     const float s = vehicle->steer;
@@ -94,14 +97,16 @@ void AIController::SteerTo(float tx, float tz, float ox, float oz) {
     }
 
     if (turnCounter >= 7) {
-        SetKey(0, false);
-        SetKey(1, false);
+        SetKey(ControlKeys::TurnRight, false);
+        SetKey(ControlKeys::TurnLeft, false);
     } else if (counterSteer) {
-        SetKey(0, wantLeft);
-        SetKey(1, wantRight);
+        // Deliberate: a vehicle already steering hard toward the wanted side presses the
+        // opposite key, which damps its turn (and keeps the flag while it steers the other way).
+        SetKey(ControlKeys::TurnRight, wantLeft);
+        SetKey(ControlKeys::TurnLeft, wantRight);
     } else {
-        SetKey(0, wantRight);
-        SetKey(1, wantLeft);
+        SetKey(ControlKeys::TurnRight, wantRight);
+        SetKey(ControlKeys::TurnLeft, wantLeft);
     }
 }
 
@@ -117,14 +122,14 @@ void AIController::ApplySecondaryRule() {
     const double easiness = Threshold(1.0, 1.0, AIDiff);
     if (name == "Dovevevuzu Grav Buggy") {
         if (state != Flee) return;
-        if (GetKey(5)) {
-            SetKey(5, false);
+        if (GetKey(ControlKeys::SecondaryFire)) {
+            SetKey(ControlKeys::SecondaryFire, false);
         } else if (Draw() % 200 == 1) {
-            SetKey(5, true);
+            SetKey(ControlKeys::SecondaryFire, true);
         }
     } else if (name == "Vavedodev Gremlin") {
         const int r = Draw() % 2;
-        SetKey(5, d2 < kCloseSecondaryReach + (2 * r + 2) * easiness);
+        SetKey(ControlKeys::SecondaryFire, d2 < kCloseSecondaryReach + (2 * r + 2) * easiness);
     } else if (name == "Diveroruz Lancer") {
         bool press = false;
         if (InCone(heading, targetAngle, aimCone)) {
@@ -133,14 +138,14 @@ void AIController::ApplySecondaryRule() {
                 press = Draw() % 100 - 30.0 * easiness > 50.0;
             }
         }
-        SetKey(5, press);
+        SetKey(ControlKeys::SecondaryFire, press);
     } else if (name == "Davavod Tank") {
         if (InCone(heading, targetAngle, aimCone) && d2 < kTankSecondaryReach && AIDiff >= 0.5f &&
-            fuelSeen < kLowFuel && !GetKey(5)) {
-            SetKey(4, false);
-            SetKey(5, true);
+            fuelSeen < kLowFuel && !GetKey(ControlKeys::SecondaryFire)) {
+            SetKey(ControlKeys::PrimaryFire, false);
+            SetKey(ControlKeys::SecondaryFire, true);
         } else {
-            SetKey(5, false);
+            SetKey(ControlKeys::SecondaryFire, false);
         }
     }
 }

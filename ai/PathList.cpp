@@ -1,80 +1,42 @@
 #include "ai/PathList.h"
 
-void PathList::InsertSorted(PathNode* node) {
-    if (head == nullptr) {
-        node->next = nullptr;
-        head = node;
-        return;
-    }
-    const double f = node->F();
-    if (f < head->F() || head->closed) {
-        node->next = head;
-        head = node;
-        return;
-    }
-    for (PathNode* at = head;; at = at->next) {
-        PathNode* successor = at->next;
-        if (successor == nullptr || successor->closed || f <= successor->F()) {
-            node->next = successor;
-            at->next = node;
-            return;
-        }
-    }
+PathNode* PathList::InsertSorted(const PathNode& node) {
+    const double f = node.F();
+    if (nodes.empty() || f < nodes.front().F() || nodes.front().closed)
+        return &*nodes.insert(nodes.begin(), node);
+    // Behind the head: before the first successor that is closed or not below the new f.
+    auto at = std::next(nodes.begin());
+    while (at != nodes.end() && !at->closed && !(f <= at->F())) ++at;
+    return &*nodes.insert(at, node);
 }
 
-void PathList::PushFront(PathNode* node) {
-    node->next = head;
-    head = node;
+PathNode* PathList::PushFront(const PathNode& node) {
+    return &*nodes.insert(nodes.begin(), node);
+}
+
+PathNode* PathList::PushBack(const PathNode& node) {
+    return &*nodes.insert(nodes.end(), node);
+}
+
+PathList::iterator PathList::Find(const PathNode* node) {
+    for (auto at = nodes.begin(); at != nodes.end(); ++at)
+        if (&*at == node) return at;
+    return nodes.end();
 }
 
 void PathList::Close(PathNode* node) {
-    Unlink(node);
-    node->next = nullptr;
-    if (head == nullptr) {
-        head = node;
-    } else {
-        Last()->next = node;
-    }
+    const auto at = Find(node);
+    if (at == nodes.end()) return;
+    // The node keeps its address: the nodes it is parent of stay linked to it.
+    nodes.splice(nodes.end(), nodes, at);
     node->closed = true;
 }
 
 void PathList::PopFront() {
-    if (head == nullptr) return;
-    PathNode* old = head;
-    head = old->next;
-    delete old;
+    if (!nodes.empty()) nodes.pop_front();
 }
 
-void PathList::Clear() {
-    while (head != nullptr) PopFront();
-}
-
-PathNode* PathList::Last() const {
-    PathNode* at = head;
-    while (at != nullptr && at->next != nullptr) at = at->next;
-    return at;
-}
-
-void PathList::Unlink(PathNode* node) {
-    if (head == node) {
-        head = node->next;
-        return;
-    }
-    for (PathNode* at = head; at != nullptr; at = at->next) {
-        if (at->next == node) {
-            at->next = node->next;
-            return;
-        }
-    }
-}
-
-void PathList::TakeFrom(PathList& other) {
-    head = other.head;
-    other.head = nullptr;
-}
-
-int PathList::Size() const {
-    int n = 0;
-    for (PathNode* at = head; at != nullptr; at = at->next) ++n;
-    return n;
+void PathList::Erase(const PathNode* node) {
+    const auto at = Find(node);
+    if (at != nodes.end()) nodes.erase(at);
 }

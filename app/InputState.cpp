@@ -1,5 +1,6 @@
 #include "app/InputState.h"
 
+#include "app/ControlKeys.h"
 #include "platform/Services.h"
 
 namespace {
@@ -11,9 +12,6 @@ constexpr int kSlotKeys[ESCAPE + 1] = {
     platform::vk::Up,      platform::vk::Down,    platform::vk::Numpad0, platform::vk::Decimal,
     platform::vk::Numpad1, platform::vk::Numpad2, platform::vk::Numpad3, platform::vk::Escape,
 };
-
-// Slots within a player's six.
-constexpr int kRight = 0, kLeft = 1, kThrust = 2, kBrake = 3, kPrimary = 4, kSecondary = 5;
 
 }  // namespace
 
@@ -52,17 +50,19 @@ void InputState::PollPlayer(int firstSlot, const int* virtualKeys) {
     platform::Keyboard& keyboard = platform::GetKeyboard();
     std::uint8_t* slots = &keys[firstSlot];
     const std::uint8_t* previous = &previousKeys[firstSlot];
-    for (int i = 0; i < 6; ++i) slots[i] = keyboard.IsKeyHeld(virtualKeys[i]) ? 1 : 0;
+    for (int i = 0; i < ControlKeys::kFlags; ++i)
+        slots[i] = keyboard.IsKeyHeld(virtualKeys[i]) ? 1 : 0;
 
     // The key that already won keeps winning while it is held; a fresh press of both turns right.
-    if (slots[kRight] && slots[kLeft]) {
-        if (previous[kRight])
-            slots[kLeft] = 0;
-        else if (previous[kLeft])
-            slots[kRight] = 0;
+    using namespace ControlKeys;
+    if (slots[TurnRight] && slots[TurnLeft]) {
+        if (previous[TurnRight])
+            slots[TurnLeft] = 0;
+        else if (previous[TurnLeft])
+            slots[TurnRight] = 0;
         else
-            slots[kLeft] = 0;
+            slots[TurnLeft] = 0;
     }
-    if (slots[kThrust] && slots[kBrake]) slots[kBrake] = 0;
-    if (slots[kPrimary] && slots[kSecondary]) slots[kSecondary] = 0;
+    if (slots[Thrust] && slots[Brake]) slots[Brake] = 0;
+    if (slots[PrimaryFire] && slots[SecondaryFire]) slots[SecondaryFire] = 0;
 }

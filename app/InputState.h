@@ -3,21 +3,23 @@
 // flags, player two's six, three camera keys and Escape.
 #include <cstdint>
 
+#include "app/ControlKeys.h"
+
 // Names of the key slots. A vehicle's six control flags start at its player's first slot.
 enum KeySlot {
-    P1Right = 0,
+    P1Right = ControlKeys::kPlayerOneFirst + ControlKeys::TurnRight,
     P1Left,
     P1Thrust,
     P1Brake,
     P1Primary,
     P1Secondary,
-    P2Right,
+    P2Right = ControlKeys::kPlayerTwoFirst + ControlKeys::TurnRight,
     P2Left,
     P2Thrust,
     P2Brake,
     P2Primary,
     P2Secondary,
-    CameraKey1,
+    CameraKey1 = ControlKeys::kBothPlayers,
     CameraKey2,
     CameraKey3,
     ESCAPE,

@@ -153,7 +153,7 @@ void Application::UpdateCollisions() {
     for (entityCursor = world.collisionList.begin(); entityCursor != world.collisionList.end();
          ++entityCursor) {
         currentEntity = *entityCursor;
-        std::set<GameEntity*> neighbours = world.GetNearbyEntities(currentEntity);
+        EntitySet neighbours = world.GetNearbyEntities(currentEntity);
         // The collision has linked the pair already; the message is dropped unread.
         physics.CheckCollisions(currentEntity, neighbours, true);
     }

@@ -3,10 +3,13 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "app/Constants.h"
+#include "app/ControlKeys.h"
 #include "app/FrameTimer.h"
 #include "app/Matrix.h"
+#include "world/EntityKinds.h"
 #include "world/GameEntity.h"
 #include "world/Vehicle.h"
 #include "world/Weapon.h"
@@ -46,6 +49,7 @@ constexpr int kWallHighZ = 2;
 constexpr int kWallHighX = 3;
 
 const char* const kCircleOnlyVehicle = "Vavedodev Gremlin";
+const char* const kWallsName = "Walls";
 
 float Approach(float s, float target, float step) {
     if (target > 0.0f && s < target) {
@@ -68,7 +72,7 @@ float Approach(float s, float target, float step) {
 
 const float* Matrix(const GameEntity* e) {
     static const float kIdentity[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
-    return e->model.matrix ? e->model.matrix->m : kIdentity;
+    return e->GetModel()->matrix ? e->GetModel()->matrix->m : kIdentity;
 }
 
 void Position(const GameEntity* e, float out[3]) {
@@ -94,7 +98,12 @@ void Corners(const float* m, const Box& box, float out[4][3]) {
 }
 
 // Inside the convex quadrilateral of four corners in order; on an edge counts as inside.
+// A box of zero width or depth is a segment or a point: the side tests alone would take
+// every point on its line, however far, so the point must also lie within its extent.
 bool InQuad(const float p[3], const float q[4][3]) {
+    const auto [xLow, xHigh] = std::minmax({q[0][0], q[1][0], q[2][0], q[3][0]});
+    const auto [zLow, zHigh] = std::minmax({q[0][2], q[1][2], q[2][2], q[3][2]});
+    if (p[0] < xLow || p[0] > xHigh || p[2] < zLow || p[2] > zHigh) return false;
     bool anyPositive = false;
     bool anyNegative = false;
     for (int i = 0; i < 4; ++i) {
@@ -108,7 +117,8 @@ bool InQuad(const float p[3], const float q[4][3]) {
 }
 
 GameEntity* OwnerOf(const GameEntity* e) {
-    return e->GetTypeName() == "Weapon" ? static_cast<const Weapon*>(e)->GetOwner() : nullptr;
+    const Weapon* weapon = AsWeapon(e);
+    return weapon ? weapon->GetOwner() : nullptr;
 }
 
 }  // namespace
@@ -120,11 +130,15 @@ float Physics::FrameTime() {
 
 void Physics::ApplyControls(const std::uint8_t* keys, Vehicle* vehicle) {
     if (!keys || !vehicle) return;
-    const int base = vehicle->GetPlayerNumber() == 2 ? 6 : 0;
-    const bool right = keys[base + 0] != 0;
-    const bool left = keys[base + 1] != 0;
-    const bool thrust = keys[base + 2] != 0;
-    const bool brake = keys[base + 3] != 0;
+    ApplyFlags(keys + ControlKeys::FirstSlot(vehicle->GetPlayerNumber()), vehicle);
+}
+
+void Physics::ApplyFlags(const std::uint8_t* flags, Vehicle* vehicle) {
+    if (!flags || !vehicle) return;
+    const bool right = flags[ControlKeys::TurnRight] != 0;
+    const bool left = flags[ControlKeys::TurnLeft] != 0;
+    const bool thrust = flags[ControlKeys::Thrust] != 0;
+    const bool brake = flags[ControlKeys::Brake] != 0;
     const float steerTarget = right ? -vehicle->turningRate : (left ? vehicle->turningRate : 0.0f);
     const float speedTarget = thrust ? vehicle->maxSpeed : (brake ? -vehicle->maxSpeed : 0.0f);
     const float step = kControlRate * FrameTime();
@@ -138,7 +152,7 @@ void Physics::Move(GameEntity* entity) {
     MeshTree* model = entity->GetModel();
     if (!model->matrix) model->ResetMatrix();
     float* m = model->matrix->m;
-    if (entity->GetTypeName() == "Vehicle") {
+    if (AsVehicle(entity)) {
         float scratch[16];
         Mat44Copy(m, scratch);
         Mat44RotateYAboutPosition(entity->steer * kTurnFactor * 10.0f, scratch, m);
@@ -153,6 +167,42 @@ void Physics::Move(GameEntity* entity) {
     if (std::fabs(v.x) < kStopVelocity) v.x = 0.0f;
     if (std::fabs(v.z) < kStopVelocity) v.z = 0.0f;
     Mat44Translate(dt * v.x * kMoveScale, 0.0f, dt * v.z * kMoveScale, m);
+    // However it was pushed (a wedge between a wall and furniture or another vehicle, a push
+    // larger than the wall is thick), a vehicle never leaves the room; a shot faster than the
+    // wall is thick stops against it and meets it in the next collision pass.
+    KeepInsideRoom(entity);
+}
+
+void Physics::AnswerFurtherWalls(GameEntity* e, GameEntity* walls, int answered) {
+    const std::vector<Box>& boxes = walls->GetModel()->boxes;
+    float p[3];
+    float q[3];
+    Position(e, p);
+    Position(walls, q);
+    const MeshTree* model = e->GetModel();
+    for (int i = answered + 1; i < static_cast<int>(boxes.size()); ++i) {
+        const Box& box = boxes[static_cast<std::size_t>(i)];
+        if (CircleHitsRoundedRect(p, q, model->centreOffset, box.xMin, box.xMax, box.zMin, box.zMax,
+                                  model->radius))
+            RespondToCollision(e, walls, i);
+    }
+}
+
+void Physics::KeepInsideRoom(GameEntity* entity) {
+    const int sizeX = world.GetGridSizeX();
+    const int sizeZ = world.GetGridSizeZ();
+    if (sizeX <= 0 || sizeZ <= 0 || !entity->GetModel()->matrix) return;
+    float* m = entity->GetModel()->matrix->m;
+    const float r = std::max(entity->GetModel()->radius, 0.0f);
+    auto keep = [r](float& v, float extent) {
+        // A room narrower than the vehicle keeps it in the middle.
+        const float low = std::min(r, extent / 2.0f);
+        const float high = std::max(extent - r, extent / 2.0f);
+        if (!(v >= low)) v = low;  // a position that is not a number comes back too
+        if (v > high) v = high;
+    };
+    keep(m[12], static_cast<float>(sizeX) * kCellSize);
+    keep(m[14], static_cast<float>(sizeZ) * kCellSize);
 }
 
 void Physics::AddVelocity(GameEntity* entity, Vector3 delta) {
@@ -174,46 +224,54 @@ void Physics::ApplyGravity(GameEntity* entity, float& fallSpeed) {
     entity->Translate(0.0f, dy, 0.0f);
 }
 
-std::unique_ptr<Message> Physics::CheckCollisions(GameEntity* e, std::set<GameEntity*>& neighbours,
+Physics::Hit Physics::ClassifyHit(const GameEntity* e, const GameEntity* o, int& index) {
+    const bool eVehicle = AsVehicle(e) != nullptr;
+    const bool eWeapon = AsWeapon(e) != nullptr;
+    if (IsLevelObject(o)) {
+        if (o->circleCollision) {
+            if (eVehicle)
+                return CircleHitsBounds(e, o) && BoxCornersInSphere(e, o) ? Hit::Ordinary
+                                                                          : Hit::None;
+            if (eWeapon)
+                return CircleHitsBounds(e, o) && CirclesOverlap(e, o) ? Hit::WeaponMeetsObject
+                                                                      : Hit::None;
+            return Hit::None;
+        }
+        if (eVehicle)
+            return CircleHitsBounds(e, o) && CircleHitsBoxes(e, o, index) && BoxCornersInBoxes(e, o)
+                       ? Hit::Ordinary
+                       : Hit::None;
+        if (eWeapon)
+            return CircleHitsBounds(e, o) && CircleHitsBoxes(e, o, index) ? Hit::WeaponMeetsObject
+                                                                          : Hit::None;
+        return Hit::None;
+    }
+    const bool oWeapon = AsWeapon(o) != nullptr;
+    if (eVehicle && AsVehicle(o)) {
+        // Deliberate: one vehicle kind collides by circles alone, against any vehicle.
+        const bool circlesOnly =
+            e->GetName() == kCircleOnlyVehicle || o->GetName() == kCircleOnlyVehicle;
+        return CirclesOverlap(e, o) && (circlesOnly || BoxSetsOverlap(e, o)) ? Hit::Ordinary
+                                                                             : Hit::None;
+    }
+    if (eWeapon || oWeapon) {
+        // A weapon never hits its own owner, nor its owner it.
+        const bool strikes = (eWeapon && OwnerOf(e) != o) || (oWeapon && OwnerOf(o) != e);
+        return CirclesOverlap(e, o) && strikes ? Hit::WeaponPair : Hit::None;
+    }
+    return Hit::None;
+}
+
+std::unique_ptr<Message> Physics::CheckCollisions(GameEntity* e, EntitySet& neighbours,
                                                   bool respond) {
     if (!e) return std::make_unique<Message>();
-    enum class Hit { None, Ordinary, WeaponMeetsObject, WeaponPair };
     bool answer = respond;
-    const std::string eType = e->GetTypeName();
     for (GameEntity* o : neighbours) {
         if (!o || o == e) continue;
         int index = -1;
-        Hit hit = Hit::None;
-        const std::string oType = o->GetTypeName();
-        if (oType == "GameEntity") {
-            if (o->circleCollision) {
-                if (eType == "Vehicle") {
-                    if (CircleHitsBounds(e, o) && BoxCornersInSphere(e, o)) hit = Hit::Ordinary;
-                } else if (eType == "Weapon") {
-                    if (CircleHitsBounds(e, o) && CirclesOverlap(e, o))
-                        hit = Hit::WeaponMeetsObject;
-                }
-            } else {
-                if (eType == "Vehicle") {
-                    if (CircleHitsBounds(e, o) && CircleHitsBoxes(e, o, index) &&
-                        BoxCornersInBoxes(e, o))
-                        hit = Hit::Ordinary;
-                } else if (eType == "Weapon") {
-                    if (CircleHitsBounds(e, o) && CircleHitsBoxes(e, o, index))
-                        hit = Hit::WeaponMeetsObject;
-                }
-            }
-        } else if (eType == "Vehicle" && oType == "Vehicle") {
-            if (CirclesOverlap(e, o) &&
-                (e->GetName() == kCircleOnlyVehicle || o->GetName() == kCircleOnlyVehicle ||
-                 BoxSetsOverlap(e, o)))
-                hit = Hit::Ordinary;
-        } else if (eType == "Weapon" || oType == "Weapon") {
-            if (CirclesOverlap(e, o) &&
-                ((eType == "Weapon" && OwnerOf(e) != o) || (oType == "Weapon" && OwnerOf(o) != e)))
-                hit = Hit::WeaponPair;
-        }
+        const Hit hit = ClassifyHit(e, o, index);
         if (hit == Hit::None) continue;
+        // A weapon in the pass leaves the rest of it unanswered.
         if (hit != Hit::Ordinary) answer = false;
 
         auto message = std::make_unique<Message>(MessageTypes::COLLISION,
@@ -222,6 +280,8 @@ std::unique_ptr<Message> Physics::CheckCollisions(GameEntity* e, std::set<GameEn
         o->SetContact(e);
         if (answer) {
             RespondToCollision(e, o, index);
+            // Beside a corner a vehicle touches two walls: each one holds it.
+            if (o->GetName() == kWallsName) AnswerFurtherWalls(e, o, index);
             return message;
         }
         if (hit == Hit::WeaponMeetsObject) return message;
@@ -229,57 +289,56 @@ std::unique_ptr<Message> Physics::CheckCollisions(GameEntity* e, std::set<GameEn
     return std::make_unique<Message>();
 }
 
-void Physics::RespondToCollision(GameEntity* e, GameEntity* o, int boxIndex) {
-    if (!e || !o) return;
-    const float* mE = Matrix(e);
-    const float* mO = Matrix(o);
-    Vector3 vE(std::sin(mE[8]) * e->speed, 0.0f, std::sin(mE[10]) * e->speed);
-    Vector3 vO(std::sin(mO[8]) * o->speed, 0.0f, std::sin(mO[10]) * o->speed);
+namespace {
 
-    float p1[3];
-    float p2[3];
-    Position(e, p1);
-    Position(o, p2);
+// The velocity that an entity's heading and speed give, as Move builds it.
+Vector3 HeadingVelocity(const GameEntity* e) {
+    const float* m = Matrix(e);
+    return Vector3(std::sin(m[8]) * e->speed, 0.0f, std::sin(m[10]) * e->speed);
+}
+
+struct Rect {
+    float xMin, xMax, zMin, zMax;
+};
+
+// The partner's rectangle on the floor: the touched box, or its bounds without one. With a
+// box, `centre` moves to the box's middle.
+Rect PartnerRect(const GameEntity* o, int boxIndex, float centre[3]) {
     const MeshTree* partner = o->GetModel();
-    float xMin;
-    float xMax;
-    float zMin;
-    float zMax;
     if (boxIndex >= 0 && boxIndex < static_cast<int>(partner->boxes.size())) {
         const Box& box = partner->boxes[static_cast<std::size_t>(boxIndex)];
-        xMin = box.xMin + p2[0];
-        xMax = box.xMax + p2[0];
-        zMin = box.zMin + p2[2];
-        zMax = box.zMax + p2[2];
-        p2[0] += (box.xMin + box.xMax) / 2.0f;
-        p2[2] += (box.zMin + box.zMax) / 2.0f;
-    } else {
-        xMin = partner->boundsMin[0] + p2[0];
-        xMax = partner->boundsMax[0] + p2[0];
-        zMin = partner->boundsMin[2] + p2[2];
-        zMax = partner->boundsMax[2] + p2[2];
+        const Rect r{box.xMin + centre[0], box.xMax + centre[0], box.zMin + centre[2],
+                     box.zMax + centre[2]};
+        centre[0] += (box.xMin + box.xMax) / 2.0f;
+        centre[2] += (box.zMin + box.zMax) / 2.0f;
+        return r;
     }
+    return Rect{partner->boundsMin[0] + centre[0], partner->boundsMax[0] + centre[0],
+                partner->boundsMin[2] + centre[2], partner->boundsMax[2] + centre[2]};
+}
 
-    const Vector3 normal(p2[0] - p1[0], 0.0f, p2[2] - p1[2]);
-    Vector3 n = normal;
-    if (!o->circleCollision) {
-        const bool besideX = xMin < p1[0] && p1[0] < xMax;
-        const bool besideZ = zMin < p1[2] && p1[2] < zMax;
-        if (besideX && p1[2] < zMin)
+// The push direction from `p1` toward a rectangle partner: beside a face, only the axis
+// across that face (first match wins); beside a corner, both. Scaled to the normal length.
+Vector3 FaceNormal(Vector3 n, const float p1[3], const Rect& r, bool circle) {
+    if (!circle) {
+        const bool besideX = r.xMin < p1[0] && p1[0] < r.xMax;
+        const bool besideZ = r.zMin < p1[2] && p1[2] < r.zMax;
+        if (besideX && p1[2] < r.zMin)
             n.x = 0.0f;
-        else if (p1[0] < xMin && besideZ)
+        else if (p1[0] < r.xMin && besideZ)
             n.z = 0.0f;
-        else if (p1[0] > xMax && besideZ)
+        else if (p1[0] > r.xMax && besideZ)
             n.z = 0.0f;
-        else if (besideX && p1[2] > zMax)
+        else if (besideX && p1[2] > r.zMax)
             n.x = 0.0f;
     }
     const float length = std::sqrt(n.x * n.x + n.y * n.y + n.z * n.z);
     if (length > 0.0f) n = n * (kNormalLength / length);
+    return n;
+}
 
-    const float massE = e->weight;
-    const float massO = o->GetTypeName() == "GameEntity" ? kLevelObjectWeight : o->weight;
-    const Vector3 relative = vE - vO;
+// The impulse along `n` between weights `massE` and `massO`, computed in this order.
+Vector3 Impulse(const Vector3& n, const Vector3& relative, float massE, float massO) {
     const float along = n.x * relative.x + n.y * relative.y + n.z * relative.z;
     Vector3 j = n * (-(1.0f + kRestitution) * massE * massO);
     j = j * along;
@@ -288,10 +347,56 @@ void Physics::RespondToCollision(GameEntity* e, GameEntity* o, int boxIndex) {
         j.x = -j.x;
         j.z = -j.z;
     }
+    return j;
+}
+
+// The push off wall `boxIndex`: away from it, three times the velocity into it.
+Vector3 WallPush(const GameEntity* e, int boxIndex) {
+    Vector3 push;
+    push.x = push.z = 0.0f;
+    if (boxIndex == kWallLowX) push.x = std::fabs(kWallPush * e->velocity.x);
+    if (boxIndex == kWallHighX) push.x = -std::fabs(kWallPush * e->velocity.x);
+    if (boxIndex == kWallLowZ) push.z = std::fabs(kWallPush * e->velocity.z);
+    if (boxIndex == kWallHighZ) push.z = -std::fabs(kWallPush * e->velocity.z);
+    return push;
+}
+
+}  // namespace
+
+void Physics::TrialStep(GameEntity* moved, GameEntity* other, float dt) {
+    // Renews the contact links of where the vehicle is heading; a pass without answer
+    // reports nothing that could stop it.
+    const float sx = moved->velocity.x * dt * kTrialStep;
+    const float sz = moved->velocity.z * dt * kTrialStep;
+    moved->Translate(sx, 0.0f, sz);
+    EntitySet around = world.GetNearbyEntities(moved);
+    around.erase(other);
+    CheckCollisions(moved, around, false);
+    moved->Translate(-sx, 0.0f, -sz);
+}
+
+void Physics::RespondToCollision(GameEntity* e, GameEntity* o, int boxIndex) {
+    if (!e || !o) return;
+    Vector3 vE = HeadingVelocity(e);
+    Vector3 vO = HeadingVelocity(o);
+
+    float p1[3];
+    float p2[3];
+    Position(e, p1);
+    Position(o, p2);
+    const Rect rect = PartnerRect(o, boxIndex, p2);
+    const Vector3 normal(p2[0] - p1[0], 0.0f, p2[2] - p1[2]);
+    const Vector3 n = FaceNormal(normal, p1, rect, o->circleCollision);
+
+    const float massE = e->weight;
+    const float massO = IsLevelObject(o) ? kLevelObjectWeight : o->weight;
+    const Vector3 j = Impulse(n, vE - vO, massE, massO);
     vE = vE + j / massE;
+    // Deliberate: the partner's new velocity is taken from the first entity's new velocity,
+    // not from its own; the game's bounces are tuned to it.
     vO = vE - j / massO;
 
-    const bool walls = o->GetName() == "Walls";
+    const bool walls = o->GetName() == kWallsName;
     if (vE.x == 0.0f && vE.z == 0.0f && vO.x == 0.0f && vO.z == 0.0f && !walls) {
         e->Translate(-kPushOutShare * normal.x, 0.0f, -kPushOutShare * normal.z);
         return;
@@ -299,26 +404,11 @@ void Physics::RespondToCollision(GameEntity* e, GameEntity* o, int boxIndex) {
 
     const float dt = FrameTime();
     if (walls) {
-        vE.x = vE.z = 0.0f;
-        if (boxIndex == kWallLowX) vE.x = std::fabs(kWallPush * e->velocity.x);
-        if (boxIndex == kWallHighX) vE.x = -std::fabs(kWallPush * e->velocity.x);
-        if (boxIndex == kWallLowZ) vE.z = std::fabs(kWallPush * e->velocity.z);
-        if (boxIndex == kWallHighZ) vE.z = -std::fabs(kWallPush * e->velocity.z);
+        vE = WallPush(e, boxIndex);
         AddVelocity(e, vE);
     }
-    // The trial steps renew the contact links of where each vehicle is heading; a pass
-    // without answer reports nothing that could stop a vehicle.
-    auto trial = [&](GameEntity* moved, GameEntity* other) {
-        const float sx = moved->velocity.x * dt * kTrialStep;
-        const float sz = moved->velocity.z * dt * kTrialStep;
-        moved->Translate(sx, 0.0f, sz);
-        std::set<GameEntity*> around = world.GetNearbyEntities(moved);
-        around.erase(other);
-        CheckCollisions(moved, around, false);
-        moved->Translate(-sx, 0.0f, -sz);
-    };
-    trial(e, o);
-    if (o->GetTypeName() == "Vehicle") trial(o, e);
+    TrialStep(e, o, dt);
+    if (AsVehicle(o)) TrialStep(o, e, dt);
     if (!walls) AddVelocity(e, vE);
     AddVelocity(o, vO);
 }
@@ -330,6 +420,8 @@ bool Physics::CirclesOverlap(const GameEntity* a, const GameEntity* b) {
     const float dz = ma[14] - mb[14];
     const float ra = a->GetModel()->radius;
     const float rb = b->GetModel()->radius;
+    // Deliberate: the sum of the squared radii, not the squared sum; equal circles touch only
+    // within r x 1.41 of each other, which the game's spacing is tuned to.
     return dx * dx + dz * dz <= ra * ra + rb * rb;
 }
 

@@ -4,9 +4,9 @@
 // velocity, wrecks drop, and touching pairs are linked and answered.
 #include <cstdint>
 #include <memory>
-#include <set>
 
 #include "app/Vector3.h"
+#include "world/EntitySet.h"
 #include "world/Message.h"
 
 class GameEntity;
@@ -25,8 +25,11 @@ public:
     // The frame time that motion uses: the timer's, cut to kMaxMotionFrameTime.
     static float FrameTime();
 
-    // Steer and speed of `vehicle` from the turn and drive flags of its player's slots.
+    // Steer and speed of `vehicle` from the turn and drive flags of its player's slots of the
+    // whole key array `keys`.
     void ApplyControls(const std::uint8_t* keys, Vehicle* vehicle);
+    // The same from six flags in one player's layout (a computer driver's, or released ones).
+    void ApplyFlags(const std::uint8_t* flags, Vehicle* vehicle);
     // Turns a vehicle by its steer (other entities run at their maximum speed), then moves
     // the entity by its heading and velocity with friction.
     void Move(GameEntity* entity);
@@ -38,11 +41,23 @@ public:
     // the first pair that needs an answer is answered when `respond` is set. Returns a
     // "COLLISION" message for an answered pair or a weapon meeting a level object, else an
     // empty one; never null.
-    std::unique_ptr<Message> CheckCollisions(GameEntity* entity, std::set<GameEntity*>& neighbours,
+    std::unique_ptr<Message> CheckCollisions(GameEntity* entity, EntitySet& neighbours,
                                              bool respond);
+    // What kind of hit `e` and `o` make, if any; `index` gets the box of `o` that `e`'s
+    // circle touched (or stays -1).
+    enum class Hit { None, Ordinary, WeaponMeetsObject, WeaponPair };
+    static Hit ClassifyHit(const GameEntity* e, const GameEntity* o, int& index);
     // Bounces the vehicle `e` off `o` (a vehicle or a level object); `boxIndex` is the box of
     // `o` that `e`'s circle touched, or -1.
     void RespondToCollision(GameEntity* e, GameEntity* o, int boxIndex);
+    // Moves `moved` by its velocity's trial step, links it with what it would touch there
+    // (without `other`), and moves it back.
+    void TrialStep(GameEntity* moved, GameEntity* other, float dt);
+    // The walls after box `answered` that `e`'s circle also touches, each answered in turn.
+    void AnswerFurtherWalls(GameEntity* e, GameEntity* walls, int answered);
+    // Puts `entity` back inside the room's walls by its collision radius; nothing while the
+    // World has no room.
+    static void KeepInsideRoom(GameEntity* entity);
 
     // The geometric tests, all on the floor.
     static bool CirclesOverlap(const GameEntity* a, const GameEntity* b);

@@ -143,47 +143,39 @@ void MS3DLoader::ReadFile(const char* file, MeshTree* model, bool withShadowData
     ReadStream(in, model, withShadowData);
 }
 
-void MS3DLoader::ReadStream(std::istream& in, MeshTree* model, bool withShadowData) {
-    if (!model) Refuse("Internal error: MeshTree model is <null>!");
+void MS3DLoader::ReadHeader(std::istream& in) {
+    char magic[kMagicLength];
+    if (!in.read(magic, kMagicLength) || std::memcmp(magic, kMagic, kMagicLength) != 0)
+        Refuse(kInvalidModel);
+    if (Record(in, 4).I32() < kOldestVersion) Refuse("Outdated version number - version 1.3+ only");
+}
 
-    {
-        char magic[kMagicLength];
-        if (!in.read(magic, kMagicLength) || std::memcmp(magic, kMagic, kMagicLength) != 0)
-            Refuse(kInvalidModel);
-        if (Record(in, 4).I32() < kOldestVersion)
-            Refuse("Outdated version number - version 1.3+ only");
-    }
-
-    // Everything is read into a mesh of its own first and handed to the model only once the
-    // whole file has proved sound.
-    auto mesh = std::make_shared<MeshData>();
-    float boundsMin[3] = {};
-    float boundsMax[3] = {};
-    float radius = 0.0f;
-
-    // The arrays grow with the records actually read, so a count that the file does not back
-    // up costs nothing.
+// The arrays grow with the records actually read, so a count that the file does not back up
+// costs nothing.
+void MS3DLoader::ReadVertices(std::istream& in, MeshData& mesh, Extent& extent) {
     vertexCount = ReadCount(in);
     for (std::uint32_t v = 0; v < vertexCount; ++v) {
         Record record(in, kVertexRecord);
         record.Skip(1);  // flags
-        auto& p = mesh->vertices.emplace_back();
+        auto& p = mesh.vertices.emplace_back();
         record.Floats(p.data(), 3);
         for (int c = 0; c < 3; ++c) {
-            if (v == 0) boundsMin[c] = boundsMax[c] = p[c];
-            if (p[c] < boundsMin[c]) boundsMin[c] = p[c];
-            if (p[c] > boundsMax[c]) boundsMax[c] = p[c];
+            if (v == 0) extent.boundsMin[c] = extent.boundsMax[c] = p[c];
+            if (p[c] < extent.boundsMin[c]) extent.boundsMin[c] = p[c];
+            if (p[c] > extent.boundsMax[c]) extent.boundsMax[c] = p[c];
         }
         if (p[1] > kRadiusBandLow && p[1] < kRadiusBandHigh) {
             const float distance = std::sqrt(p[0] * p[0] + p[2] * p[2]);
-            if (distance > radius) radius = distance;
+            if (distance > extent.radius) extent.radius = distance;
         }
     }
+}
 
+void MS3DLoader::ReadTriangles(std::istream& in, MeshData& mesh) {
     triangleCount = ReadCount(in);
     for (std::uint32_t n = 0; n < triangleCount; ++n) {
         Record record(in, kTriangleRecord);
-        MeshTriangle& triangle = mesh->triangles.emplace_back();
+        MeshTriangle& triangle = mesh.triangles.emplace_back();
         record.Skip(2);  // flags
         for (std::uint16_t& index : triangle.vertexIndices) {
             index = record.U16();
@@ -194,13 +186,15 @@ void MS3DLoader::ReadStream(std::istream& in, MeshTree* model, bool withShadowDa
         record.Floats(triangle.t, 3);
         for (float& t : triangle.t) t = 1.0f - t;
     }
+}
 
+void MS3DLoader::ReadGroups(std::istream& in, MeshData& mesh) {
     groupCount = ReadCount(in);
     std::vector<bool> listed(triangleCount, false);
     std::size_t listedCount = 0;
     for (std::uint32_t n = 0; n < groupCount; ++n) {
         Record head(in, 1 + kNameLength + 2);
-        MeshGroup& group = mesh->groups.emplace_back();
+        MeshGroup& group = mesh.groups.emplace_back();
         head.Skip(1);  // flags
         group.name = head.Text(kNameLength);
         group.triangleCount = head.U16();
@@ -217,11 +211,13 @@ void MS3DLoader::ReadStream(std::istream& in, MeshTree* model, bool withShadowDa
         group.materialIndex = indices.I8();
     }
     if (listedCount != triangleCount) Refuse(kInvalidModel);
+}
 
+void MS3DLoader::ReadMaterials(std::istream& in, MeshData& mesh) {
     materialCount = ReadCount(in);
     for (std::uint32_t n = 0; n < materialCount; ++n) {
         Record record(in, kMaterialRecord);
-        MeshMaterial& material = mesh->materials.emplace_back();
+        MeshMaterial& material = mesh.materials.emplace_back();
         material.name = record.Text(kNameLength);
         record.Floats(material.ambient, 4);
         record.Floats(material.diffuse, 4);
@@ -233,36 +229,54 @@ void MS3DLoader::ReadStream(std::istream& in, MeshTree* model, bool withShadowDa
         material.textureFile = record.Text(kPathLength);
         material.alphaMapFile = record.Text(kPathLength);
     }
-    for (const MeshGroup& group : mesh->groups)
+    for (const MeshGroup& group : mesh.groups)
         if (group.materialIndex < -1 || group.materialIndex >= static_cast<int>(materialCount))
             Refuse(kInvalidModel);
+}
 
-    if (withShadowData) {
-        for (MeshTriangle& triangle : mesh->triangles) ComputeFaceEquation(*mesh, triangle);
-        auto shadow = std::make_unique<MeshShadowIndex>();
-        shadow->count = triangleCount;
-        shadow->order.reserve(triangleCount);
-        for (const MeshGroup& group : mesh->groups)
-            shadow->order.insert(shadow->order.end(), group.triangleIndices.begin(),
-                                 group.triangleIndices.end());
-        LinkNeighbours(*shadow, mesh->triangles);
-        mesh->shadowIndex = std::move(shadow);
-    }
+void MS3DLoader::BuildShadowData(MeshData& mesh) {
+    for (MeshTriangle& triangle : mesh.triangles) ComputeFaceEquation(mesh, triangle);
+    auto shadow = std::make_unique<MeshShadowIndex>();
+    shadow->count = triangleCount;
+    shadow->order.reserve(triangleCount);
+    for (const MeshGroup& group : mesh.groups)
+        shadow->order.insert(shadow->order.end(), group.triangleIndices.begin(),
+                             group.triangleIndices.end());
+    LinkNeighbours(*shadow, mesh.triangles);
+    mesh.shadowIndex = std::move(shadow);
+}
 
-    // The texture names are stored relative to the models' folder ("..\Textures\x.bmp"):
-    // their first two characters are dropped and the rest read under the art folder. A name
-    // too short for that has no texture.
+// The texture names are stored relative to the models' folder ("..\Textures\x.bmp"): their
+// first two characters are dropped and the rest read under the art folder. A name too short
+// for that has no texture.
+void MS3DLoader::LoadTextures(MeshData& mesh) {
     TextureSource& source = textures ? *textures : GetModelTextureSource();
-    for (MeshMaterial& material : mesh->materials)
+    for (MeshMaterial& material : mesh.materials)
         if (material.textureFile.size() >= 2)
             material.texture =
                 source.LoadTexture(".\\RESOURCES\\Art" + material.textureFile.substr(2));
+}
+
+void MS3DLoader::ReadStream(std::istream& in, MeshTree* model, bool withShadowData) {
+    if (!model) Refuse("Internal error: MeshTree model is <null>!");
+    ReadHeader(in);
+
+    // Everything is read into a mesh of its own first and handed to the model only once the
+    // whole file has proved sound.
+    auto mesh = std::make_shared<MeshData>();
+    Extent extent;
+    ReadVertices(in, *mesh, extent);
+    ReadTriangles(in, *mesh);
+    ReadGroups(in, *mesh);
+    ReadMaterials(in, *mesh);
+    if (withShadowData) BuildShadowData(*mesh);
+    LoadTextures(*mesh);
 
     model->mesh = std::move(mesh);
     model->facesLight.assign(withShadowData ? triangleCount : 0, 0);
-    model->radius = radius;
-    std::copy(std::begin(boundsMin), std::end(boundsMin), model->boundsMin);
-    std::copy(std::begin(boundsMax), std::end(boundsMax), model->boundsMax);
+    model->radius = extent.radius;
+    std::copy(std::begin(extent.boundsMin), std::end(extent.boundsMin), model->boundsMin);
+    std::copy(std::begin(extent.boundsMax), std::end(extent.boundsMax), model->boundsMax);
     model->groupCount = static_cast<int>(groupCount);
     model->ResetMatrix();
     model->lit = model->outlined = model->castsShadow = model->scenery = model->visible = true;

@@ -31,6 +31,22 @@ public:
     std::uint32_t GetTotalTriangles() const { return totalTriangles; }
 
 private:
+    // The floor extent that the vertices give: bounds, and the collision radius from the
+    // vertices of the collision band.
+    struct Extent {
+        float boundsMin[3] = {};
+        float boundsMax[3] = {};
+        float radius = 0.0f;
+    };
+    // The steps of one read, in file order; each refuses what it cannot use.
+    void ReadHeader(std::istream& in);
+    void ReadVertices(std::istream& in, MeshData& mesh, Extent& extent);
+    void ReadTriangles(std::istream& in, MeshData& mesh);
+    void ReadGroups(std::istream& in, MeshData& mesh);
+    void ReadMaterials(std::istream& in, MeshData& mesh);
+    void BuildShadowData(MeshData& mesh);
+    void LoadTextures(MeshData& mesh);
+
     TextureSource* textures;
     // The counts of the file read last.
     std::uint32_t vertexCount = 0;

@@ -10,6 +10,8 @@ namespace {
 // No image id, no colour map, image type 2 (uncompressed true colour), origin (0, 0).
 constexpr unsigned char kUncompressedHeader[12] = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0};
 constexpr std::size_t kHeaderBytes = 18;
+// Descriptor bit 5: the first row in the file is the picture's top row.
+constexpr unsigned char kTopOrigin = 0x20;
 
 }  // namespace
 
@@ -28,6 +30,16 @@ bool DecodeTga(const unsigned char* data, std::size_t size, TgaImage& image) {
     // A short file would leave pixels unset.
     if (size - kHeaderBytes < pixelBytes) return false;
     image.pixels.assign(data + kHeaderBytes, data + kHeaderBytes + pixelBytes);
+    // The rows are kept bottom row first, the order OpenGL takes them in.
+    if (data[17] & kTopOrigin) {
+        const std::size_t rowBytes = bytesPerPixel * static_cast<std::size_t>(width);
+        for (std::size_t top = 0, bottom = static_cast<std::size_t>(height) - 1; top < bottom;
+             ++top, --bottom)
+            std::swap_ranges(
+                image.pixels.begin() + static_cast<std::ptrdiff_t>(top * rowBytes),
+                image.pixels.begin() + static_cast<std::ptrdiff_t>((top + 1) * rowBytes),
+                image.pixels.begin() + static_cast<std::ptrdiff_t>(bottom * rowBytes));
+    }
     for (std::size_t at = 0; at < pixelBytes; at += bytesPerPixel)
         std::swap(image.pixels[at], image.pixels[at + 2]);
     image.width = width;

@@ -136,9 +136,14 @@ int GlMenuCanvas::CompileFont(const platform::GlyphSet& glyphs) {
         return -1;
     const GLuint base = glGenLists(platform::kGlyphCount);
     if (base == 0) return -1;
-    GLint alignment = 4;
-    glGetIntegerv(GL_UNPACK_ALIGNMENT, &alignment);
+    // Rows packed without padding, read as they stand; the caller's pixel-store state is
+    // put back afterwards.
+    glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+    glPixelStorei(GL_UNPACK_SKIP_ROWS, 0);
+    glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
+    glPixelStorei(GL_UNPACK_LSB_FIRST, GL_FALSE);
     static const GLubyte kNoBits[1] = {0};
     for (int i = 0; i < platform::kGlyphCount; ++i) {
         const platform::Glyph& glyph = glyphs.glyphs[static_cast<std::size_t>(i)];
@@ -147,7 +152,7 @@ int GlMenuCanvas::CompileFont(const platform::GlyphSet& glyphs) {
                  glyph.bits.empty() ? kNoBits : glyph.bits.data());
         glEndList();
     }
-    glPixelStorei(GL_UNPACK_ALIGNMENT, alignment);
+    glPopClientAttrib();
     return static_cast<int>(base);
 }
 

@@ -4,7 +4,16 @@
 
 #include "render/GraphicsSystem.h"
 
-GameEntity::GameEntity(std::string name) : name(std::move(name)) {
+namespace {
+std::uint64_t entitiesMade = 0;
+}
+
+bool EntityOrder::operator()(const GameEntity* a, const GameEntity* b) const {
+    if (!a || !b) return a < b;
+    return a->serial < b->serial;
+}
+
+GameEntity::GameEntity(std::string name) : name(std::move(name)), serial(++entitiesMade) {
     model.ResetMatrix();
 }
 

@@ -10,6 +10,7 @@
 #include "app/Vector3.h"
 #include "render/MeshTree.h"
 #include "world/EffectSlots.h"
+#include "world/EntitySet.h"
 #include "world/Message.h"
 
 class GameEntity {
@@ -45,12 +46,7 @@ public:
     // drawing stops running (the effect stays in its slot).
     void DrawEffects();
 
-    std::string name;
-    // Always has a transform.
-    MeshTree model;
     bool hidden = false;
-    // The entity last touched; not owned. The World clears it when that entity is destroyed.
-    GameEntity* contact = nullptr;
     bool circleCollision = false;
     float speed = 0.0f;
     float steer = 0.0f;
@@ -60,4 +56,16 @@ public:
     float weight = 0.0f;
     Vector3 velocity;
     EffectSlots effects;
+    // Counts up as entities are made; gives neighbour sets an order that does not depend on
+    // where the allocator happened to put each entity.
+    const std::uint64_t serial;
+
+protected:
+    // Read and written through GetName/SetName, GetModel/SetModel and GetContact/SetContact
+    // from outside.
+    std::string name;
+    // Always has a transform.
+    MeshTree model;
+    // The entity last touched; not owned. The World clears it when that entity is destroyed.
+    GameEntity* contact = nullptr;
 };

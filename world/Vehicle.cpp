@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "app/Constants.h"
+#include "app/ControlKeys.h"
 #include "app/Matrix.h"
 #include "app/Sound.h"
 #include "physics/Physics.h"
@@ -11,9 +12,6 @@
 
 namespace {
 
-constexpr int kExplosionSlot = 0;
-constexpr int kDustSlot = 2;
-constexpr int kSmokeSlot = 3;
 constexpr int kExplosionSound = 1;
 
 // Fuel comes back in quarter-second portions.
@@ -27,12 +25,7 @@ constexpr float kExplosionFallSpeed = 1.03f;
 constexpr float kStrafePush = 0.5f;
 
 // The six flags of a vehicle that no one drives.
-const std::uint8_t kReleasedKeys[AIController::kKeys] = {};
-
-constexpr int kTurnRight = 0;
-constexpr int kTurnLeft = 1;
-constexpr int kPrimaryFire = 4;
-constexpr int kSecondaryFire = 5;
+const std::uint8_t kReleasedKeys[ControlKeys::kFlags] = {};
 
 }  // namespace
 
@@ -52,87 +45,104 @@ std::string Vehicle::GetTypeName() const {
 
 std::unique_ptr<Message> Vehicle::Update(std::uint8_t* keys) {
     UpdateEffects();
-
     const float now = world.time;
+    RegenerateFuel(now);
+    if (name == "Battery") return std::make_unique<Message>();
+    world.RemoveFromGrid(this);
+
+    FireFlags fire;
+    if (human)
+        fire = DriveFromKeys(keys);
+    else
+        fire = DriveByComputer();
+
+    if (fire.primary) {
+        if (auto shot = Fire(PrimaryShot(), now)) return shot;
+    }
+    if (boostActive) {
+        if (boostStart + secondaryWeaponDelay < now) BoostOff();
+    } else if (fire.secondary) {
+        if (auto shot = Fire(SecondaryShot(), now)) return shot;
+    }
+    world.AddToGrid(this);
+    return std::make_unique<Message>();
+}
+
+void Vehicle::RegenerateFuel(float now) {
     if (fuel < maxFuel && now - lastFuelUse > kRegenInterval) {
         fuel += static_cast<int>(static_cast<float>(fuelRegen) *
                                  ((now - lastFuelUse) / kRegenInterval));
         if (fuel > maxFuel) fuel = maxFuel;
         lastFuelUse = now;
     }
+}
 
-    if (name == "Battery") return std::make_unique<Message>();
-    world.RemoveFromGrid(this);
+Vehicle::FireFlags Vehicle::DriveFromKeys(std::uint8_t* keys) {
+    FireFlags fire;
+    if (keys) {
+        std::uint8_t* flags = keys + ControlKeys::FirstSlot(GetPlayerNumber());
+        if (hitPoints <= 0)
+            for (int i = 0; i < ControlKeys::kFlags; ++i) flags[i] = 0;
+        fire.primary = flags[ControlKeys::PrimaryFire] != 0;
+        fire.secondary = flags[ControlKeys::SecondaryFire] != 0;
+    }
+    if (rammingSpeed && boostActive) steer = 0.0f;
+    if (strafe && fire.secondary) {
+        Strafe(keys);
+        fire.secondary = false;
+        steer = 0.0f;
+    } else if (keys) {
+        physics.ApplyControls(keys, this);
+    } else {
+        physics.ApplyFlags(kReleasedKeys, this);
+    }
+    physics.Move(this);
+    return fire;
+}
 
-    bool primary = false;
-    bool secondary = false;
-    if (human) {
-        const int base = GetPlayerNumber() == 2 ? 6 : 0;
-        if (keys) {
-            if (hitPoints <= 0)
-                for (int i = 0; i < AIController::kKeys; ++i) keys[base + i] = 0;
-            primary = keys[base + kPrimaryFire] != 0;
-            secondary = keys[base + kSecondaryFire] != 0;
-        }
-        if (rammingSpeed && boostActive) steer = 0.0f;
-        if (strafe && secondary) {
-            Strafe(keys);
-            secondary = false;
-            steer = 0.0f;
-        } else {
-            physics.ApplyControls(keys ? keys : kReleasedKeys, this);
-        }
+Vehicle::FireFlags Vehicle::DriveByComputer() {
+    FireFlags fire;
+    if (hitPoints > 0 && controller) {
+        controller->Update();
+        controller->SetStatus(fuel, hitPoints);
+        physics.ApplyFlags(controller->GetKeys(), this);
         physics.Move(this);
     } else {
-        if (hitPoints > 0 && controller) {
-            controller->Update();
-            controller->SetStatus(fuel, hitPoints);
-            physics.ApplyControls(controller->GetKeys(), this);
-            physics.Move(this);
-        } else {
-            // A wreck, or a vehicle without a driver, coasts to a stop.
-            controller.reset();
-            physics.ApplyControls(kReleasedKeys, this);
-            physics.Move(this);
-        }
-        if (hitPoints > 0 && controller) {
-            primary = controller->GetKey(kPrimaryFire);
-            if (!primary) secondary = controller->GetKey(kSecondaryFire);
-        }
+        // A wreck, or a vehicle without a driver, coasts to a stop.
+        controller.reset();
+        physics.ApplyFlags(kReleasedKeys, this);
+        physics.Move(this);
     }
+    if (hitPoints > 0 && controller) {
+        fire.primary = controller->GetKey(ControlKeys::PrimaryFire);
+        if (!fire.primary) fire.secondary = controller->GetKey(ControlKeys::SecondaryFire);
+    }
+    return fire;
+}
 
+Vehicle::Shot Vehicle::PrimaryShot() {
+    return {lastPrimaryShot, primaryWeaponDelay, primaryFuelCost,
+            primaryShots,    sounds[0],          primaryWeaponFile};
+}
+
+Vehicle::Shot Vehicle::SecondaryShot() {
+    return {lastSecondaryShot, secondaryWeaponDelay, secondaryFuelCost, secondaryShots,
+            sounds[1],         secondaryWeaponFile};
+}
+
+std::unique_ptr<Message> Vehicle::Fire(const Shot& shot, float now) {
     // A weapon without a definition file (a strafing vehicle has no secondary file) does not
     // fire: no fuel, no count, no sound.
-    if (primary && !primaryWeaponFile.empty() && lastPrimaryShot + primaryWeaponDelay < now &&
-        fuel >= primaryFuelCost) {
-        lastPrimaryShot = now;
-        lastFuelUse = now;
-        fuel -= primaryFuelCost;
-        fuelSpent += primaryFuelCost;
-        primaryShots += 1;
-        world.AddToGrid(this);
-        soundBank[sounds[0]].Play(false);
-        return std::make_unique<Message>(
-            MessageTypes::WEAPON_FIRED,
-            std::map<std::string, std::string>{{"WEAPON_FILE", primaryWeaponFile}});
-    }
-    if (boostActive) {
-        if (boostStart + secondaryWeaponDelay < now) BoostOff();
-    } else if (secondary && !secondaryWeaponFile.empty() &&
-               lastSecondaryShot + secondaryWeaponDelay < now && fuel >= secondaryFuelCost) {
-        lastSecondaryShot = now;
-        lastFuelUse = now;
-        fuel -= secondaryFuelCost;
-        fuelSpent += secondaryFuelCost;
-        secondaryShots += 1;
-        world.AddToGrid(this);
-        soundBank[sounds[1]].Play(false);
-        return std::make_unique<Message>(
-            MessageTypes::WEAPON_FIRED,
-            std::map<std::string, std::string>{{"WEAPON_FILE", secondaryWeaponFile}});
-    }
+    if (shot.file.empty() || !(shot.last + shot.delay < now) || fuel < shot.cost) return nullptr;
+    shot.last = now;
+    lastFuelUse = now;
+    fuel -= shot.cost;
+    fuelSpent += shot.cost;
+    shot.count += 1;
     world.AddToGrid(this);
-    return std::make_unique<Message>();
+    soundBank[shot.sound].Play(false);
+    return std::make_unique<Message>(
+        MessageTypes::WEAPON_FIRED, std::map<std::string, std::string>{{"WEAPON_FILE", shot.file}});
 }
 
 int Vehicle::UseFuel(int amount) {
@@ -168,10 +178,10 @@ void Vehicle::BoostOff() {
 }
 
 void Vehicle::UpdateEffects() {
-    if (Effect* dust = effects.Get(kDustSlot)) {
+    if (Effect* dust = effects.Get(EffectSlots::kDustTrail)) {
         if (hitPoints > 0 && std::fabs(speed) > kDustSpeed) {
-            if (!effects.IsRunning(kDustSlot)) dust->Start();
-            effects.SetRunning(kDustSlot, true);
+            if (!effects.IsRunning(EffectSlots::kDustTrail)) dust->Start();
+            effects.SetRunning(EffectSlots::kDustTrail, true);
             dust->PlaceAt(&model, false);
             if (!dust->WasDrawn()) dust->ExpireAll();
         } else {
@@ -179,27 +189,27 @@ void Vehicle::UpdateEffects() {
         }
     }
 
-    Effect* smoke = effects.Get(kSmokeSlot);
+    Effect* smoke = effects.Get(EffectSlots::kDamageSmoke);
     if (static_cast<float>(hitPoints) <= kSmokeShare * static_cast<float>(maxHitPoints)) {
-        effects.SetRunning(kSmokeSlot, true);
+        effects.SetRunning(EffectSlots::kDamageSmoke, true);
         if (smoke) {
             smoke->PlaceAt(&model, true);
             if (!smoke->WasDrawn()) smoke->ExpireAll();
         }
     } else {
-        effects.SetRunning(kSmokeSlot, false);
+        effects.SetRunning(EffectSlots::kDamageSmoke, false);
     }
 
-    Effect* explosion = effects.Get(kExplosionSlot);
+    Effect* explosion = effects.Get(EffectSlots::kExplosion);
     if (hitPoints <= 0 && !exploded) {
         exploded = true;
         fallSpeed = kExplosionFallSpeed;
-        effects.SetRunning(kExplosionSlot, true);
+        effects.SetRunning(EffectSlots::kExplosion, true);
         soundBank[kExplosionSound].Play(false);
         if (explosion) explosion->PlaceAt(&model, true);
         model.drawBlack = true;
     }
-    if (explosion && !explosion->IsAlive()) effects.SetRunning(kExplosionSlot, false);
+    if (explosion && !explosion->IsAlive()) effects.SetRunning(EffectSlots::kExplosion, false);
 
     if (hitPoints <= 0) physics.ApplyGravity(this, fallSpeed);
 }
@@ -209,10 +219,10 @@ void Vehicle::Strafe(const std::uint8_t* keys) {
     Vector3 heading(std::sin(GetMatrixElement(8)), 0.0f, std::sin(GetMatrixElement(10)));
     Vector3 side(heading.z, 0.0f, -heading.x);
     Vec3NormalizeOrUnitX(side);
-    const int base = GetPlayerNumber() == 2 ? 6 : 0;
-    if (keys[base + kTurnLeft])
+    const std::uint8_t* flags = keys + ControlKeys::FirstSlot(GetPlayerNumber());
+    if (flags[ControlKeys::TurnLeft])
         physics.AddVelocity(this, Vector3(kStrafePush * side.x, 0.0f, kStrafePush * side.z));
-    else if (keys[base + kTurnRight])
+    else if (flags[ControlKeys::TurnRight])
         physics.AddVelocity(this, Vector3(-kStrafePush * side.x, 0.0f, -kStrafePush * side.z));
 }
 

@@ -83,49 +83,90 @@ public:
     int GetFuelSpent() const { return fuelSpent; }
     int GetSelectionIndex() const { return selectionIndex; }
     bool IsHuman() const { return human; }
+    int GetFuelRegen() const { return fuelRegen; }
+    int GetPrimaryFuelCost() const { return primaryFuelCost; }
+    int GetSecondaryFuelCost() const { return secondaryFuelCost; }
+    float GetPrimaryWeaponDelay() const { return primaryWeaponDelay; }
+    float GetSecondaryWeaponDelay() const { return secondaryWeaponDelay; }
+    int GetSecondaryRange() const { return secondaryRange; }
+    const std::string& GetPilot() const { return pilot; }
+    const std::string& GetPilotImageFile() const { return pilotImageFile; }
+    const std::string& GetPrimaryWeaponFile() const { return primaryWeaponFile; }
+    const std::string& GetSecondaryWeaponFile() const { return secondaryWeaponFile; }
+    bool HasStrafe() const { return strafe; }
+    bool HasRammingSpeed() const { return rammingSpeed; }
     int GetPlayerNumber() const { return playerOne ? 1 : 2; }
 
     // Forgets the first entry equal to `object`; nothing when it is absent.
     void RemoveLaidObject(GameEntity* object);
 
-    bool human = false;
+    // The steps of one update.
+    struct FireFlags {
+        bool primary = false;
+        bool secondary = false;
+    };
+    // One weapon's firing state, by reference into the vehicle's fields.
+    struct Shot {
+        float& last;
+        float delay;
+        int cost;
+        int& count;
+        int sound;
+        const std::string& file;
+    };
+    void RegenerateFuel(float now);
+    // A player's vehicle: its slots of the key array (cleared once it is destroyed) steer it
+    // or strafe it; returns the fire flags it holds.
+    FireFlags DriveFromKeys(std::uint8_t* keys);
+    // A computer vehicle: its driver's flags, or released ones for a wreck.
+    FireFlags DriveByComputer();
+    Shot PrimaryShot();
+    Shot SecondaryShot();
+    // The shot's "WEAPON_FIRED" message, paid for; null when its delay, its fuel or a missing
+    // definition file holds it back.
+    std::unique_ptr<Message> Fire(const Shot& shot, float now);
+
     // A vehicle never given a player number reads player one's slots, where a computer
     // driver's six flags are offered.
     bool playerOne = true;
     // Owned: freed with the vehicle, or earlier when the vehicle is destroyed.
     std::unique_ptr<AIController> controller;
+    float lastFuelUse = 0.0f;
+    float lastPrimaryShot = kNeverFired;
+    float lastSecondaryShot = kNeverFired;
+    int primaryShots = 0;
+    int secondaryShots = 0;
+    int hits = 0;
+    int fuelSpent = 0;
+    float fallSpeed = 0.0f;
+    // Mines laid by this vehicle, oldest first; the World owns them.
+    std::vector<GameEntity*> laidObjects;
+    // SoundBank slots: 0 plays on primary fire, 1 on secondary fire.
+    int sounds[kSoundSlots] = {-1, -1, -1, -1, -1};
+    float boostStart = 0.0f;
+    bool boostActive = false;
+    // The explosion has started: it starts once, whether or not its effect was ever drawn.
+    bool exploded = false;
+
+protected:
+    // Filled by the definition loader through the setters above.
+    bool human = false;
     int selectionIndex = -1;
     int hitPoints = 0;
     int maxHitPoints = 0;
     int fuel = 0;
     int maxFuel = 0;
     int fuelRegen = 0;
-    float lastFuelUse = 0.0f;
-    float lastPrimaryShot = kNeverFired;
-    float lastSecondaryShot = kNeverFired;
     float primaryWeaponDelay = 0.0f;
     float secondaryWeaponDelay = 0.0f;
     int primaryFuelCost = 0;
     int secondaryFuelCost = 0;
     int primaryRange = 0;
     int secondaryRange = 0;
-    int primaryShots = 0;
-    int secondaryShots = 0;
-    int hits = 0;
-    int fuelSpent = 0;
-    float fallSpeed = 0.0f;
     std::string pilot;
     std::string pilotImageFile;
     std::string primaryWeaponFile;
     std::string secondaryWeaponFile;
-    // Mines laid by this vehicle, oldest first; the World owns them.
-    std::vector<GameEntity*> laidObjects;
-    // SoundBank slots: 0 plays on primary fire, 1 on secondary fire.
-    int sounds[kSoundSlots] = {-1, -1, -1, -1, -1};
     bool rammingSpeed = false;
     bool strafe = false;
-    float boostStart = 0.0f;
-    bool boostActive = false;
-    // The explosion has started: it starts once, whether or not its effect was ever drawn.
-    bool exploded = false;
 };

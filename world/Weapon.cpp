@@ -8,14 +8,12 @@
 #include "app/Matrix.h"
 #include "app/Sound.h"
 #include "physics/Physics.h"
+#include "world/EntityKinds.h"
 #include "world/Vehicle.h"
 #include "world/World.h"
 
 namespace {
 
-constexpr int kImpactSlot = 0;
-constexpr int kHitSlot = 1;
-constexpr int kTrailSlot = 2;
 constexpr int kImpactSound = 2;
 // Shots fly at this height whatever the height of the vehicle that fired them.
 constexpr float kFlightHeight = 0.5f;
@@ -39,7 +37,7 @@ std::string Weapon::GetTypeName() const {
 }
 
 Vehicle* Weapon::OwnerVehicle() const {
-    return owner && owner->GetTypeName() == "Vehicle" ? static_cast<Vehicle*>(owner) : nullptr;
+    return AsVehicle(owner);
 }
 
 std::unique_ptr<Message> Weapon::Destroyed() const {
@@ -64,26 +62,28 @@ std::unique_ptr<Message> Weapon::Update(std::uint8_t*) {
     if (weaponType == WeaponTypes::RADIAL_BLAST) UpdateRadialBlast();
 
     if (contact) {
-        const bool contactIsWeapon = contact->GetTypeName() == "Weapon";
-        if (contact == owner ||
-            (contactIsWeapon && static_cast<Weapon*>(contact)->GetOwner() == owner))
+        const Weapon* contactWeapon = AsWeapon(contact);
+        const bool contactIsWeapon = contactWeapon != nullptr;
+        if (contact == owner || (contactIsWeapon && contactWeapon->GetOwner() == owner))
             counts = false;
-        if (contact->GetTypeName() == "Vehicle" && counts && !hidden) {
-            Vehicle* target = static_cast<Vehicle*>(contact);
+        Vehicle* target = AsVehicle(contact);
+        if (target && counts && !hidden) {
             target->UseFuel(fuelDamage);
             target->TakeDamage(damage);
             if (ownerVehicle) ownerVehicle->AddHit();
         }
         if (!destroyOnCollision) counts = false;
         if (counts) {
-            const bool partnerBursting = contactIsWeapon && contact->effects.Get(kImpactSlot) &&
-                                         contact->effects.IsRunning(kImpactSlot);
+            const bool partnerBursting = contactIsWeapon &&
+                                         contact->effects.Get(EffectSlots::kImpact) &&
+                                         contact->effects.IsRunning(EffectSlots::kImpact);
             if (!partnerBursting) {
                 hidden = true;
-                StartEffect(kImpactSlot);
-                StartEffect(kHitSlot);
-                StopEffect(kTrailSlot);
-                if (!effects.Get(kImpactSlot) || !effects.IsRunning(kImpactSlot)) {
+                StartEffect(EffectSlots::kImpact);
+                StartEffect(EffectSlots::kHit);
+                StopEffect(EffectSlots::kTrail);
+                if (!effects.Get(EffectSlots::kImpact) ||
+                    !effects.IsRunning(EffectSlots::kImpact)) {
                     contact = nullptr;
                     return Destroyed();
                 }
@@ -116,15 +116,15 @@ std::unique_ptr<Message> Weapon::Update(std::uint8_t*) {
             rangeLeft -= std::sqrt(dx * dx + dz * dz);
             if (rangeLeft <= 0.0f) {
                 hidden = true;
-                StartEffect(kImpactSlot);
-                StopEffect(kTrailSlot);
+                StartEffect(EffectSlots::kImpact);
+                StopEffect(EffectSlots::kTrail);
             } else {
-                StartEffect(kTrailSlot);
+                StartEffect(EffectSlots::kTrail);
             }
         }
     }
 
-    if (hidden && (!effects.Get(kImpactSlot) || !effects.IsRunning(kImpactSlot)))
+    if (hidden && (!effects.Get(EffectSlots::kImpact) || !effects.IsRunning(EffectSlots::kImpact)))
         return Destroyed();
 
     world.AddToGrid(this);
@@ -152,15 +152,14 @@ void Weapon::UpdateRadialBlast() {
     int count = 0;
     int drained = 0;
     Vehicle* ownerVehicle = OwnerVehicle();
-    Effect* energy = effects.Get(kHitSlot);
+    Effect* energy = effects.Get(EffectSlots::kHit);
     for (GameEntity* e : world.collisionList) {
         if (e == this) continue;
-        const std::string type = e->GetTypeName();
-        if (type == "Vehicle" && e != owner && Physics::CirclesOverlap(this, e)) {
-            Vehicle* vehicle = static_cast<Vehicle*>(e);
+        Vehicle* vehicle = AsVehicle(e);
+        if (vehicle && e != owner && Physics::CirclesOverlap(this, e)) {
             count += 1;
             if (energy) {
-                if (energy->IsAlive()) effects.SetRunning(kHitSlot, true);
+                if (energy->IsAlive()) effects.SetRunning(EffectSlots::kHit, true);
                 // Emitter 0 marks the blast's centre, emitters 1 to 3 the first vehicles in it.
                 energy->SetSystemOffset(0, GetMatrixElement(12), GetMatrixElement(13),
                                         GetMatrixElement(14));
@@ -184,7 +183,7 @@ void Weapon::UpdateRadialBlast() {
                 drained += damage;
                 vehicle->TakeDamage(damage);
             }
-        } else if (type == "Weapon" && forceDamage != 0 && Physics::CirclesOverlap(this, e)) {
+        } else if (AsWeapon(e) && forceDamage != 0 && Physics::CirclesOverlap(this, e)) {
             e->SetContact(this);
         }
     }
@@ -192,7 +191,7 @@ void Weapon::UpdateRadialBlast() {
     model.radius = remembered;
     if (name == "Irradiation Field" && ownerVehicle) ownerVehicle->UseFuel(-drained);
     if (count == 0 || drained == 0) {
-        effects.SetRunning(kHitSlot, false);
+        effects.SetRunning(EffectSlots::kHit, false);
     } else if (energy) {
         // The markers beyond the vehicles hit stop showing.
         for (int i = count + 1; i <= kEnergyMarkers; ++i) energy->PauseSystem(i);
@@ -202,18 +201,16 @@ void Weapon::UpdateRadialBlast() {
 void Weapon::StartEffect(int slot) {
     Effect* effect = effects.Get(slot);
     if (!effect) return;
-    if (slot == kImpactSlot) {
+    if (slot == EffectSlots::kImpact) {
         if ((name == "Canon" || name == "Mine") && !effect->WasDrawn())
             soundBank[kImpactSound].Play(false);
         if (effect->IsAlive()) effects.SetRunning(slot, true);
         effect->PlaceAt(&model, true);
-    } else if (slot == kHitSlot) {
-        if (weaponType == WeaponTypes::RADIAL_BLAST || !contact ||
-            contact->GetTypeName() != "Vehicle")
-            return;
+    } else if (slot == EffectSlots::kHit) {
+        if (weaponType == WeaponTypes::RADIAL_BLAST || !AsVehicle(contact)) return;
         if (effect->IsAlive()) effects.SetRunning(slot, true);
         effect->PlaceAt(contact->GetModel(), true);
-    } else if (slot == kTrailSlot) {
+    } else if (slot == EffectSlots::kTrail) {
         if (effect->IsAlive()) effects.SetRunning(slot, true);
         const bool leavesTrail = name == "Laser Blaster" || name == "Rail Gun";
         effect->MoveTo(GetMatrixElement(12), GetMatrixElement(13), GetMatrixElement(14),
@@ -223,7 +220,7 @@ void Weapon::StartEffect(int slot) {
 }
 
 void Weapon::StopEffect(int slot) {
-    if (slot != kTrailSlot) return;
+    if (slot != EffectSlots::kTrail) return;
     Effect* trail = effects.Get(slot);
     if (trail && effects.IsRunning(slot)) trail->Stop(name == "Mine");
 }

@@ -38,14 +38,27 @@ public:
     void SetFuelDamage(int value) { fuelDamage = value; }
     void SetForceDamage(int value) { forceDamage = value; }
     GameEntity* GetOwner() const { return owner; }
+    float GetRangeLeft() const { return rangeLeft; }
+    const std::string& GetWeaponType() const { return weaponType; }
+    int GetFuelDamage() const { return fuelDamage; }
+    int GetForceDamage() const { return forceDamage; }
 
+    float spawnTime;
+    float blastRadius = 1.0f;
+    // No growth yet: the model is not scaled until the blast has grown once.
+    float blastRatio = 0.0f;
+    // Taken out of play before the sweep (a mine replaced by its owner's seventh): it does
+    // nothing more.
+    bool retired = false;
+
+protected:
+    // Filled by weapon spawning through the setters above.
     float rangeLeft = 0.0f;
     float duration = 0.0f;
     int damage = 0;
     int fuelDamage = 0;
     int forceDamage = 0;
     int fuelCost = 0;
-    float spawnTime;
     // "RADIAL_BLAST", or empty for every other weapon.
     std::string weaponType;
     float maxRadius = 0.0f;
@@ -54,12 +67,6 @@ public:
     bool destroyOnCollision = false;
     std::string postEffect;
     bool followParent = false;
-    float blastRadius = 1.0f;
-    // No growth yet: the model is not scaled until the blast has grown once.
-    float blastRatio = 0.0f;
-    // Taken out of play before the sweep (a mine replaced by its owner's seventh): it does
-    // nothing more.
-    bool retired = false;
 
 private:
     // The owner when it is a vehicle, else null.

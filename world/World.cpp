@@ -4,6 +4,9 @@
 #include <cmath>
 
 #include "app/FileLoader.h"
+#include "render/GraphicsSystem.h"
+#include "render/Renderer.h"
+#include "world/EntityKinds.h"
 #include "world/GameEntity.h"
 #include "world/Vehicle.h"
 #include "world/Weapon.h"
@@ -38,8 +41,8 @@ void World::RemoveFromGrid(GameEntity* e) {
     if (InGrid(cx, cz)) cells[cx][cz].remove(e);
 }
 
-std::set<GameEntity*> World::GetNearbyEntities(GameEntity* e) {
-    std::set<GameEntity*> nearby;
+EntitySet World::GetNearbyEntities(GameEntity* e) {
+    EntitySet nearby;
     if (!e) return nearby;
     const int cx = CellOf(e->GetMatrixElement(12));
     const int cz = CellOf(e->GetMatrixElement(14));
@@ -53,47 +56,59 @@ std::set<GameEntity*> World::GetNearbyEntities(GameEntity* e) {
     return nearby;
 }
 
+void World::ForgetMine(GameEntity* e) {
+    if (e->GetName() != "Mine") return;
+    const Weapon* mine = AsWeapon(e);
+    if (Vehicle* layer = mine ? AsVehicle(mine->GetOwner()) : nullptr) layer->RemoveLaidObject(e);
+}
+
+void World::DropFromGrid(GameEntity* e) {
+    // An entity with a footprint is listed in several cells.
+    for (auto& column : cells)
+        for (std::list<GameEntity*>& cell : column) cell.remove(e);
+}
+
 void World::DestroyEntity(GameEntity* e) {
     if (!e) return;
-    if (e->GetName() == "Mine" && e->GetTypeName() == "Weapon") {
-        GameEntity* owner = static_cast<Weapon*>(e)->GetOwner();
-        if (owner && owner->GetTypeName() == "Vehicle")
-            static_cast<Vehicle*>(owner)->RemoveLaidObject(e);
-    }
+    ForgetMine(e);
     // A blast links what it touches to itself however far it reaches, so every link goes,
     // not only those of the neighbourhood. No weapon keeps a destroyed vehicle as owner.
     for (GameEntity* other : updateList) {
         if (other->GetContact() == e) other->SetContact(nullptr);
-        if (other->GetTypeName() == "Weapon" && static_cast<Weapon*>(other)->GetOwner() == e)
-            static_cast<Weapon*>(other)->SetOwner(nullptr);
+        if (Weapon* weapon = AsWeapon(other); weapon && weapon->GetOwner() == e)
+            weapon->SetOwner(nullptr);
     }
     retired.erase(std::remove(retired.begin(), retired.end(), e), retired.end());
     updateList.remove(e);
     collisionList.remove(e);
-    // An entity with a footprint is listed in several cells.
-    for (auto& column : cells)
-        for (std::list<GameEntity*>& cell : column) cell.remove(e);
+    DropFromGrid(e);
+    // A radial blast is drawn from render list 2; a mine retired by its layer's seventh never
+    // passes the sweep that takes it out, so every list forgets the model here.
+    if (graphicsSystem.renderer)
+        for (std::list<MeshTree*>& list : graphicsSystem.renderer->renderLists)
+            list.remove(e->GetModel());
     if (e == playerOneVehicle) playerOneVehicle = nullptr;
     if (e == playerTwoVehicle) playerTwoVehicle = nullptr;
-    delete e;
+    owned.erase(e);
+}
+
+GameEntity* World::Adopt(std::unique_ptr<GameEntity> e) {
+    GameEntity* entity = e.get();
+    if (entity) owned[entity] = std::move(e);
+    return entity;
 }
 
 void World::RetireEntity(GameEntity* e) {
     if (!e || IsRetired(e)) return;
-    if (e->GetName() == "Mine" && e->GetTypeName() == "Weapon") {
-        GameEntity* owner = static_cast<Weapon*>(e)->GetOwner();
-        if (owner && owner->GetTypeName() == "Vehicle")
-            static_cast<Vehicle*>(owner)->RemoveLaidObject(e);
-    }
+    ForgetMine(e);
     for (GameEntity* other : updateList)
         if (other->GetContact() == e) other->SetContact(nullptr);
     e->SetContact(nullptr);
     collisionList.remove(e);
-    for (auto& column : cells)
-        for (std::list<GameEntity*>& cell : column) cell.remove(e);
+    DropFromGrid(e);
     e->hidden = true;
     for (int slot = 0; slot < EffectSlots::kSlots; ++slot) e->effects.SetRunning(slot, false);
-    if (e->GetTypeName() == "Weapon") static_cast<Weapon*>(e)->retired = true;
+    if (Weapon* weapon = AsWeapon(e)) weapon->retired = true;
     retired.push_back(e);
 }
 
@@ -122,12 +137,16 @@ void World::ClearLevel() {
 }
 
 void World::DeleteAllEntities() {
-    // The lists are emptied first, so that no list names an entity while it is deleted.
-    std::list<GameEntity*> owned;
-    owned.swap(updateList);
+    // The lists are emptied first, so that no list names an entity while it is deleted; then
+    // the entities go in pass order.
+    std::list<GameEntity*> order;
+    order.swap(updateList);
     collisionList.clear();
     retired.clear();
-    for (GameEntity* e : owned) delete e;
+    std::unordered_map<const GameEntity*, std::unique_ptr<GameEntity>> doomed;
+    doomed.swap(owned);
+    for (GameEntity* e : order) doomed.erase(e);
+    doomed.clear();
 }
 
 void World::ResetResourceCache() {

@@ -5,11 +5,13 @@
 // vehicles, the computer opponents' difficulty, the level's grid size and the resource cache.
 #include <cstdint>
 #include <list>
-#include <set>
+#include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "app/ContentRecords.h"
+#include "world/EntitySet.h"
 #include "world/ResourceCache.h"
 
 class GameEntity;
@@ -41,10 +43,10 @@ public:
     void RemoveFromGrid(GameEntity* e);
     // Every entity listed in the 3 x 3 cells around `e`'s cell, clipped to the grid, each
     // once, without `e`.
-    std::set<GameEntity*> GetNearbyEntities(GameEntity* e);
+    EntitySet GetNearbyEntities(GameEntity* e);
     // Unlinks `e` from everything the World knows (every contact that names it, both lists,
-    // every grid cell, its owner's mines, the player slots) and deletes it. A caller whose
-    // entity's model sits in a render list takes it out first.
+    // every grid cell, its owner's mines, the player slots, the render lists) and deletes it
+    // when the World owns it.
     void DestroyEntity(GameEntity* e);
     // Takes `e` out of play at once (collision list, grid, contacts, its owner's mines; no
     // longer updated or drawn) while it stays in the update list, which the update pass may
@@ -54,6 +56,9 @@ public:
     // Deletes every retired entity that has not been destroyed yet; run by the sweep.
     void DestroyRetired();
     bool IsRetired(const GameEntity* e) const;
+    // The World owns `e` from now on (a level's entities are listed in updateList as well);
+    // returns it.
+    GameEntity* Adopt(std::unique_ptr<GameEntity> e);
     // Every cell emptied and unblocked; the grid size stays.
     void ClearGrid();
     // Deletes every entity, forgets both players and clears the grid.
@@ -101,7 +106,7 @@ public:
     float time = 0.0f;
     // Indexed [x][z]: 1 where a level obstacle fills the cell.
     std::uint8_t blocked[kMaxGridSize][kMaxGridSize] = {};
-    // Every entity the World owns, in pass order. The World deletes them.
+    // Every entity of the level, in pass order. Not owning: `owned` holds them.
     std::list<GameEntity*> updateList;
     // The entities that move and collide: vehicles, batteries, weapons. Not owning.
     std::list<GameEntity*> collisionList;
@@ -109,15 +114,23 @@ public:
     std::string environmentTextures[3];
     // Indexed [x][z]: the entities listed in each cell. Not owning.
     std::list<GameEntity*> cells[kMaxGridSize][kMaxGridSize];
-    float aiDifficulty = 0.5f;
     int gridSizeX = 0;
     int gridSizeZ = 0;
     Vehicle* playerOneVehicle = nullptr;
     Vehicle* playerTwoVehicle = nullptr;
-    // Out of play, waiting for the sweep; still owned through updateList.
+    // Out of play, waiting for the sweep; still owned.
     std::vector<GameEntity*> retired;
+    // The owner of every entity: DestroyEntity and the clearing operations free them here.
+    std::unordered_map<const GameEntity*, std::unique_ptr<GameEntity>> owned;
 
 private:
+    // Set through SetAIDifficulty: the computer drivers' difficulty, 0 to 1.
+    float aiDifficulty = 0.5f;
+
+    // A mine leaves its layer's list of laid mines.
+    void ForgetMine(GameEntity* e);
+    // Every grid entry of `e`, in whatever cells.
+    void DropFromGrid(GameEntity* e);
     bool InGrid(int cx, int cz) const {
         return cx >= 0 && cx < gridSizeX && cz >= 0 && cz < gridSizeZ;
     }

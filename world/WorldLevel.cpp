@@ -33,9 +33,6 @@ const char* const kShowerScripts[] = {
     "./RESOURCES/Files/Particles/Shower/shower_bounce.cfg",
 };
 
-constexpr int kExplosionSlot = 0;
-constexpr int kStandingEffectSlot = 4;
-
 bool IsBuiltType(const std::string& type) {
     return type == "GAME_ENTITY" || type == "VEHICLE" || type == "BATTERY";
 }
@@ -64,16 +61,21 @@ bool ClipRange(double low, double high, int size, int* first, int* last) {
 // A started standing effect (the battery's bolt, the shower) at the model, without the
 // particles it had.
 void AttachStandingEffect(GameEntity* e, std::vector<std::string> scripts) {
-    e->effects.Set(kStandingEffectSlot, CreateEffect(scripts));
-    e->effects.SetRunning(kStandingEffectSlot, true);
-    Effect* effect = e->effects.Get(kStandingEffectSlot);
+    e->effects.Set(EffectSlots::kStanding, CreateEffect(scripts));
+    e->effects.SetRunning(EffectSlots::kStanding, true);
+    Effect* effect = e->effects.Get(EffectSlots::kStanding);
     effect->PlaceAt(e->GetModel(), true);
     effect->ExpireAll();
 }
 
-// A grid side the game can use, cut into range.
+// A side of this many cells puts the spawn corners (2, ...) and (size - 2, ...) in one cell:
+// every vehicle would start inside every other.
+constexpr int kCornersInOneCell = 4;
+
+// A grid side the game can use: cut into range, and one cell wider where the corners meet.
 int UsableGridSize(int size) {
-    return std::clamp(size, kMinGridSize, kMaxGridSize);
+    const int cut = std::clamp(size, kMinGridSize, kMaxGridSize);
+    return cut == kCornersInOneCell ? cut + 1 : cut;
 }
 
 }  // namespace
@@ -95,7 +97,8 @@ void World::BuildLevel(std::string levelFile) {
         const std::string text =
             "The room of " + std::to_string(sizeX) + " x " + std::to_string(sizeZ) +
             " cells cannot be played: each side must have " + std::to_string(kMinGridSize) +
-            " to " + std::to_string(kMaxGridSize) + " cells. It is built as " +
+            " to " + std::to_string(kMaxGridSize) + " cells, and not " +
+            std::to_string(kCornersInOneCell) + ". It is built as " +
             std::to_string(UsableGridSize(sizeX)) + " x " + std::to_string(UsableGridSize(sizeZ)) +
             " cells.";
         MessageBox(text.c_str(), levelFile.c_str(), MB_ICONERROR);
@@ -166,15 +169,15 @@ GameEntity* World::CreateEntityFromDesc(EntityDesc d, int controller) {
     if (d.type == "GAME_ENTITY") {
         e->SetName(d.name);
         modelPath = fileLoader.GetRoot() + "\\RESOURCES\\Art\\Models\\" + d.name;
-        updateList.push_front(made.release());
+        updateList.push_front(Adopt(std::move(made)));
     } else if (d.type == "VEHICLE") {
         collisionList.push_front(e);
-        updateList.push_front(made.release());
+        updateList.push_front(Adopt(std::move(made)));
         modelPath = LoadVehicle(d, static_cast<Vehicle*>(e), controller);
         PlaceVehicle(d, e);
     } else {
         collisionList.push_front(e);
-        updateList.push_front(made.release());
+        updateList.push_front(Adopt(std::move(made)));
         modelPath = LoadVehicle(d, static_cast<Vehicle*>(e), -1);
         // A battery is set up as a vehicle from here on, in the cell of its record.
         d.type = "VEHICLE";
@@ -204,7 +207,7 @@ GameEntity* World::CreateEntityFromDesc(EntityDesc d, int controller) {
             Mat44RotateYAboutPosition(static_cast<float>(turn), scratch.m, model->matrix->m);
         }
 
-        e->effects.Set(kExplosionSlot,
+        e->effects.Set(EffectSlots::kExplosion,
                        CreateEffect(std::vector<std::string>(std::begin(kBigExplosionScripts),
                                                              std::end(kBigExplosionScripts))));
         if (e->GetName() == "Battery") AttachStandingEffect(e, {kBoltScript});
@@ -254,7 +257,7 @@ void World::PlaceVehicle(EntityDesc& d, GameEntity* e) {
 }
 
 GameEntity* World::CreateWalls() {
-    GameEntity* e = entityFactory.CreateEntity("GAME_ENTITY").release();
+    GameEntity* e = Adopt(entityFactory.CreateEntity("GAME_ENTITY"));
     e->SetName("Walls");
     MeshTree& model = *e->GetModel();
     model = MeshTree();

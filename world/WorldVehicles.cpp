@@ -23,9 +23,6 @@ const char* const kDustTrail = "./RESOURCES/Files/Particles/Dust/dust_trail.cfg"
 const char* const kSingleDustTrail = "./RESOURCES/Files/Particles/Dust/single_dust_trail.cfg";
 const char* const kDamageSmoke = "./RESOURCES/Files/Particles/Damage_Smoke/damage_smoke.cfg";
 
-constexpr int kDustSlot = 2;
-constexpr int kSmokeSlot = 3;
-
 // The driver arguments of LoadVehicle.
 constexpr int kComputerDriver = 0;
 constexpr int kNoDriver = -1;
@@ -120,9 +117,9 @@ std::string World::LoadVehicle(EntityDesc& desc, Vehicle* vehicle, int controlle
     }
 
     vehicle->effects.Set(
-        kDustSlot,
+        EffectSlots::kDustTrail,
         CreateEffect({vehicle->GetName() == "Vavedodev Gremlin" ? kSingleDustTrail : kDustTrail}));
-    vehicle->effects.Set(kSmokeSlot, CreateEffect({kDamageSmoke}));
+    vehicle->effects.Set(EffectSlots::kDamageSmoke, CreateEffect({kDamageSmoke}));
     return modelPath;
 }
 

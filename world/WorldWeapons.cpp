@@ -8,6 +8,7 @@
 #include "render/Renderer.h"
 #include "world/EffectFactory.h"
 #include "world/EntityFactory.h"
+#include "world/EntityKinds.h"
 #include "world/GameEntity.h"
 #include "world/Message.h"
 #include "world/Vehicle.h"
@@ -16,9 +17,6 @@
 
 namespace {
 
-constexpr int kImpactSlot = 0;
-constexpr int kHitSlot = 1;
-constexpr int kTrailSlot = 2;
 constexpr int kBlastRenderList = 2;
 
 const char* const kBlueSparks = "./RESOURCES/Files/Particles/Sparks/blue_sparks.cfg";
@@ -80,8 +78,8 @@ const char* const kDangerMarker = "./RESOURCES/Files/Particles/Status_Effects/da
 void World::SpawnWeapon(Message* message, GameEntity* sender) {
     if (!message || !sender) return;
     std::string file;
-    const bool fromWeapon = sender->GetTypeName() == "Weapon";
-    if (sender->GetTypeName() == "Vehicle")
+    const bool fromWeapon = AsWeapon(sender) != nullptr;
+    if (AsVehicle(sender))
         file = message->GetParam("WEAPON_FILE");
     else if (fromWeapon)
         file = message->GetParam("POST_EFFECT");
@@ -124,33 +122,34 @@ void World::SpawnWeapon(Message* message, GameEntity* sender) {
 
     // The vehicle at the root of the chain: the sender, or the vehicle that fired the weapon
     // whose post effect this is. Only a vehicle lays mines.
-    GameEntity* root = fromWeapon ? static_cast<Weapon*>(sender)->GetOwner() : sender;
-    Vehicle* layer =
-        root && root->GetTypeName() == "Vehicle" ? static_cast<Vehicle*>(root) : nullptr;
+    GameEntity* root = fromWeapon ? AsWeapon(sender)->GetOwner() : sender;
+    Vehicle* layer = AsVehicle(root);
     const std::string name = weapon->GetName();
     for (const NamedEffects& entry : EffectsByName()) {
         if (name != entry.name) continue;
         if (name == "Mine" && layer) layer->AddLaidObject(weapon);
-        if (!entry.impact.empty()) weapon->effects.Set(kImpactSlot, CreateEffect(entry.impact));
-        if (!entry.onHit.empty()) weapon->effects.Set(kHitSlot, CreateEffect(entry.onHit));
-        if (!entry.trail.empty()) weapon->effects.Set(kTrailSlot, CreateEffect(entry.trail));
+        if (!entry.impact.empty())
+            weapon->effects.Set(EffectSlots::kImpact, CreateEffect(entry.impact));
+        if (!entry.onHit.empty()) weapon->effects.Set(EffectSlots::kHit, CreateEffect(entry.onHit));
+        if (!entry.trail.empty())
+            weapon->effects.Set(EffectSlots::kTrail, CreateEffect(entry.trail));
         if (name == "Mine" && layer && layer == playerOneVehicle && !playerTwoVehicle)
-            weapon->effects.Set(kTrailSlot, CreateEffect({kDangerMarker}));
+            weapon->effects.Set(EffectSlots::kTrail, CreateEffect({kDangerMarker}));
         if (entry.invisible) model->visible = false;
         break;
     }
     if (radialBlast)
-        weapon->effects.Set(kHitSlot,
+        weapon->effects.Set(EffectSlots::kHit,
                             CreateEffect({kEnergyGain, kEnergySap, kEnergySap, kEnergySap}));
 
     model->celShaded = model->outlined = model->lit = model->castsShadow = model->scenery = false;
 
     // At the back of the update list, a weapon fired in the update pass is updated in it.
     collisionList.push_front(weapon);
-    updateList.push_back(made.release());
+    updateList.push_back(Adopt(std::move(made)));
 
     if (radialBlast && graphicsSystem.renderer)
         graphicsSystem.renderer->AddToRenderList(model, kBlastRenderList, true);
 
-    if (fromWeapon) weapon->SetOwner(static_cast<Weapon*>(sender)->GetOwner());
+    if (fromWeapon) weapon->SetOwner(AsWeapon(sender)->GetOwner());
 }

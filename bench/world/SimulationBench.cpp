@@ -69,7 +69,7 @@ void BM_LevelFrameSimulation(benchmark::State& state) {
         world.AddToGrid(v);
     }
     world.playerTwoVehicle = nullptr;
-    inputState.keys[4] = 1;
+    inputState.keys[P1Primary] = 1;
 
     std::size_t weapons = 0;
     std::int64_t frames = 0;
@@ -98,7 +98,7 @@ void BM_LevelFrameSimulation(benchmark::State& state) {
         benchmark::Counter(static_cast<double>(weapons) / static_cast<double>(frames));
     state.counters["shots"] = shots;
     state.counters["hits"] = hits;
-    inputState.keys[4] = 0;
+    inputState.keys[P1Primary] = 0;
     world.ClearLevel();
     application.Shutdown();
 }

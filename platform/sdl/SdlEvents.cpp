@@ -204,9 +204,12 @@ bool SdlDialogs::AskYesNo(const std::string& text, const std::string& caption) {
                                     nullptr};
     int pressed = 0;
     if (SDL_ShowMessageBox(&box, &pressed) != 0) {
-        std::fprintf(stderr, "%s: could not ask \"%s\" (%s)\n", caption.c_str(), text.c_str(),
-                     SDL_GetError());
-        return false;
+        // The question was asked because the player pressed for it (Escape asks to leave):
+        // where it cannot be shown, the answer is Yes, or the game could never be left with
+        // the keyboard.
+        std::fprintf(stderr, "%s: could not ask \"%s\" (%s); taken as Yes\n", caption.c_str(),
+                     text.c_str(), SDL_GetError());
+        return true;
     }
     return pressed == 1;
 }

@@ -4,6 +4,7 @@
 
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/ai/AiFixture.h"
@@ -283,12 +284,12 @@ TEST_F(AiFixture, AFullyBlockedSectorFallsBackToTheNearestFreeCell) {
 
 std::string Cells(const PathList& list) {
     std::string s;
-    for (PathNode* n = list.head; n != nullptr; n = n->next) {
+    for (const PathNode& n : list) {
         // Appended piece by piece: GCC 12 at -O3 reports a false overlap for "(" + string.
         s += '(';
-        s += std::to_string(n->x);
+        s += std::to_string(n.x);
         s += ',';
-        s += std::to_string(n->z);
+        s += std::to_string(n.z);
         s += ')';
     }
     return s;
@@ -335,12 +336,14 @@ TEST_F(AiFixture, PathGoesAroundAWall) {
         ++steps;
     }
     ASSERT_FALSE(path.Empty());
-    for (PathNode* n = path.head; n != nullptr; n = n->next) {
-        EXPECT_FALSE(room->blocked[n->x][n->z]) << n->x << "," << n->z;
-        if (n->next != nullptr) {
-            EXPECT_LE(std::abs(n->next->x - n->x), 1);
-            EXPECT_LE(std::abs(n->next->z - n->z), 1);
+    const PathNode* previous = nullptr;
+    for (const PathNode& n : path) {
+        EXPECT_FALSE(room->blocked[n.x][n.z]) << n.x << "," << n.z;
+        if (previous != nullptr) {
+            EXPECT_LE(std::abs(n.x - previous->x), 1);
+            EXPECT_LE(std::abs(n.z - previous->z), 1);
         }
+        previous = &n;
     }
     EXPECT_EQ(path.Last()->x, 6);
     EXPECT_EQ(path.Last()->z, 0);
@@ -391,16 +394,15 @@ TEST_F(AiFixture, SameFNeighboursAreTakenLastInFirstBehindTheHead) {
     PathList path;
     ai->PathStep(path);  // expands (5, 5)
     // (5, 6) is the one neighbour straight at the goal; the others follow by f.
-    EXPECT_EQ(ai->searchList.head->x, 5);
-    EXPECT_EQ(ai->searchList.head->z, 6);
+    EXPECT_EQ(ai->searchList.Head()->x, 5);
+    EXPECT_EQ(ai->searchList.Head()->z, 6);
     EXPECT_EQ(ai->searchList.Size(), 9);
 }
 
 TEST_F(AiFixture, AnOpenNeighbourIsReplacedOnlyByAStrictlyBetterOne) {
     auto ai = Make(aitest::kTank);
     PathList& list = ai->searchList;
-    PathNode* parent = new PathNode;  // the node just expanded
-    list.InsertSorted(parent);
+    PathNode* parent = list.InsertSorted(PathNode());  // the node just expanded
     list.Close(parent);
     ai->ExpandNeighbour(list, 1, 0, 4.0f, 9, 0);  // g 5, h 8
     ASSERT_NE(ai->FindOpen(list, 1, 0), nullptr);
@@ -440,6 +442,37 @@ TEST_F(AiFixture, AnUnreachableGoalEndsTheSearch) {
     EXPECT_TRUE(ai->searchList.Empty());
     EXPECT_TRUE(path.Empty());
     EXPECT_EQ(steps, kGrid * kGrid - 9 + 1);  // every free cell outside the ring, then the end
+}
+
+TEST_F(AiFixture, AfterACutOffSearchTheNextStartsWhereTheFollowedPathEnds) {
+    auto ai = Make(aitest::kTank);
+    // A room of 8 x 8 cells with a closed ring around (5, 5).
+    room->gridSizeX = room->gridSizeZ = 8;
+    for (int x = 4; x <= 6; ++x)
+        for (int z = 4; z <= 6; ++z)
+            if (x != 5 || z != 5) Block(x, z);
+    Place(self, 2.0f, 2.0f, 1.0f, 0.0f);  // cell (0, 0)
+    for (const auto& [x, z] : {std::pair{0, 0}, std::pair{1, 1}, std::pair{2, 2}}) {
+        PathNode waypoint;
+        waypoint.x = x;
+        waypoint.z = z;
+        ai->currentPath.PushBack(waypoint);
+    }
+    ai->startCellX = 2;
+    ai->startCellZ = 2;
+    ai->SetGoal(5, 5);
+    ai->hasDestination = true;
+    for (int steps = 0; ai->hasDestination && steps < 100; ++steps) ai->PathStep(ai->nextPath);
+    ASSERT_FALSE(ai->hasDestination);
+    ASSERT_TRUE(ai->nextPath.Empty());
+    ai->ChooseDestination();
+    EXPECT_EQ(ai->startCellX, 2);
+    EXPECT_EQ(ai->startCellZ, 2);
+    // Without a path to follow, the vehicle's own cell.
+    ai->currentPath.Clear();
+    ai->ChooseDestination();
+    EXPECT_EQ(ai->startCellX, 0);
+    EXPECT_EQ(ai->startCellZ, 0);
 }
 
 TEST_F(AiFixture, ANewGoalStartsTheSearchAfresh) {
@@ -524,7 +557,8 @@ TEST_P(SteerTest, TurnThrustAndBrake) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, SteerTest,
     ::testing::Values(SteerCase{"on_target", Search, 0, false, false, true, false},
-                      SteerCase{"opposite", Search, 180, false, false, false, false},
+                      // Facing exactly away, it turns (left) rather than freeze.
+                      SteerCase{"opposite", Search, 180, false, true, false, false},
                       SteerCase{"ten_above", Search, 10, false, true, true, false},
                       SteerCase{"ten_below", Search, -10, true, false, true, false},
                       SteerCase{"search_coasts", Search, 90, false, true, false, false},

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <ostream>
 #include <string>
 
@@ -137,6 +139,18 @@ TEST(CellDistance, SymmetricOverTheWholeGrid) {
     }
 }
 
+TEST(CellDistance, EveryEntryIsTheRootWrittenToSixSignificantDigits) {
+    // The reference: the exact root printed with six significant digits and read back.
+    for (int a = 0; a < 100; ++a) {
+        for (int b = 0; b <= a; ++b) {
+            char text[32];
+            std::snprintf(text, sizeof text, "%.6g", std::sqrt(static_cast<double>(a * a + b * b)));
+            ASSERT_EQ(AIController::CellDistance(a, b), std::strtof(text, nullptr))
+                << a << ", " << b;
+        }
+    }
+}
+
 // The difficulty table: aim cone, sight frames before engaging and the wobble's limit come
 // out as the menu settings promise, 0.9 included, whose limit lies just above 2.
 struct DifficultyCase {
@@ -207,19 +221,19 @@ TEST(AIControllerInit, ConesRangeBonusAndUnknownNameFactor) {
 
 // --- The search list ---------------------------------------------------------------------
 
-PathNode* Node(int x, float g, float h = 0.0f) {
-    PathNode* n = new PathNode;
-    n->x = x;
-    n->g = g;
-    n->h = h;
+PathNode Node(int x, float g, float h = 0.0f) {
+    PathNode n;
+    n.x = x;
+    n.g = g;
+    n.h = h;
     return n;
 }
 
 std::string Order(const PathList& list) {
     std::string s;
-    for (PathNode* n = list.head; n != nullptr; n = n->next) {
-        s += std::to_string(n->x);
-        if (n->closed) s += "c";
+    for (const PathNode& n : list) {
+        s += std::to_string(n.x);
+        if (n.closed) s += "c";
         s += " ";
     }
     return s;
@@ -239,12 +253,12 @@ TEST(PathList, OpenNodesStayBeforeClosedOnes) {
     PathList list;
     list.InsertSorted(Node(1, 1));
     list.InsertSorted(Node(2, 2));
-    list.Close(list.head);
+    list.Close(list.Head());
     EXPECT_EQ(Order(list), "2 1c ");
     list.InsertSorted(Node(3, 9));  // larger f, still before the closed node
     EXPECT_EQ(Order(list), "2 3 1c ");
-    list.Close(list.head);
-    list.Close(list.head);
+    list.Close(list.Head());
+    list.Close(list.Head());
     EXPECT_EQ(Order(list), "1c 2c 3c ");
     list.InsertSorted(Node(4, 50));  // a closed head gives way to any open node
     EXPECT_EQ(Order(list), "4 1c 2c 3c ");

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "app/FileLoader.h"
+#include "platform/Events.h"
 #include "platform/Services.h"
 #include "platform/fake/FakePlatform.h"
 #include "platform/freetype/FreeTypeFonts.h"
@@ -42,8 +43,13 @@ protected:
         fileLoader.Init();
         SetMenuCanvas(&canvas);
         SetMenuDeltaTimeSource(Sixtieth);
+        GLint alignment = 0;
+        glPixelStorei(GL_UNPACK_ALIGNMENT, 8);
         for (const GameFont& font : kGameFonts)
             menus.CreateFont(kGameFontFace, font.height, font.bold, false, false);
+        glGetIntegerv(GL_UNPACK_ALIGNMENT, &alignment);
+        EXPECT_EQ(alignment, 8);  // the pixel-store state is as it was
+        glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     }
     void TearDown() override {
         menus.Shutdown();
@@ -107,7 +113,13 @@ TEST_F(GlMenuTest, EveryWidgetKindDrawsWithCrispTextWhereItIsPlaced) {
     ASSERT_TRUE(menus.IsDialogueActive());
     ASSERT_EQ(menus.GetFontBase(3) > 0, true);
 
-    for (int frame = 0; frame < 70; ++frame) {
+    // The portrait stands left of the text: whatever of it looks like the text's colour is
+    // there from the first frame, before the text has typed out.
+    const Rgba cream = {255, 242, 178, 255};
+    renderer().Clear();
+    menus.Draw();
+    const int creamBesideText = Count(0, 670 + 30 - 16, 155, 670 + 30 + 25, cream);
+    for (int frame = 1; frame < 70; ++frame) {
         renderer().Clear();
         menus.Draw();
     }
@@ -126,9 +138,27 @@ TEST_F(GlMenuTest, EveryWidgetKindDrawsWithCrispTextWhereItIsPlaced) {
     // The outlined button's caption in its text colour, left of centre by 7 x 6.
     EXPECT_GT(Count(774 - 42, 255 + kShift - 20, 774 + 60, 256 + kShift, white), 30);
     // The dialogue text types out from x / 2, raised by 10 pixels for its one full line.
-    const Rgba cream = {255, 242, 178, 255};
     EXPECT_GT(Count(160, 670 + kShift - 16, 600, 670 + kShift + 25, cream), 50);
-    EXPECT_EQ(Count(0, 670 + kShift - 16, 155, 670 + kShift + 25, cream), 0);
+    EXPECT_EQ(Count(0, 670 + kShift - 16, 155, 670 + kShift + 25, cream), creamBesideText);
+
+    // Scripted clicks: the outlined button is released over, the selector's right arrow
+    // (invisible to the menu's pass) steps to the Lancer on the press.
+    menus.HandleMouse(platform::WM_MOUSEMOVE, 774, 250);
+    menus.HandleMouse(platform::WM_LBUTTONDOWN, 774, 250);
+    menus.HandleMouse(platform::WM_LBUTTONUP, 774, 250);
+    EXPECT_EQ(menus.FindWidget(menus.GetLastReleasedId())->name, "Options");
+    menus.HandleMouse(platform::WM_MOUSEMOVE, 637, 470);
+    menus.HandleMouse(platform::WM_LBUTTONDOWN, 637, 470);
+    menus.HandleMouse(platform::WM_LBUTTONUP, 637, 470);
+    EXPECT_EQ(menus.FindWidget(menus.GetLastReleasedId())->type, kModelSelectorWidget);
+    for (int frame = 0; frame < 5; ++frame) {
+        renderer().Clear();
+        menus.Draw();
+    }
+    gl().SavePng(BRASK_BUILD_DIR "/tests/gl-pictures/menu-after-clicks.png");
+    // The selector's name label now reads the Lancer's name in yellow above the panel.
+    const Rgba yellow = {255, 255, 0, 255};
+    EXPECT_GT(Count(512 - 16 * 6, 340 + kShift - 22, 512 + 60, 341 + kShift, yellow), 20);
 
     // The fonts' lists go while the context lives, once.
     const GLuint base = static_cast<GLuint>(menus.GetFontBase(0));
@@ -137,6 +167,24 @@ TEST_F(GlMenuTest, EveryWidgetKindDrawsWithCrispTextWhereItIsPlaced) {
     EXPECT_FALSE(glIsList(base));
     EXPECT_EQ(menus.GetFontCount(), 0);
     menus.Shutdown();
+}
+
+TEST_F(GlMenuTest, TheShippedDeathDialogueTypesOutBesideItsPortrait) {
+    menus.LoadDialogues("./RESOURCES/Files/UI/Dialogue/DialogueList.txt");
+    EXPECT_TRUE(dialogs.shown.empty());
+    menus.SetCurrentMenu("LEVEL_SCREEN");
+    menus.StartDialogue("death", 3);  // the Lancer's pilot
+    ASSERT_TRUE(menus.IsDialogueActive());
+    for (int frame = 0; frame < 150 && menus.IsDialogueActive(); ++frame) {
+        renderer().Clear();
+        menus.Draw();
+    }
+    EXPECT_TRUE(menus.IsDialogueActive());
+    std::filesystem::create_directories(BRASK_BUILD_DIR "/tests/gl-pictures");
+    gl().SavePng(BRASK_BUILD_DIR "/tests/gl-pictures/dialogue-death.png");
+    // The whole page typed out in the text colour, right of the portrait.
+    const Rgba cream = {255, 242, 178, 255};
+    EXPECT_GT(Count(160, 30, 620, 170, cream), 150);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -95,6 +96,15 @@ protected:
         gltest::GlTest::TearDown();
         inside.reset();
     }
+    // Beside the level pictures, under <build>/tests/gl-pictures.
+    void Save(const std::string& name) const {
+        const std::filesystem::path folder =
+            std::filesystem::path(BRASK_BUILD_DIR) / "tests" / "gl-pictures";
+        std::error_code error;
+        std::filesystem::create_directories(folder, error);
+        gl().SavePng((folder / (name + ".png")).string());
+    }
+
     void NextFrame() {
         clock.milliseconds += kFrameMs;
         frameTimer.Update();
@@ -152,7 +162,7 @@ TEST_P(ParticleKinds, DrawWhereTheEmitterStandsAndLeaveTheStateAlone) {
     effect.DrawFrame(0.016f);
     EXPECT_EQ(GlStateSnapshot::Read(), state);
     const std::vector<unsigned char> after = gl().ReadPixels();
-    Save((std::string("particles_kind_") + c.name).c_str());
+    Save(std::string("particles_kind_") + c.name);
     int px = 0, py = 0;
     ASSERT_TRUE(Project(0.0f, c.y, 0.0f, &px, &py));
     EXPECT_GT(Changed(before, after, px - 10, py - 10, px + 10, py + 10), 300);
@@ -190,13 +200,17 @@ protected:
     }
 
     // The update pass of a level frame: entities update in list order, shots are spawned
-    // and finished weapons swept.
+    // and finished weapons swept. The computer drivers are left out, so that only the shots
+    // a test fires fly: living opponents stand still.
     void Update() {
         NextFrame();
         world.time += frameTimer.GetDeltaTime();
         std::vector<GameEntity*> dead;
         for (auto it = world.updateList.begin(); it != world.updateList.end(); ++it) {
             GameEntity* e = *it;
+            if (e->GetTypeName() == "Vehicle" && e != player &&
+                static_cast<Vehicle*>(e)->GetHitPoints() > 0)
+                continue;
             std::unique_ptr<Message> message = e->Update(inputState.keys);
             if (!message) continue;
             if (message->GetType() == "WEAPON_FIRED") world.SpawnWeapon(message.get(), e);
@@ -395,6 +409,65 @@ TEST_F(LevelEffects, TheShowerRunsAndTheBatteryCrackles) {
     EXPECT_LT(lowest, 6.0f);
     EXPECT_GT(highest, 30.0f);
 }
+
+struct WeaponCase {
+    const char* name;
+    const char* file;
+    // Frames after the shot for the picture in flight, and whether it ends by its range.
+    int flight;
+    bool bursts;
+    // A blast needs a vehicle inside it to show its markers.
+    bool nearEnemy;
+};
+
+void PrintTo(const WeaponCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class WeaponEffects : public LevelEffects, public ::testing::WithParamInterface<WeaponCase> {};
+
+// Each weapon fired by player one across the open room, seen from six units behind where it
+// was fired: its effects in flight and, where it bursts, at the end of a short range.
+TEST_P(WeaponEffects, ShowInFlightAndWhereTheyEnd) {
+    const WeaponCase& c = GetParam();
+    ASSERT_NE(opponent, nullptr);
+    if (c.nearEnemy) LookAtFromBehind(opponent, 6.0f);
+    Message fired("WEAPON_FIRED", {{"WEAPON_FILE", c.file}});
+    world.SpawnWeapon(&fired, player);
+    Weapon* weapon = FindShell();
+    ASSERT_NE(weapon, nullptr);
+    weapon->SetRange(12.0f);
+    if (!c.nearEnemy) {
+        const float* m = player->GetModel()->matrix->m;
+        player->Translate(-6.0f * m[8], 0.0f, -6.0f * m[10]);
+    }
+    const auto before = Draw(1, false);
+    const auto flight = Run(c.flight);
+    Save(std::string("particles_weapon_") + c.name);
+    float at[3];
+    player->GetPosition(at);
+    at[1] = 1.0f;
+    // Something of the effect shows within a few units ahead of the player.
+    const float* m = player->GetModel()->matrix->m;
+    at[0] += 8.0f * m[8];
+    at[2] += 8.0f * m[10];
+    ExpectEffectAt(at, flight, before, 120, 200);
+    if (!c.bursts) return;
+    for (int f = 0; f < 100 && FindShell() == weapon && !weapon->hidden; ++f) Run(1);
+    ASSERT_TRUE(FindShell() != weapon || weapon->hidden);
+    Run(4);
+    Save(std::string("particles_weapon_") + c.name + "_end");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Level, WeaponEffects,
+    ::testing::Values(WeaponCase{"LaserBlaster", "laser_blaster.txt", 5, true, false},
+                      WeaponCase{"RailGun", "rail_gun.txt", 5, true, false},
+                      WeaponCase{"MachineGun", "machine_gun.txt", 4, true, false},
+                      WeaponCase{"ForceCanon", "force_canon.txt", 6, true, false},
+                      WeaponCase{"Mine", "mine.txt", 20, false, false},
+                      WeaponCase{"IrradiationField", "irradiation_field.txt", 20, false, true}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(LevelEffects, TheBarsFloatOverALivingEnemy) {
     ASSERT_NE(opponent, nullptr);

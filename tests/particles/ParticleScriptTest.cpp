@@ -44,7 +44,12 @@ TEST_P(ScriptKeys, EachLineSetsItsField) {
     EXPECT_EQ(script.unmatched.empty(), c.matches);
 }
 
+// Far beyond the hundred characters the format once allowed.
+const std::string kLongPath = "./" + std::string(300, 'p') + ".cfg";
+
 const KeyCase kKeyCases[] = {
+    {"OverLongPathIsReadWhole", "script path", kLongPath.c_str(),
+     [](auto& s) { return s.blockFile == kLongPath; }, true},
     {"Billboards", "type", "CUSTOM_2D", [](auto& s) { return s.type == 0; }, true},
     {"Spheres", "type", "CUSTOM_3D", [](auto& s) { return s.type == 1; }, true},
     {"Decals", "type", "DECAL", [](auto& s) { return s.type == 4; }, true},

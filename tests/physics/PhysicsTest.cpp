@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/Constants.h"
+#include "app/InputState.h"
 #include "app/Matrix.h"
 #include "physics/Physics.h"
 #include "tests/game/GlobalsFixture.h"
@@ -61,8 +62,8 @@ TEST_P(ApproachTest, MovesTowardTheTargetByTheRules) {
     v.turningRate = 0.5f;
     v.maxSpeed = 1.0f;
     (c.steerNotSpeed ? v.steer : v.speed) = c.start;
-    std::uint8_t keys[20] = {};
-    for (int i = 0; i < 4; ++i) keys[i] = c.keys[i];
+    std::uint8_t keys[InputState::kSlots] = {};
+    for (int i = 0; i < 4; ++i) keys[P1Right + i] = c.keys[i];
     physics.ApplyControls(keys, &v);
     EXPECT_NEAR(c.steerNotSpeed ? v.steer : v.speed, c.expected, 1e-6f);
 }
@@ -87,8 +88,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(PhysicsTest, ThrustFromRestEndsAtTheFirstSpeedNotBelowTheMaximum) {
     Vehicle v;
     v.maxSpeed = 1.0f;
-    std::uint8_t keys[20] = {};
-    keys[2] = 1;
+    std::uint8_t keys[InputState::kSlots] = {};
+    keys[P1Thrust] = 1;
     float previous = 0.0f;
     for (int frame = 0; frame < 400; ++frame) {
         physics.ApplyControls(keys, &v);
@@ -102,9 +103,9 @@ TEST_F(PhysicsTest, ThrustFromRestEndsAtTheFirstSpeedNotBelowTheMaximum) {
 }
 
 TEST_F(PhysicsTest, PlayerTwoReadsItsOwnSlotsAndAComputerReadsPlayerOnes) {
-    std::uint8_t keys[20] = {};
-    keys[1] = 1;  // player one's turn left
-    keys[6] = 1;  // player two's turn right
+    std::uint8_t keys[InputState::kSlots] = {};
+    keys[P1Left] = 1;   // player one's turn left
+    keys[P2Right] = 1;  // player two's turn right
     Vehicle one;
     one.turningRate = 0.5f;
     Vehicle two;
@@ -279,7 +280,7 @@ TEST_P(PairTableTest, LinksAndReportsByKind) {
         Mat44RotateYAboutPosition(c.oTurn * static_cast<float>(M_PI) / 180.0f, scratch,
                                   partner->GetModel()->matrix->m);
     }
-    std::set<GameEntity*> around = {partner};
+    EntitySet around = {partner};
     std::unique_ptr<Message> m = physics.CheckCollisions(e.get(), around, true);
     ASSERT_TRUE(m);
     EXPECT_EQ(e->GetContact() == partner, c.linked);
@@ -334,7 +335,7 @@ TEST_F(PhysicsTest, AWeaponPairClearsTheAnswerForTheRestOfThePass) {
     GameEntity chair("chair");
     Shape(chair, 1.0f, 1.0f);
     PlaceAt(chair, -1.4f, 0.0f);
-    std::set<GameEntity*> around = {&w, &chair};
+    EntitySet around = {&w, &chair};
     std::unique_ptr<Message> m = physics.CheckCollisions(&v, around, true);
     const bool weaponFirst = *around.begin() == &w;
     EXPECT_EQ(w.GetContact(), weaponFirst ? &v : nullptr);
@@ -410,6 +411,22 @@ INSTANTIATE_TEST_SUITE_P(
                       WallCase{"high_z_wall", 2, Vector3(0.1f, 0, 0.1f), Vector3(0.1f, 0, -0.2f)},
                       WallCase{"at_rest_no_push_out", 0, Vector3(0, 0, 0), Vector3(0, 0, 0)}));
 
+TEST_F(PhysicsTest, InACornerBothWallsPushTheVehicleBack) {
+    GameEntity walls("Walls");
+    walls.GetModel()->boxes = {Box(-1, 0, 0, 40), Box(0, 40, -1, 0), Box(0, 40, 40, 41),
+                               Box(40, 41, 0, 40)};
+    walls.GetModel()->boundsMax[0] = walls.GetModel()->boundsMax[2] = 40.0f;
+    Vehicle e;
+    e.weight = 1.0f;
+    Shape(e, 1.0f, 1.0f);
+    PlaceAt(e, 0.5f, 0.5f);  // touching the low-x and the low-z wall
+    e.velocity = Vector3(-0.2f, 0.0f, -0.2f);
+    EntitySet around = {&walls};
+    EXPECT_EQ(physics.CheckCollisions(&e, around, true)->GetType(), MessageTypes::COLLISION);
+    EXPECT_NEAR(e.velocity.x, 0.4f, 1e-6f);
+    EXPECT_NEAR(e.velocity.z, 0.4f, 1e-6f);
+}
+
 TEST_F(PhysicsTest, AFlatSideHitStraightOnPushesAlongOneAxisOnly) {
     GameEntity table("table");
     Shape(table, 2.0f, 1.0f);
@@ -426,5 +443,44 @@ TEST_F(PhysicsTest, AFlatSideHitStraightOnPushesAlongOneAxisOnly) {
     EXPECT_NEAR(e.velocity.z, 0.0f, 1e-6f);
     EXPECT_NEAR(table.velocity.z, 0.0f, 1e-6f);
 }
+
+// ---- Degenerate boxes ----------------------------------------------------------------------
+
+struct DegenerateCase {
+    const char* name;
+    Box box;     // the partner's one box, at the origin, unrotated
+    float x, z;  // where the probing corner stands (a point-sized box)
+    bool inside;
+};
+void PrintTo(const DegenerateCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class DegenerateBoxTest : public PhysicsTest,
+                          public ::testing::WithParamInterface<DegenerateCase> {};
+
+TEST_P(DegenerateBoxTest, ABoxWithoutWidthOrDepthHoldsOnlyThePointsItCovers) {
+    const DegenerateCase& c = GetParam();
+    GameEntity partner("partner");
+    partner.GetModel()->boxes = {c.box};
+    PlaceAt(partner, 0.0f, 0.0f);
+    GameEntity probe("probe");
+    probe.GetModel()->boxes = {Box(0.0f, 0.0f, 0.0f, 0.0f)};
+    PlaceAt(probe, c.x, c.z);
+    EXPECT_EQ(Physics::BoxCornersInTransformedBoxes(&probe, &partner), c.inside);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Physics, DegenerateBoxTest,
+    ::testing::Values(
+        DegenerateCase{"zero_width_far_along_its_line", Box(0, 0, -1, 1), 0.0f, 50.0f, false},
+        DegenerateCase{"zero_width_on_the_segment", Box(0, 0, -1, 1), 0.0f, 0.5f, true},
+        DegenerateCase{"zero_depth_far_along_its_line", Box(-1, 1, 2, 2), -80.0f, 2.0f, false},
+        DegenerateCase{"zero_depth_on_the_segment", Box(-1, 1, 2, 2), 1.0f, 2.0f, true},
+        DegenerateCase{"a_point_elsewhere", Box(3, 3, 3, 3), 3.0f, 9.0f, false},
+        DegenerateCase{"a_point_on_itself", Box(3, 3, 3, 3), 3.0f, 3.0f, true},
+        DegenerateCase{"ordinary_box_still_holds_its_inside", Box(-1, 1, -1, 1), 0.5f, -0.5f,
+                       true}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

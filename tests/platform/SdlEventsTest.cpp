@@ -4,6 +4,8 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 namespace {
 
 using namespace platform;
@@ -113,6 +115,15 @@ TEST_F(SdlEventsTest, AQuickClickCarriesItsButtonInEachMessage) {
         EXPECT_EQ(message.x, 40);
         EXPECT_EQ(message.y, 30);
     }
+}
+
+TEST(SdlDialogsTest, AQuestionThatCannotBeShownIsAnsweredYes) {
+    // No display to show a box on: the player who pressed Escape can still leave.
+    unsetenv("DISPLAY");
+    unsetenv("WAYLAND_DISPLAY");
+    SdlPlatform sdl;
+    EXPECT_TRUE(
+        sdl.GetServices().dialogs->AskYesNo("Do you really want to exit the game?", "Exit Brask?"));
 }
 
 }  // namespace

@@ -127,6 +127,24 @@ TEST_P(TgaReaderTest, SwapsBgrIntoRgbAndKeepsTheFilesRowOrder) {
 INSTANTIATE_TEST_SUITE_P(Tga, TgaReaderTest,
                          ::testing::Values(TgaCase{"Rgb24", 3}, TgaCase{"Rgba32", 4}));
 
+TEST_P(TgaReaderTest, ATopLeftOriginGivesTheSamePictureAsABottomLeftOne) {
+    const int channels = GetParam().channels;
+    const Bytes bottomLeft = content::texture::EncodeTga(Gradient(4, 3, channels));
+    // The same picture stored top row first, with the descriptor's origin bit set.
+    Bytes topLeft(bottomLeft.begin(), bottomLeft.begin() + 18);
+    topLeft[17] |= 0x20;
+    const std::size_t rowBytes = 4u * static_cast<std::size_t>(channels);
+    for (int row = 2; row >= 0; --row) {
+        const auto first = bottomLeft.begin() + 18 + static_cast<std::ptrdiff_t>(row * rowBytes);
+        topLeft.insert(topLeft.end(), first, first + static_cast<std::ptrdiff_t>(rowBytes));
+    }
+    TgaImage fromBottom;
+    TgaImage fromTop;
+    ASSERT_TRUE(DecodeTga(bottomLeft.data(), bottomLeft.size(), fromBottom));
+    ASSERT_TRUE(DecodeTga(topLeft.data(), topLeft.size(), fromTop));
+    EXPECT_EQ(fromTop.pixels, fromBottom.pixels);
+}
+
 struct RefusedTga {
     const char* name;
     size_t offset;  // byte of the header to change

@@ -10,7 +10,6 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -75,15 +74,34 @@ std::string TopFolder(const std::string& path) {
     return path.substr(0, path.find('/'));
 }
 
-// The quoted includes of a file that name a path under one of the top folders.
+// What an #include line names, as written ("app/Window.h" with its quotes, <SDL.h>,
+// FT_FREETYPE_H); empty for any other line.
+std::string IncludeTarget(const std::string& line) {
+    std::size_t at = line.find_first_not_of(" \t");
+    if (at == std::string::npos || line[at] != '#') return {};
+    at = line.find_first_not_of(" \t", at + 1);
+    const std::string keyword = "include";
+    if (at == std::string::npos || line.compare(at, keyword.size(), keyword) != 0) return {};
+    at = line.find_first_not_of(" \t", at + keyword.size());
+    if (at == std::string::npos) return {};
+    // A quoted or bracketed name ends at its closing mark, kept; a macro at a blank.
+    const char opening = line[at];
+    const char* closing = opening == '"' ? "\"" : opening == '<' ? ">" : " \t";
+    std::size_t end = line.find_first_of(closing, at + 1);
+    if (end != std::string::npos && (opening == '"' || opening == '<')) ++end;
+    return line.substr(at, end == std::string::npos ? std::string::npos : end - at);
+}
+
+// The quoted includes of a file that name a path under a folder ("world/World.h").
 std::vector<std::string> ProjectIncludes(const std::string& text) {
-    static const std::regex kInclude(R"re(^\s*#\s*include\s*"([A-Za-z_]+/[^"]+)")re");
     std::vector<std::string> includes;
     std::istringstream lines(text);
     std::string line;
-    std::smatch match;
-    while (std::getline(lines, line))
-        if (std::regex_search(line, match, kInclude)) includes.push_back(match[1]);
+    while (std::getline(lines, line)) {
+        const std::string target = IncludeTarget(line);
+        if (target.size() > 2 && target.front() == '"' && target.find('/') != std::string::npos)
+            includes.push_back(target.substr(1, target.size() - 2));
+    }
     return includes;
 }
 
@@ -98,11 +116,12 @@ std::string IncludeFault(const std::string& file, const std::string& header) {
     return rules->first + "/ may not include from " + to + "/";
 }
 
-// Whether a line of `file` includes a header of SDL, SDL_mixer or FreeType.
+// Whether a line includes a header of SDL, SDL_mixer or FreeType.
 bool IncludesPlatformLibrary(const std::string& line) {
-    static const std::regex kLibrary(
-        R"(^\s*#\s*include\s*([<"](SDL|SDL2/|ft2build\.h|freetype/)|FT_))");
-    return std::regex_search(line, kLibrary);
+    const std::string target = IncludeTarget(line);
+    for (const char* start : {"<SDL", "\"SDL", "<ft2build.h>", "<freetype/", "FT_"})
+        if (target.rfind(start, 0) == 0) return true;
+    return false;
 }
 
 // The SDL edge's own tests and the content tool (which draws its words with FreeType) may

@@ -172,6 +172,16 @@ TEST_P(GlyphMetricsTest, MatchTheFace) {
     EXPECT_GT(glyphs.Of('A').height, 0);
     EXPECT_GT(glyphs.Of(0x80).width, 0);
     EXPECT_EQ(glyphs.Of(0x81).advance, 0.0f);  // undefined in the code page
+    // Rows come bottom row first, as glBitmap takes them: the bar of a T is in the last row
+    // (wider than its stem halfway up), and its foot sits on the baseline.
+    const platform::Glyph& tee = glyphs.Of('T');
+    auto inked = [&](int row) {
+        int count = 0;
+        for (int x = 0; x < tee.width; ++x) count += tee.IsSet(x, row);
+        return count;
+    };
+    EXPECT_GT(inked(tee.height - 1), 3 * inked(tee.height / 2));
+    EXPECT_EQ(tee.originY, 0.0f);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, GlyphMetricsTest,

@@ -420,10 +420,11 @@ TEST_F(ContentCheck, EveryBoundingBoxFileAgreesWithTheFootprintOfItsModel) {
         // that vehicles pass beneath; a vehicle's box is its body and always reaches out.
         const bool centreCell = all.xMin >= -kCentreCell && all.xMax <= kCentreCell &&
                                 all.zMin >= -kCentreCell && all.zMax <= kCentreCell;
-        if (use.vehicle || !centreCell)
+        if (use.vehicle || !centreCell) {
             EXPECT_TRUE(all.xMin <= low[0] + kBoxSlack && all.xMax >= high[0] - kBoxSlack &&
                         all.zMin <= low[2] + kBoxSlack && all.zMax >= high[2] - kBoxSlack)
                 << "the boxes fall short of the model: " << extent;
+        }
     }
 
     // Every shipped box file belongs to a model.

@@ -4,6 +4,7 @@
 #include <ostream>
 #include <string>
 
+#include "app/InputState.h"
 #include "tests/world/WorldFixtures.h"
 #include "world/EntityFactory.h"
 #include "world/GameEntity.h"
@@ -52,7 +53,7 @@ TEST(MessageTest, AMissingParameterReadsEmptyAndTheOthersStay) {
 TEST(GameEntityTest, UpdateStopsOnTheFloorAndReportsNothing) {
     GameEntity e("crate.ms3d");
     e.velocity = Vector3(2.0f, 1.0f, 3.0f);
-    std::uint8_t keys[20] = {};
+    std::uint8_t keys[InputState::kSlots] = {};
     const std::unique_ptr<Message> message = e.Update(keys);
     EXPECT_EQ(e.velocity.x, 0.0f);
     EXPECT_EQ(e.velocity.y, 1.0f);
@@ -134,8 +135,8 @@ TEST(VehicleTest, AFreshVehicleMayFireAtOnceWhateverTheDelay) {
     vehicle.SetPrimaryWeaponDelay(5.0f);
     vehicle.SetSecondaryWeaponDelay(5.0f);
     // The firing rule: last shot + delay before now. The World clock starts at 0.
-    EXPECT_LT(vehicle.lastPrimaryShot + vehicle.primaryWeaponDelay, 0.0f);
-    EXPECT_LT(vehicle.lastSecondaryShot + vehicle.secondaryWeaponDelay, 0.0f);
+    EXPECT_LT(vehicle.lastPrimaryShot + vehicle.GetPrimaryWeaponDelay(), 0.0f);
+    EXPECT_LT(vehicle.lastSecondaryShot + vehicle.GetSecondaryWeaponDelay(), 0.0f);
     EXPECT_EQ(vehicle.GetPlayerNumber(), 1);
     vehicle.SetPlayerNumber(2);
     EXPECT_EQ(vehicle.GetPlayerNumber(), 2);

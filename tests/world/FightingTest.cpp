@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <list>
 #include <map>
 #include <memory>
 #include <ostream>
@@ -12,7 +13,9 @@
 #include <vector>
 
 #include "app/Constants.h"
+#include "app/InputState.h"
 #include "physics/Physics.h"
+#include "render/Renderer.h"
 #include "tests/game/GlobalsFixture.h"
 #include "tests/physics/PhysicsFixtures.h"
 #include "tests/world/WorldFixtures.h"
@@ -113,22 +116,24 @@ protected:
     Vehicle* AddVehicle(const std::string& name, float x, float z) {
         auto* v = new Vehicle();
         v->SetName(name);
-        v->hitPoints = v->maxHitPoints = 100;
-        v->fuel = v->maxFuel = 500;
-        v->fuelRegen = 5;
+        v->SetHitPoints(100);
+        v->SetMaxHitPoints(100);
+        v->SetFuel(500);
+        v->SetMaxFuel(500);
+        v->SetFuelRegen(5);
         v->lastFuelUse = world.time;
-        v->primaryWeaponFile = "gun.txt";
-        v->secondaryWeaponFile = "mine.txt";
-        v->primaryFuelCost = 10;
-        v->secondaryFuelCost = 40;
-        v->primaryWeaponDelay = 0.5f;
-        v->secondaryWeaponDelay = 2.0f;
+        v->SetPrimaryWeaponFile("gun.txt");
+        v->SetSecondaryWeaponFile("mine.txt");
+        v->SetPrimaryFuelCost(10);
+        v->SetSecondaryFuelCost(40);
+        v->SetPrimaryWeaponDelay(0.5f);
+        v->SetSecondaryWeaponDelay(2.0f);
         v->maxSpeed = 1.0f;
         v->turningRate = 0.2f;
         v->weight = 2.0f;
         Shape(*v, 1.0f, 0.5f);
         PlaceAt(*v, x, z);
-        world.updateList.push_back(v);
+        world.updateList.push_back(world.Adopt(std::unique_ptr<GameEntity>(v)));
         world.collisionList.push_front(v);
         world.AddToGrid(v);
         return v;
@@ -187,22 +192,22 @@ class FireTest : public FightingTest, public ::testing::WithParamInterface<FireC
 TEST_P(FireTest, FiresAtMostOneWeaponOnItsCooldownAndFuel) {
     const FireCase& c = GetParam();
     world.time = 16.0f;  // exact in binary, as are the delays
-    player->fuel = c.fuel;
+    player->SetFuel(c.fuel);
     player->lastFuelUse = world.time;  // no regeneration this frame
     player->lastPrimaryShot = world.time - c.sincePrimary;
     player->lastSecondaryShot = world.time - c.sinceSecondary;
     if (c.strafe) {
         player->SetStrafe();
-        player->secondaryWeaponFile.clear();
+        player->SetSecondaryWeaponFile("");
     }
-    std::uint8_t keys[20] = {};
-    keys[4] = c.primaryHeld;
-    keys[5] = c.secondaryHeld;
+    std::uint8_t keys[InputState::kSlots] = {};
+    keys[P1Primary] = c.primaryHeld;
+    keys[P1Secondary] = c.secondaryHeld;
     std::unique_ptr<Message> m = player->Update(keys);
     const std::string fired =
         m->GetType() == MessageTypes::WEAPON_FIRED ? m->GetParam("WEAPON_FILE") : "";
     EXPECT_EQ(fired, c.firedFile);
-    EXPECT_EQ(player->fuel, c.fuelAfter);
+    EXPECT_EQ(player->GetFuel(), c.fuelAfter);
     EXPECT_EQ(player->primaryShots + player->secondaryShots, fired.empty() ? 0 : 1);
     EXPECT_EQ(player->fuelSpent, c.fuel - c.fuelAfter);
 }
@@ -227,7 +232,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(FightingTest, AComputerStrafingVehicleWithoutASecondaryFileFiresNothing) {
     Vehicle* computer = AddVehicle("Dovevevuzu Grav Buggy", 40.0f, 40.0f);
     computer->SetStrafe();
-    computer->secondaryWeaponFile.clear();
+    computer->SetSecondaryWeaponFile("");
     computer->SetController(std::make_unique<AIController>(computer, 0.5f));
     computer->GetController()->SetKey(5, true);
     std::unique_ptr<Message> m;
@@ -238,7 +243,7 @@ TEST_F(FightingTest, AComputerStrafingVehicleWithoutASecondaryFileFiresNothing) 
         computer->GetController()->SetKey(5, true);
     }
     EXPECT_EQ(computer->secondaryShots, 0);
-    EXPECT_EQ(computer->fuel, 500);
+    EXPECT_EQ(computer->GetFuel(), 500);
     // An empty definition is refused outright.
     const std::size_t before = world.updateList.size();
     Message empty(MessageTypes::WEAPON_FIRED, {{"WEAPON_FILE", ""}});
@@ -262,12 +267,12 @@ class RegenTest : public FightingTest, public ::testing::WithParamInterface<Rege
 TEST_P(RegenTest, RegainsFuelRegenPerQuarterSecondAfterAPause) {
     const RegenCase& c = GetParam();
     world.time = 32.0f;
-    player->maxFuel = 500;
-    player->fuel = c.fuel;
+    player->SetMaxFuel(500);
+    player->SetFuel(c.fuel);
     player->lastFuelUse = world.time - c.gap;
-    std::uint8_t keys[20] = {};
+    std::uint8_t keys[InputState::kSlots] = {};
     player->Update(keys);
-    EXPECT_EQ(player->fuel, c.expected);
+    EXPECT_EQ(player->GetFuel(), c.expected);
     EXPECT_EQ(player->lastFuelUse == world.time, c.lastUseMoves);
 }
 
@@ -290,8 +295,8 @@ TEST_F(FightingTest, ABoostStartsOnceAndEndsAfterTheSecondaryDelay) {
     EXPECT_EQ(player->weight, 8.0f);
     EXPECT_EQ(player->speed, 2.0f);
     const float start = player->boostStart;
-    std::uint8_t keys[20] = {};
-    keys[5] = 1;  // held secondary fires nothing while boosting
+    std::uint8_t keys[InputState::kSlots] = {};
+    keys[P1Secondary] = 1;  // held secondary fires nothing while boosting
     world.time = start + 2.0f;
     player->Update(keys);
     EXPECT_TRUE(player->boostActive);
@@ -320,7 +325,7 @@ TEST_P(StrafeTest, PushesSidewaysTowardItsPlayersTurnKey) {
     const StrafeCase& c = GetParam();
     player->SetStrafe();
     player->SetPlayerNumber(c.playerNumber);
-    std::uint8_t keys[20] = {};
+    std::uint8_t keys[InputState::kSlots] = {};
     for (int slot : c.held) keys[slot] = 1;
     player->Strafe(keys);
     EXPECT_FLOAT_EQ(player->velocity.x, c.expectedX);
@@ -335,13 +340,13 @@ INSTANTIATE_TEST_SUITE_P(
                       StrafeCase{"player_two_left", 2, {7}, 0.5f}));
 
 TEST_F(FightingTest, ADestroyedPlayerClearsItsSlotsAndExplodesOnce) {
-    player->hitPoints = 0;
-    std::uint8_t keys[20] = {};
-    for (int i = 0; i < 6; ++i) keys[i] = 1;
-    keys[6] = 1;
+    player->SetHitPoints(0);
+    std::uint8_t keys[InputState::kSlots] = {};
+    for (int i = 0; i < ControlKeys::kFlags; ++i) keys[P1Right + i] = 1;
+    keys[P2Right] = 1;
     std::unique_ptr<Message> m = player->Update(keys);
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(keys[i], 0) << i;
-    EXPECT_EQ(keys[6], 1);
+    for (int i = 0; i < ControlKeys::kFlags; ++i) EXPECT_EQ(keys[P1Right + i], 0) << i;
+    EXPECT_EQ(keys[P2Right], 1);
     EXPECT_EQ(m->GetType(), "");
     EXPECT_TRUE(player->GetModel()->drawBlack);
     EXPECT_TRUE(player->exploded);
@@ -353,20 +358,34 @@ TEST_F(FightingTest, ADestroyedPlayerClearsItsSlotsAndExplodesOnce) {
     EXPECT_TRUE(player->effects.IsRunning(3));  // smoke at or below a quarter
 }
 
+TEST_F(FightingTest, APlayerVehicleWithoutKeyFlagsDrivesOnReleasedFlags) {
+    // Player two's flags would lie past the six released ones of a vehicle without keys.
+    for (int player : {1, 2}) {
+        Vehicle* v = AddVehicle("Diveroruz Lancer", 40.0f, 40.0f);
+        v->SetHuman(true);
+        v->SetPlayerNumber(player);
+        v->speed = 0.5f;
+        v->steer = 0.1f;
+        EXPECT_EQ(v->Update(nullptr)->GetType(), "") << "player " << player;
+        EXPECT_LT(v->speed, 0.5f) << "player " << player;
+        EXPECT_LT(v->steer, 0.1f) << "player " << player;
+    }
+}
+
 TEST_F(FightingTest, ABatteryRegainsFuelAndSmokesButNeverMovesOrLeavesItsCell) {
     Vehicle* battery = AddVehicle("Battery", 30.0f, 30.0f);
     battery->speed = 1.0f;
-    battery->fuel = 100;
+    battery->SetFuel(100);
     battery->lastFuelUse = world.time - 1.0f;
-    battery->hitPoints = 25;  // exactly a quarter of 100
+    battery->SetHitPoints(25);  // exactly a quarter of 100
     const auto cells = worldtest::CellsListing(world, battery);
     std::unique_ptr<Message> m = battery->Update(inputState.keys);
     EXPECT_EQ(m->GetType(), "");
-    EXPECT_EQ(battery->fuel, 120);
+    EXPECT_EQ(battery->GetFuel(), 120);
     EXPECT_TRUE(battery->effects.IsRunning(3));
     EXPECT_EQ(battery->GetMatrixElement(14), 30.0f);
     EXPECT_EQ(worldtest::CellsListing(world, battery), cells);
-    battery->hitPoints = 26;
+    battery->SetHitPoints(26);
     battery->Update(inputState.keys);
     EXPECT_FALSE(battery->effects.IsRunning(3));
 }
@@ -387,22 +406,39 @@ TEST_F(FightingTest, TheSeventhMineTakesTheOldestOutOfPlay) {
     EXPECT_EQ(Weapons().size(), 6u);
 }
 
+TEST_F(FightingTest, ARetiredBlastMineLeavesRenderListTwoBeforeItIsDeleted) {
+    // A mine defined as a radial blast is drawn from render list 2.
+    files->Weapon(
+        "blast_mine.txt",
+        {{"NAME", "Mine"}, {"DURATION", "25"}, {"WEAPON_TYPE", "RADIAL_BLAST"}, {"RADIUS", "3"}});
+    graphicsSystem.renderer = std::make_unique<Renderer>();
+    std::vector<Weapon*> mines;
+    for (int i = 0; i < 7; ++i) mines.push_back(Spawn("blast_mine.txt", player));
+    const MeshTree* oldest = mines[0]->GetModel();
+    ASSERT_TRUE(world.IsRetired(mines[0]));
+    application.SweepDeadEntities();
+    const std::list<MeshTree*>& list = graphicsSystem.renderer->renderLists[2];
+    EXPECT_EQ(list.size(), 6u);
+    EXPECT_EQ(std::count(list.begin(), list.end(), oldest), 0);
+    graphicsSystem.renderer.reset();
+}
+
 TEST_F(FightingTest, AnOldestMineThatEndedInTheSameFrameIsDestroyedOnce) {
     std::vector<Weapon*> mines;
     for (int i = 0; i < 6; ++i) mines.push_back(Spawn("mine.txt", player));
     // The oldest mine expires in the next update, which comes before its owner's.
-    mines[0]->duration = 0.0f;
+    mines[0]->SetDuration(0.0f);
     world.updateList.remove(player);
     world.updateList.push_back(player);
     world.time += 1.0f;
     player->lastSecondaryShot = kNeverFired;
-    inputState.keys[5] = 1;
+    inputState.keys[P1Secondary] = 1;
     Frame();  // the mine reports its end, then the seventh is laid; one sweep
-    inputState.keys[5] = 0;
+    inputState.keys[P1Secondary] = 0;
     EXPECT_EQ(player->secondaryShots, 1);
     EXPECT_EQ(player->laidObjects.size(), 6u);
     EXPECT_TRUE(world.retired.empty());
-    for (Weapon* w : Weapons()) EXPECT_NE(w->name, "") << "every listed weapon is alive";
+    for (Weapon* w : Weapons()) EXPECT_NE(w->GetName(), "") << "every listed weapon is alive";
     EXPECT_EQ(Weapons().size(), 6u);
 }
 
@@ -410,12 +446,13 @@ TEST_F(FightingTest, AMineAsPostEffectIsLaidByTheVehicleAtTheRootOfTheChain) {
     Weapon* layer = Spawn("mine_layer.txt", player);
     ASSERT_NE(layer, nullptr);
     std::vector<Weapon*> weapons;
-    for (int frame = 0; frame < 40 && (weapons.empty() || weapons[0]->name != "Mine"); ++frame) {
+    for (int frame = 0; frame < 40 && (weapons.empty() || weapons[0]->GetName() != "Mine");
+         ++frame) {
         Frame();
         weapons = Weapons();
     }
     ASSERT_EQ(weapons.size(), 1u);
-    EXPECT_EQ(weapons[0]->name, "Mine");
+    EXPECT_EQ(weapons[0]->GetName(), "Mine");
     EXPECT_EQ(weapons[0]->GetOwner(), player);
     ASSERT_EQ(player->laidObjects.size(), 1u);
     EXPECT_EQ(player->laidObjects[0], weapons[0]);
@@ -429,9 +466,9 @@ TEST_F(FightingTest, AMineAsPostEffectIsLaidByTheVehicleAtTheRootOfTheChain) {
 
 TEST_F(FightingTest, AShotIsSpawnedIntoTheListsAndFliesInTheSamePass) {
     player->lastPrimaryShot = kNeverFired;
-    inputState.keys[4] = 1;
+    inputState.keys[P1Primary] = 1;
     application.UpdateEntities();
-    inputState.keys[4] = 0;
+    inputState.keys[P1Primary] = 0;
     std::vector<Weapon*> weapons = Weapons();
     ASSERT_EQ(weapons.size(), 1u);
     Weapon* shot = weapons[0];
@@ -442,12 +479,12 @@ TEST_F(FightingTest, AShotIsSpawnedIntoTheListsAndFliesInTheSamePass) {
     // Updated already: lifted to flight height and moved along the heading.
     EXPECT_FLOAT_EQ(shot->GetMatrixElement(13), 0.5f);
     EXPECT_GT(shot->GetMatrixElement(14), 20.0f);
-    EXPECT_LT(shot->rangeLeft, 60.0f);
+    EXPECT_LT(shot->GetRangeLeft(), 60.0f);
 }
 
 TEST_F(FightingTest, AProjectileBurstsAtTheEndOfItsRange) {
     Weapon* shot = Spawn("gun.txt", player);
-    shot->rangeLeft = 0.3f;  // one frame covers 5 x 0.01 x 3 x sin(1) x 0.8, about 0.1
+    shot->SetRange(0.3f);  // one frame covers 5 x 0.01 x 3 x sin(1) x 0.8, about 0.1
     int frames = 0;
     while (!Weapons().empty() && frames < 20) {
         Frame();
@@ -480,7 +517,7 @@ TEST_P(HitTest, DamagesOnceScoresAndEndsWhenItsImpactHasFinished) {
     impact->alive = c.impactAlive;
     shot->SetContact(enemy);
     application.UpdateEntities();
-    EXPECT_EQ(enemy->hitPoints, 96);
+    EXPECT_EQ(enemy->GetHitPoints(), 96);
     EXPECT_EQ(player->hits, 1);
     EXPECT_EQ(enemy->lastFuelUse, world.time);  // fuel damage 0 still marks the fuel used
     EXPECT_TRUE(shot->hidden);
@@ -495,7 +532,7 @@ TEST_P(HitTest, DamagesOnceScoresAndEndsWhenItsImpactHasFinished) {
         application.UpdateEntities();
     }
     EXPECT_EQ(frames, c.framesToEnd);
-    EXPECT_EQ(enemy->hitPoints, 96);
+    EXPECT_EQ(enemy->GetHitPoints(), 96);
     EXPECT_EQ(player->hits, 1);
 }
 
@@ -511,7 +548,7 @@ TEST_F(FightingTest, AShotSparesItsOwnerAndItsOwnersWeapons) {
     application.UpdateEntities();
     EXPECT_FALSE(first->hidden);
     EXPECT_FALSE(second->hidden);
-    EXPECT_EQ(player->hitPoints, 100);
+    EXPECT_EQ(player->GetHitPoints(), 100);
 }
 
 TEST_F(FightingTest, APostEffectScoresForTheVehicleThatFiredTheFirstWeapon) {
@@ -521,13 +558,13 @@ TEST_F(FightingTest, APostEffectScoresForTheVehicleThatFiredTheFirstWeapon) {
     for (int frame = 0; frame < 5 && !blast; ++frame) {
         Frame();
         for (Weapon* w : Weapons())
-            if (w->name == "Force Blast") blast = w;
+            if (w->GetName() == "Force Blast") blast = w;
     }
     ASSERT_NE(blast, nullptr);
     EXPECT_EQ(blast->GetOwner(), player);
-    EXPECT_EQ(blast->weaponType, WeaponTypes::RADIAL_BLAST);
-    EXPECT_EQ(blast->fuelDamage, 7);
-    EXPECT_EQ(blast->forceDamage, 3);
+    EXPECT_EQ(blast->GetWeaponType(), WeaponTypes::RADIAL_BLAST);
+    EXPECT_EQ(blast->GetFuelDamage(), 7);
+    EXPECT_EQ(blast->GetForceDamage(), 3);
     EXPECT_TRUE(blast->GetModel()->inRenderList);
 }
 
@@ -547,8 +584,8 @@ class BlastGrowthTest : public FightingTest, public ::testing::WithParamInterfac
 TEST_P(BlastGrowthTest, ReachesItsRadiusAfterItsGrowthTime) {
     const GrowthCase& c = GetParam();
     Weapon* blast = Spawn(c.file, player);
-    blast->maxRadius = 5.0f;
-    blast->duration = 100.0f;
+    blast->SetRadius(5.0f);
+    blast->SetDuration(100.0f);
     int frames = 0;
     while (blast->blastRadius < 5.0f - 1e-4f && frames < 100) {
         blast->Update(nullptr);
@@ -567,14 +604,14 @@ INSTANTIATE_TEST_SUITE_P(Fighting, BlastGrowthTest,
 TEST_F(FightingTest, AnIrradiationFieldHandsTheDrainedFuelToItsOwner) {
     Vehicle* low = AddVehicle("Diveroruz Lancer", 22.0f, 20.0f);
     Vehicle* high = AddVehicle("Diveroruz Lancer", 18.0f, 20.0f);
-    low->fuel = 5;
-    high->fuel = 40;
-    player->fuel = 100;
+    low->SetFuel(5);
+    high->SetFuel(40);
+    player->SetFuel(100);
     Weapon* field = Spawn("field.txt", player);
     field->Update(nullptr);
-    EXPECT_EQ(low->fuel, 0);
-    EXPECT_EQ(high->fuel, 30);
-    EXPECT_EQ(player->fuel, 115);
+    EXPECT_EQ(low->GetFuel(), 0);
+    EXPECT_EQ(high->GetFuel(), 30);
+    EXPECT_EQ(player->GetFuel(), 115);
 }
 
 TEST_F(FightingTest, ABlastWithoutARadiusNeverScalesItsModel) {
@@ -586,7 +623,7 @@ TEST_F(FightingTest, ABlastWithoutARadiusNeverScalesItsModel) {
 
 TEST_F(FightingTest, RammingSpeedBoostsItsOwnerAndItsExpiryEndsTheBoost) {
     player->SetRammingSpeed();
-    player->secondaryWeaponDelay = 100.0f;
+    player->SetSecondaryWeaponDelay(100.0f);
     Weapon* ram = Spawn("ram.txt", player);
     ram->Update(nullptr);
     EXPECT_TRUE(player->boostActive);

@@ -27,7 +27,7 @@ constexpr float kInf = std::numeric_limits<float>::infinity();
 GameEntity* Place(World& w, float x, float z, std::string name = "thing") {
     auto* e = new GameEntity(std::move(name));
     e->GetModel()->Translate(x, 0.0f, z);
-    w.updateList.push_back(e);
+    w.updateList.push_back(w.Adopt(std::unique_ptr<GameEntity>(e)));
     return e;
 }
 
@@ -146,7 +146,7 @@ TEST_P(NeighbourTest, SeesTheThreeByThreeCellsClippedToTheGrid) {
             w->AddToGrid(inCell[x][z]);
         }
     GameEntity* asker = Place(*w, c.x, c.z, "asker");
-    std::set<GameEntity*> expected;
+    EntitySet expected;
     for (const auto& [x, z] : c.cells) expected.insert(inCell[x][z]);
     EXPECT_EQ(w->GetNearbyEntities(asker), expected);
 }
@@ -177,19 +177,19 @@ TEST(GridTest, NeighboursAreEachOnceAndNeverTheAsker) {
             w->cells[x][z].push_front(sofa);
         }
     w->cells[3][3].push_front(asker);
-    EXPECT_EQ(w->GetNearbyEntities(asker), (std::set<GameEntity*>{sofa}));
+    EXPECT_EQ(w->GetNearbyEntities(asker), (EntitySet{sofa}));
 }
 
 TEST(DestroyEntityTest, UnlinksTheEntityEverywhereAndDeletesIt) {
     auto w = GridWorld(20, 20);
     auto* owner = new Vehicle();
-    w->updateList.push_back(owner);
+    w->updateList.push_back(w->Adopt(std::unique_ptr<GameEntity>(owner)));
     w->collisionList.push_back(owner);
     auto* mine = new Weapon();
     mine->SetName("Mine");
     mine->SetOwner(owner);
     mine->GetModel()->Translate(10.0f, 0.0f, 10.0f);
-    w->updateList.push_back(mine);
+    w->updateList.push_back(w->Adopt(std::unique_ptr<GameEntity>(mine)));
     w->collisionList.push_front(mine);
     owner->laidObjects = {mine};
     // Listed beyond its own cell, as a footprint or a push by the collision response leaves it.
@@ -222,7 +222,8 @@ TEST(DestroyEntityTest, APlayerVehicleLeavesItsPlayerSlot) {
     auto w = GridWorld(10, 10);
     auto* one = new Vehicle();
     auto* two = new Vehicle();
-    w->updateList = {one, two};
+    w->updateList = {w->Adopt(std::unique_ptr<GameEntity>(one)),
+                     w->Adopt(std::unique_ptr<GameEntity>(two))};
     w->playerOneVehicle = one;
     w->playerTwoVehicle = two;
     w->DestroyEntity(two);
@@ -234,7 +235,8 @@ TEST(ClearLevelTest, DeletesEverythingForgetsBothPlayersAndClearsTheGrid) {
     auto w = GridWorld(12, 9);
     auto* one = new Vehicle();
     auto* two = new Vehicle();
-    w->updateList = {one, two};
+    w->updateList = {w->Adopt(std::unique_ptr<GameEntity>(one)),
+                     w->Adopt(std::unique_ptr<GameEntity>(two))};
     w->collisionList = {one, two};
     w->playerOneVehicle = one;
     w->playerTwoVehicle = two;

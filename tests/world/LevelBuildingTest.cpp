@@ -258,6 +258,9 @@ INSTANTIATE_TEST_SUITE_P(Sizes, GridSizeTest,
                                            GridSizeCase{"WiderThanTheGrid", 120, 30, 100, 30},
                                            GridSizeCase{"DeeperThanTheGrid", 30, 101, 30, 100},
                                            GridSizeCase{"TooNarrowForTheCorners", 2, 10, 3, 10},
+                                           // Every spawn corner in the one cell (2, 2).
+                                           GridSizeCase{"CornersInOneCellAlongX", 4, 16, 5, 16},
+                                           GridSizeCase{"CornersInOneCellAlongZ", 16, 4, 16, 5},
                                            GridSizeCase{"Empty", 0, 0, 3, 3},
                                            GridSizeCase{"Negative", -5, 16, 3, 16}),
                          [](const auto& info) { return std::string(info.param.name); });

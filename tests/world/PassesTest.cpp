@@ -74,7 +74,7 @@ protected:
     template <class Base>
     Scripted<Base>* Add(const std::string& tag) {
         auto* e = new Scripted<Base>(tag, &log, &deleted);
-        world.updateList.push_back(e);
+        world.updateList.push_back(world.Adopt(std::unique_ptr<GameEntity>(e)));
         return e;
     }
 

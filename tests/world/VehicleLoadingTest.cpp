@@ -54,25 +54,25 @@ TEST_F(VehicleLoadingTest, EveryKeyFillsItsField) {
     const std::string model = Load(worldtest::VehicleKeys("Davavod Tank"), v);
     EXPECT_EQ(model, "RESOURCES\\Art\\Models\\car.ms3d");
     EXPECT_EQ(v.GetName(), "Davavod Tank");
-    EXPECT_EQ(v.pilot, "Pilot");
-    EXPECT_EQ(v.pilotImageFile, "pilot.bmp");
-    EXPECT_EQ(v.primaryWeaponFile, "gun.txt");
-    EXPECT_EQ(v.secondaryWeaponFile, "special.txt");
+    EXPECT_EQ(v.GetPilot(), "Pilot");
+    EXPECT_EQ(v.GetPilotImageFile(), "pilot.bmp");
+    EXPECT_EQ(v.GetPrimaryWeaponFile(), "gun.txt");
+    EXPECT_EQ(v.GetSecondaryWeaponFile(), "special.txt");
     EXPECT_EQ(v.GetPrimaryRange(), 60);
-    EXPECT_EQ(v.secondaryRange, 7);
+    EXPECT_EQ(v.GetSecondaryRange(), 7);
     EXPECT_EQ(v.GetHitPoints(), 300);
     EXPECT_EQ(v.GetMaxHitPoints(), 300);
     EXPECT_EQ(v.GetFuel(), 1000);
     EXPECT_EQ(v.GetMaxFuel(), 1000);
-    EXPECT_EQ(v.fuelRegen, 5);
-    EXPECT_EQ(v.primaryFuelCost, 10);
-    EXPECT_EQ(v.secondaryFuelCost, 40);
+    EXPECT_EQ(v.GetFuelRegen(), 5);
+    EXPECT_EQ(v.GetPrimaryFuelCost(), 10);
+    EXPECT_EQ(v.GetSecondaryFuelCost(), 40);
     EXPECT_FLOAT_EQ(v.acceleration, 0.5f);
     EXPECT_FLOAT_EQ(v.turningRate, 0.2f);
     EXPECT_FLOAT_EQ(v.maxSpeed, 1.25f);
     EXPECT_FLOAT_EQ(v.weight, 2.5f);
-    EXPECT_FLOAT_EQ(v.primaryWeaponDelay, 0.3f);
-    EXPECT_FLOAT_EQ(v.secondaryWeaponDelay, 2.0f);
+    EXPECT_FLOAT_EQ(v.GetPrimaryWeaponDelay(), 0.3f);
+    EXPECT_FLOAT_EQ(v.GetSecondaryWeaponDelay(), 2.0f);
     EXPECT_EQ(v.sounds[0], 3);
     EXPECT_EQ(v.sounds[1], 6);
     EXPECT_EQ(v.sounds[2], -1);
@@ -110,10 +110,10 @@ TEST_P(SecondaryWeaponTest, TheTypeDecidesTheFlagsAndTheFile) {
     const SecondaryCase& c = GetParam();
     Vehicle v;
     Load(With("SECONDARY_WEAPON", c.secondaryWeapon), v);
-    EXPECT_EQ(v.strafe, c.strafe);
-    EXPECT_EQ(v.rammingSpeed, c.rammingSpeed);
-    EXPECT_EQ(v.secondaryWeaponFile, c.secondaryWeaponFile);
-    EXPECT_EQ(v.secondaryRange, c.secondaryRange);
+    EXPECT_EQ(v.HasStrafe(), c.strafe);
+    EXPECT_EQ(v.HasRammingSpeed(), c.rammingSpeed);
+    EXPECT_EQ(v.GetSecondaryWeaponFile(), c.secondaryWeaponFile);
+    EXPECT_EQ(v.GetSecondaryRange(), c.secondaryRange);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -130,7 +130,7 @@ TEST_F(VehicleLoadingTest, WithoutAPrimaryWeaponTheRangeStaysZeroAndTheFileIsKep
     Vehicle v;
     Load(With("PRIMARY_WEAPON", ""), v, 0);
     EXPECT_EQ(v.GetPrimaryRange(), 0);
-    EXPECT_EQ(v.primaryWeaponFile, "gun.txt");
+    EXPECT_EQ(v.GetPrimaryWeaponFile(), "gun.txt");
     ASSERT_NE(v.GetController(), nullptr);
     EXPECT_EQ(v.GetController()->GetRange(), 0);
 }
@@ -282,7 +282,7 @@ TEST_F(VehicleLoadingTest, AMissingVehicleFileMakesAVehicleThatCountsAsDestroyed
     desc = EntityDesc("VEHICLE", "nowhere.txt", 0, 0, 1, 1, "NONE");
     EXPECT_EQ(w->LoadVehicle(desc, &v, 0), "");
     EXPECT_EQ(v.GetHitPoints(), 0);
-    EXPECT_EQ(v.primaryWeaponFile, "");
+    EXPECT_EQ(v.GetPrimaryWeaponFile(), "");
     EXPECT_FLOAT_EQ(v.weight, 1.0f);
     EXPECT_EQ(desc.bounds, "");
 }

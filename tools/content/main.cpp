@@ -7,7 +7,7 @@
 #include "tools/content/scene/SceneModels.h"
 #include "tools/content/sound/GenerateSounds.h"
 #include "tools/content/texture/GenerateTextures.h"
-#include "tools/content/texture/RacePortraits.h"
+#include "tools/content/ui/UiArt.h"
 
 namespace {
 
@@ -28,9 +28,9 @@ const Generator kGenerators[] = {
      [](const std::filesystem::path& resources, std::string& error) {
          return content::texture::GenerateTextures(resources, error);
      }},
-    {"race portraits",
+    {"menu pictures",
      [](const std::filesystem::path& resources, std::string& error) {
-         return content::texture::GenerateRacePortraits(resources, error);
+         return content::ui::GenerateUiArt(resources, error);
      }},
     {"particle images",
      [](const std::filesystem::path& resources, std::string& error) {

@@ -28,8 +28,8 @@ void JumpOnError(j_common_ptr info) {
     std::longjmp(manager->escape, 1);
 }
 
-bool Compress(jpeg_compress_struct& info, const Image& image, int quality, unsigned char** buffer,
-              unsigned long* size) {
+bool Compress(jpeg_compress_struct& info, const Image& image, int quality, bool fullChroma,
+              unsigned char** buffer, unsigned long* size) {
     jpeg_mem_dest(&info, buffer, size);
     info.image_width = static_cast<JDIMENSION>(image.width);
     info.image_height = static_cast<JDIMENSION>(image.height);
@@ -37,6 +37,9 @@ bool Compress(jpeg_compress_struct& info, const Image& image, int quality, unsig
     info.in_color_space = JCS_RGB;
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, quality, TRUE);
+    if (fullChroma)
+        for (int c = 0; c < info.num_components; ++c)
+            info.comp_info[c].h_samp_factor = info.comp_info[c].v_samp_factor = 1;
     jpeg_start_compress(&info, TRUE);
     while (info.next_scanline < info.image_height) {
         JSAMPROW row = const_cast<JSAMPROW>(image.At(0, static_cast<int>(info.next_scanline)));
@@ -83,7 +86,7 @@ std::vector<std::uint8_t> EncodeBmp(const Image& image, bool topDown) {
 }
 
 bool EncodeJpeg(const Image& image, int quality, std::vector<std::uint8_t>& bytes,
-                std::string& error) {
+                std::string& error, bool fullChroma) {
     bytes.clear();
     if (image.channels != 3 || image.width <= 0 || image.height <= 0) {
         error = "a JPEG picture needs RGB pixels";
@@ -98,7 +101,7 @@ bool EncodeJpeg(const Image& image, int quality, std::vector<std::uint8_t>& byte
     volatile bool done = false;
     if (setjmp(manager.escape) == 0) {
         jpeg_create_compress(&info);
-        done = Compress(info, image, quality, &buffer, &size);
+        done = Compress(info, image, quality, fullChroma, &buffer, &size);
     } else {
         error = manager.message;
     }

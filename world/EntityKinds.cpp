@@ -1,0 +1,25 @@
+#include "world/EntityKinds.h"
+
+#include "world/GameEntity.h"
+#include "world/Vehicle.h"
+#include "world/Weapon.h"
+
+Vehicle* AsVehicle(GameEntity* e) {
+    return e && e->GetTypeName() == kinds::kVehicle ? static_cast<Vehicle*>(e) : nullptr;
+}
+
+const Vehicle* AsVehicle(const GameEntity* e) {
+    return e && e->GetTypeName() == kinds::kVehicle ? static_cast<const Vehicle*>(e) : nullptr;
+}
+
+Weapon* AsWeapon(GameEntity* e) {
+    return e && e->GetTypeName() == kinds::kWeapon ? static_cast<Weapon*>(e) : nullptr;
+}
+
+const Weapon* AsWeapon(const GameEntity* e) {
+    return e && e->GetTypeName() == kinds::kWeapon ? static_cast<const Weapon*>(e) : nullptr;
+}
+
+bool IsLevelObject(const GameEntity* e) {
+    return e && e->GetTypeName() == kinds::kLevelObject;
+}
