@@ -9,6 +9,7 @@
 #include "app/InputState.h"
 #include "app/Sound.h"
 #include "app/Window.h"
+#include "game/LevelCatalogue.h"
 #include "game/LevelDraw.h"
 #include "game/ParticleEffects.h"
 #include "game/WindowProc.h"
@@ -22,29 +23,6 @@
 #include "world/Message.h"
 #include "world/Vehicle.h"
 #include "world/World.h"
-
-namespace {
-
-struct LevelEntry {
-    const char* file;
-    int mode;
-};
-
-// The play order of each mode's levels; Battle is listed third, yet its list is the one the
-// cursors stand on after start-up, since the game mode is still Battle then.
-constexpr LevelEntry kLevels[] = {
-    {"Bathroom1.txt", Versus},    {"Bathroom2.txt", Versus},     {"Bedroom1.txt", Versus},
-    {"Bedroom2.txt", Versus},     {"Multi1.txt", Versus},        {"Multi_Bedroom.txt", Versus},
-    {"Multi3.txt", Versus},       {"Story1.txt", Story},         {"Story2.txt", Story},
-    {"Story3.txt", Story},        {"Story4.txt", Story},         {"Story5.txt", Story},
-    {"Story6.txt", Story},        {"Bathroom1.txt", Battle},     {"Bathroom2.txt", Battle},
-    {"Bedroom1.txt", Battle},     {"Bedroom2.txt", Battle},      {"BreakfastNook.txt", Battle},
-    {"DiningRoom.txt", Battle},   {"Multi_Bedroom.txt", Battle}, {"Assault1.txt", Assault},
-    {"Assault2.txt", Assault},    {"Assault3.txt", Assault},     {"Assault4.txt", Assault},
-    {"DiningRoom.txt", Survival},
-};
-
-}  // namespace
 
 Application::Application() {
     ClearVehicles();
@@ -68,10 +46,11 @@ void Application::Init() {
     graphicsSystem.Init(width, height, 32);
     graphicsSystem.camera->SetPerspective(cameraMatrix, 0.1f, 1000.0f);
     CreateFonts();
+    if (introBuilder) introBuilder();
 
     frameTimer.Init(true);
     soundBank.Init();
-    for (const LevelEntry& level : kLevels)
+    for (const LevelEntry& level : LevelCatalogue())
         AddLevel(fileLoader.GetRoot() + "\\RESOURCES\\Files\\" + level.file, level.mode);
     InstallParticleEffects();
     CreateEnemyBars();

@@ -109,6 +109,8 @@ public:
     // What builds the remaining menus behind the menu-loading screen.
     using MenuBuilder = void (*)();
     void SetMenuBuilder(MenuBuilder builder) { menuBuilder = builder; }
+    // What builds the intro screens during Init, once the fonts exist.
+    void SetIntroBuilder(MenuBuilder builder) { introBuilder = builder; }
     // Level start, with what the selection and options menus hold: the level selector's
     // index, the AI Difficulty index, the two vehicle choices, and whether the start button
     // led here. False, with a box captioned with the file, when the level cannot be read:
@@ -172,6 +174,7 @@ private:
     float cameraMatrix[16] = {};
     bool crosshairShown = true;
     MenuBuilder menuBuilder = nullptr;
+    MenuBuilder introBuilder = nullptr;
     InGameMenuToggle inGameMenu;
     std::unique_ptr<Particle[]> healthBars;
     std::unique_ptr<Particle[]> energyBars;

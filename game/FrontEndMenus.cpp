@@ -1,0 +1,126 @@
+// The front end: the scrolling stars, the main menu, the two mode menus, the options, the
+// credits and the five story pages.
+#include <string>
+
+#include "game/MenuCatalogue.h"
+#include "game/MenuStyle.h"
+#include "game/WidgetIds.h"
+#include "ui/MenuSystem.h"
+
+namespace {
+
+using namespace menus;
+
+constexpr const char* kStars = "./RESOURCES/Art/Textures/UI/Backgrounds/Stars.jpg";
+constexpr const char* kGameLogo = "./RESOURCES/Art/Textures/UI/Backgrounds/brask_logo.jpg";
+constexpr const char* kTeamLogo = "./RESOURCES/Art/Textures/UI/Backgrounds/dovk-logo2.jpg";
+constexpr const char* kControls = "./RESOURCES/Art/Textures/Story/controls.jpg";
+
+// The logo over the column of buttons that the main menu and both mode menus share.
+void GameLogo(const char* menu, int w) {
+    Picture(menu, kGameLogo, w / 2, 80, 550, 125, true);
+}
+
+void MainMenu(int w, int h) {
+    const char* menu = "MAIN_MENU";
+    GameLogo(menu, w);
+    MenuButton(menu, "Single-Player", w / 2, h / 2 - 120, "SINGLE_PLAYER_OPTIONS");
+    MenuButton(menu, "Multi-Player", w / 2, h / 2 - 65, "MULTI_PLAYER_OPTIONS");
+    MenuButton(menu, "Options ", w / 2, h / 2 - 10, "OPTIONS");
+    MenuButton(menu, "Credits", w / 2, h / 2 + 45, "CREDITS");
+    MenuButton(menu, "Exit", w / 2, h / 2 + 120, "EXIT");
+}
+
+void SinglePlayerOptions(int w, int h) {
+    const char* menu = "SINGLE_PLAYER_OPTIONS";
+    GameLogo(menu, w);
+    MenuButton(menu, "Story Mode ", w / 2, h / 2 - 120, "VEHICLE_SELECTION_STORY");
+    MenuButton(menu, "Battle Mode ", w / 2, h / 2 - 65, "VEHICLE_SELECTION_BATTLE_1P");
+    MenuButton(menu, "Assault Mode ", w / 2, h / 2 - 10, "VEHICLE_SELECTION_ASSAULT_1P");
+    MenuButton(menu, "Survival", w / 2, h / 2 + 45, "VEHICLE_SELECTION_SURVIVAL_1P");
+    MenuButton(menu, "Back ", w / 2, h / 2 + 120, "MAIN_MENU");
+}
+
+void MultiPlayerOptions(int w, int h) {
+    const char* menu = "MULTI_PLAYER_OPTIONS";
+    GameLogo(menu, w);
+    MenuButton(menu, "2-Player Vs.", w / 2, h / 2 - 120, "VEHICLE_SELECTION_BATTLE_2P");
+    MenuButton(menu, "Back ", w / 2, h / 2 + 120, "MAIN_MENU");
+}
+
+void Options(int w, int h) {
+    const char* menu = "OPTIONS";
+    Title(menu, "OPTIONS   ", w / 2, 40);
+    MenuButton(menu, "Return ", w / 2, h / 3 + 410, "MAIN_MENU");
+    // The index is the computer difficulty: 0 Medium, 1 Hard, 2 the hardest, 3 Easy.
+    AIDifficultyIds.Merge(menuSystem.CreateSelector(
+        kOptionSelectorWidget, "AI Difficulty", "", kLeftArrow, kRightArrow, menu, w / 2,
+        h / 2 - 200, 300, 50, kBlackTransparent, kGray, kLightGray, kWhite, true, 4, "Medium ",
+        "Hard ", "OMG HAX!!    ", "Easy  "));
+    Picture(menu, kControls, w / 2, h / 2 + 50, 400, 400, true);
+}
+
+// A team line: the name, the role and the areas in one column of 79 characters, the areas
+// starting at the same place on every line.
+std::string TeamLine(const std::string& name, const std::string& role, const std::string& areas) {
+    constexpr std::size_t kLineLength = 79;
+    constexpr std::size_t kAreasColumn = 40;
+    std::string line = name + " " + role;
+    line += std::string(kAreasColumn - 1 - line.size(), '.') + " " + areas;
+    return line + std::string(kLineLength - line.size(), ' ');
+}
+
+void Credits(int w, int h) {
+    const char* menu = "CREDITS";
+    static const std::string kTeam[] = {
+        TeamLine("Dana Okafor", "(Producer)", "AI / Website"),
+        TeamLine("Oren Vale", "(Technical Director)", "Architecture / Collision / Gameplay"),
+        TeamLine("Victor Lind", "(Product Manager)", "Graphics / UI / Art & Models"),
+        TeamLine("Kira Moss", "(Designer)", "Physics / Gameplay / Sound / Input"),
+    };
+    Picture(menu, kTeamLogo, w / 2, h / 3 - 10, 450, 450, false);
+    TextLabel(menu, "Development Team:    ", w / 2, 40, 300, 50, kWhite, kWhite, 0);
+    for (int i = 0; i < 4; ++i)
+        TextLabel(menu, kTeam[i].c_str(), w / 2 + 50, h / 3 + 175 + 30 * i, 300, 50, kLightGray,
+                  kWhite, 2);
+    TextLabel(menu, "Additional Thanks:", w / 2, h / 3 + 320, 300, 50, kWhite, kWhite, 2);
+    TextLabel(menu, "Prof. Ilse Marrow, Tomas Reyes, Ada Quist", w / 2, h / 3 + 350, 300, 50,
+              kLightGray, kWhite, 2);
+    TextLabel(menu, "Nell Parris, Jon Ekberg and the VIT Game Lab", w / 2, h / 3 + 380, 300, 50,
+              kLightGray, kWhite, 2);
+    MenuButton(menu, "Return ", w / 2, h / 3 + 450, "MAIN_MENU");
+}
+
+void StoryPages(int w, int h) {
+    struct Page {
+        const char* menu;
+        const char* picture;
+        const char* previous;
+        const char* next;
+    };
+    static constexpr Page kPages[] = {
+        {"BACKSTORY1", "./RESOURCES/Art/Textures/Story/MainStory.jpg", "BACKSTORY5", "BACKSTORY2"},
+        {"BACKSTORY2", "./RESOURCES/Art/Textures/Story/Terran.jpg", "BACKSTORY1", "BACKSTORY3"},
+        {"BACKSTORY3", "./RESOURCES/Art/Textures/Story/Dovevevuzu.jpg", "BACKSTORY2", "BACKSTORY4"},
+        {"BACKSTORY4", "./RESOURCES/Art/Textures/Story/Vavedodev.jpg", "BACKSTORY3", "BACKSTORY5"},
+        {"BACKSTORY5", "./RESOURCES/Art/Textures/Story/Diveroruz.jpg", "BACKSTORY4", "BACKSTORY1"},
+    };
+    for (const Page& page : kPages) {
+        Picture(page.menu, page.picture, w / 2, h / 3 + 50, 550, 550, false);
+        MenuButton(page.menu, "Return", w / 2 + 200, h / 2 + 250, "VEHICLE_SELECTION_STORY");
+        MenuButton(page.menu, "Previous ", w / 2 - 200, h / 2 + 250, page.previous);
+        MenuButton(page.menu, "Next ", w / 2, h / 2 + 250, page.next);
+    }
+}
+
+}  // namespace
+
+void BuildFrontEndMenus(int w, int h) {
+    Picture("STARS_BACKGROUND", kStars, w / 2, h / 2, w, h, false);
+    MainMenu(w, h);
+    SinglePlayerOptions(w, h);
+    MultiPlayerOptions(w, h);
+    Options(w, h);
+    Credits(w, h);
+    StoryPages(w, h);
+}
