@@ -86,6 +86,9 @@ void AIController::SteerTo(float tx, float tz, float ox, float oz) {
     if (inNarrow || inWide) {
         if ((s < 0.0f && wantLeft) || (s > 0.0f && wantRight)) {
             turnCounter = 0;
+            // Steering away from the wanted side: a counter-steer left over from the frame
+            // before would press the wrong key and run the turn away from the target.
+            counterSteer = false;
         } else {
             counterSteer = (s > kCounterSteer && wantLeft) || (s < -kCounterSteer && wantRight);
             if (inNarrow) turnCounter = (turnCounter + 1) % 15;
@@ -101,7 +104,7 @@ void AIController::SteerTo(float tx, float tz, float ox, float oz) {
         SetKey(ControlKeys::TurnLeft, false);
     } else if (counterSteer) {
         // Deliberate: a vehicle already steering hard toward the wanted side presses the
-        // opposite key, which damps its turn (and keeps the flag while it steers the other way).
+        // opposite key, which damps its turn.
         SetKey(ControlKeys::TurnRight, wantLeft);
         SetKey(ControlKeys::TurnLeft, wantRight);
     } else {

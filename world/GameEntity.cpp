@@ -13,7 +13,7 @@ bool EntityOrder::operator()(const GameEntity* a, const GameEntity* b) const {
     return a->serial < b->serial;
 }
 
-GameEntity::GameEntity(std::string name) : name(std::move(name)), serial(++entitiesMade) {
+GameEntity::GameEntity(std::string name) : serial(++entitiesMade), name(std::move(name)) {
     model.ResetMatrix();
 }
 

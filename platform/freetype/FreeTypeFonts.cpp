@@ -18,8 +18,6 @@ struct FaceName {
 // Liberation Serif has the advance widths of Times New Roman, so text lines up as laid out.
 constexpr FaceName kFaces[] = {
     {"Times New Roman", "LiberationSerif"},
-    {"Arial", "LiberationSans"},
-    {"Courier New", "LiberationMono"},
 };
 
 // Windows-1252 bytes 128 to 159; 0 where the code page leaves the byte undefined.

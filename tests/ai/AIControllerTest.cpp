@@ -566,6 +566,18 @@ INSTANTIATE_TEST_SUITE_P(
                       SteerCase{"flee_thrusts", Flee, -90, true, false, true, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(AiFixture, ACounterSteerEndsOnceTheVehicleSteersAwayFromTheWantedSide) {
+    auto ai = Make(aitest::kGremlin, 0.5f, 0.28f);  // wide cone 70, narrow 14
+    ai->heading = 170;                              // the target (180) lies to the right
+    ai->counterSteer = true;                        // left over from the frame before
+    self.steer = 0.1f;                              // still turning left, away from it
+    fallbackDraw = 500;
+    ai->SteerTo(60.0f, 40.0f, 20.0f, 40.0f);
+    EXPECT_FALSE(ai->counterSteer);
+    EXPECT_TRUE(ai->GetKey(ControlKeys::TurnRight));
+    EXPECT_FALSE(ai->GetKey(ControlKeys::TurnLeft));
+}
+
 TEST_F(AiFixture, PrimaryFiresOnlyStrictlyInsideTheRange) {
     auto ai = Make(aitest::kTank, 0.5f, 0.5f, 40);  // reach 40 + 5
     ai->state = Engage;

@@ -82,7 +82,10 @@ TEST(Hud, OnePlayerRowsSitUnderTheScreenCentre) {
     EXPECT_TRUE(WithText(hud, "Remaining: 0").empty());
 
     state.fullscreen = false;
-    EXPECT_FLOAT_EQ(WithText(LayOutHud(state), "Armor  :")[0]->y, 768 - 42);
+    const std::vector<HudText> windowed = LayOutHud(state);
+    const auto windowedArmour = WithText(windowed, "Armor  :");
+    ASSERT_EQ(windowedArmour.size(), 1u);
+    EXPECT_FLOAT_EQ(windowedArmour[0]->y, 768 - 42);
 }
 
 TEST(Hud, AssaultAndSurvivalCount) {
@@ -93,12 +96,14 @@ TEST(Hud, AssaultAndSurvivalCount) {
     state.enemiesAlive = 2;
     state.survivalKills = 3;
     state.gameMode = Assault;
-    const auto remaining = WithText(LayOutHud(state), "Remaining: 2");
+    const std::vector<HudText> assault = LayOutHud(state);
+    const auto remaining = WithText(assault, "Remaining: 2");
     ASSERT_EQ(remaining.size(), 1u);
     EXPECT_EQ(remaining[0]->font, 2);
     EXPECT_FLOAT_EQ(remaining[0]->x, 1024 - 192);
     state.gameMode = Survival;
-    EXPECT_EQ(WithText(LayOutHud(state), "Destroyed: 3").size(), 1u);
+    const std::vector<HudText> survival = LayOutHud(state);
+    EXPECT_EQ(WithText(survival, "Destroyed: 3").size(), 1u);
     state.gameMode = Story;
     const auto story = LayOutHud(state);
     EXPECT_TRUE(
