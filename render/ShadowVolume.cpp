@@ -3,6 +3,8 @@
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 #include "render/Camera.h"
 #include "render/GLExtensions.h"
@@ -22,6 +24,8 @@ constexpr float kShadowDarkness = 0.5f;
 // The screen-wide quad stands at twice the camera's near distance of 0.1, as wide as it is
 // far: on the near plane itself it would be clipped away and darken nothing.
 constexpr float kScreenQuadDistance = 0.2f;
+// Clip-space w at or under which a corner counts as at or behind the eye.
+constexpr double kEyeEpsilon = 1e-6;
 
 }  // namespace
 
@@ -58,6 +62,87 @@ void FindSilhouetteEdges(const MeshData& mesh, const std::vector<std::uint8_t>& 
     }
 }
 
+bool ScreenRectOf(const std::vector<float>& corners, const float modelView[16],
+                  const float projection[16], const int viewport[4], int rect[4]) {
+    const double left = viewport[0];
+    const double bottom = viewport[1];
+    const double right = left + viewport[2];
+    const double top = bottom + viewport[3];
+    constexpr double kFar = std::numeric_limits<double>::infinity();
+    double minX = kFar;
+    double minY = kFar;
+    double maxX = -kFar;
+    double maxY = -kFar;
+    bool wholeViewport = false;
+    for (std::size_t i = 0; i + 2 < corners.size() && !wholeViewport; i += 3) {
+        double eye[4];
+        for (int row = 0; row < 4; ++row)
+            eye[row] = modelView[row] * corners[i] + modelView[4 + row] * corners[i + 1] +
+                       modelView[8 + row] * corners[i + 2] + modelView[12 + row];
+        double clip[4];
+        for (int row = 0; row < 4; ++row)
+            clip[row] = projection[row] * eye[0] + projection[4 + row] * eye[1] +
+                        projection[8 + row] * eye[2] + projection[12 + row] * eye[3];
+        if (!(clip[3] > kEyeEpsilon)) {
+            wholeViewport = true;
+            break;
+        }
+        const double x = left + (clip[0] / clip[3] + 1.0) * 0.5 * viewport[2];
+        const double y = bottom + (clip[1] / clip[3] + 1.0) * 0.5 * viewport[3];
+        minX = std::min(minX, x);
+        maxX = std::max(maxX, x);
+        minY = std::min(minY, y);
+        maxY = std::max(maxY, y);
+    }
+    if (corners.size() < 3) return false;
+    if (wholeViewport) {
+        for (int i = 0; i < 4; ++i) rect[i] = viewport[i];
+        return viewport[2] > 0 && viewport[3] > 0;
+    }
+    // A pixel of margin: a pixel is drawn when its centre falls inside a triangle.
+    const double x0 = std::max(left, std::floor(minX) - 1.0);
+    const double y0 = std::max(bottom, std::floor(minY) - 1.0);
+    const double x1 = std::min(right, std::ceil(maxX) + 1.0);
+    const double y1 = std::min(top, std::ceil(maxY) + 1.0);
+    if (x1 <= x0 || y1 <= y0) return false;
+    rect[0] = static_cast<int>(x0);
+    rect[1] = static_cast<int>(y0);
+    rect[2] = static_cast<int>(x1 - x0);
+    rect[3] = static_cast<int>(y1 - y0);
+    return true;
+}
+
+void BuildVolumeSides(const MeshData& mesh, const std::vector<SilhouetteEdge>& edges,
+                      const float light[3], std::vector<float>& corners) {
+    corners.clear();
+    corners.reserve(edges.size() * 18);
+    for (const SilhouetteEdge& edge : edges) {
+        if (edge.from >= mesh.vertices.size() || edge.to >= mesh.vertices.size()) continue;
+        const float* p = mesh.vertices[edge.from].data();
+        const float* q = mesh.vertices[edge.to].data();
+        float pFar[3];
+        float qFar[3];
+        for (int axis = 0; axis < 3; ++axis) {
+            pFar[axis] = p[axis] + kExtrusion * (p[axis] - light[axis]);
+            qFar[axis] = q[axis] + kExtrusion * (q[axis] - light[axis]);
+        }
+        // The strip p, pFar, q, qFar as its two triangles, each with the strip's own facing.
+        const float* const triangles[6] = {p, pFar, q, q, pFar, qFar};
+        for (const float* corner : triangles) corners.insert(corners.end(), corner, corner + 3);
+    }
+}
+
+namespace {
+
+// One volume's sides, drawn as triangles in a single batch.
+void DrawSides(const std::vector<float>& corners) {
+    glBegin(GL_TRIANGLES);
+    for (std::size_t i = 0; i + 2 < corners.size(); i += 3) glVertex3fv(&corners[i]);
+    glEnd();
+}
+
+}  // namespace
+
 void Renderer::DrawShadowVolume(MeshTree* model, bool lightFromCamera) {
     // A model loaded without shadow data has no volume.
     if (!model || !model->mesh || !model->GetShadowIndex()) return;
@@ -74,8 +159,32 @@ void Renderer::DrawShadowVolume(MeshTree* model, bool lightFromCamera) {
     glDisable(GL_TEXTURE_1D);
     glDisable(GL_TEXTURE_2D);
 
+    // An invisible model has no sides, so its volume darkens nothing.
+    if (!model->visible) return;
+    std::vector<SilhouetteEdge> edges;
+    FindSilhouetteEdges(*model->mesh, model->facesLight, edges);
+    std::vector<float> sides;
+    BuildVolumeSides(*model->mesh, edges, light, sides);
+
+    // The stencil is cleared, and the darkening drawn, only in the window rectangle that the
+    // sides can touch: outside it the stencil would stay 0 and nothing would darken. A volume
+    // wholly off the window costs nothing.
+    glPushMatrix();
+    if (model->matrix) glMultMatrixf(model->matrix->m);
+    float sidesView[16];
+    float projection[16];
+    int viewport[4];
+    glGetFloatv(GL_MODELVIEW_MATRIX, sidesView);
+    glGetFloatv(GL_PROJECTION_MATRIX, projection);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    glPopMatrix();
+    int rect[4];
+    if (!ScreenRectOf(sides, sidesView, projection, viewport, rect)) return;
+
     glPushAttrib(GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT | GL_STENCIL_BUFFER_BIT | GL_DEPTH_BUFFER_BIT |
-                 GL_LIGHTING_BIT | GL_POLYGON_BIT);
+                 GL_LIGHTING_BIT | GL_POLYGON_BIT | GL_SCISSOR_BIT);
+    glEnable(GL_SCISSOR_TEST);
+    glScissor(rect[0], rect[1], rect[2], rect[3]);
     glClear(GL_STENCIL_BUFFER_BIT);
     glDisable(GL_LIGHTING);
     glEnable(GL_DEPTH_TEST);
@@ -87,23 +196,26 @@ void Renderer::DrawShadowVolume(MeshTree* model, bool lightFromCamera) {
     glStencilMask(~0u);
     glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
 
+    glPushMatrix();
+    if (model->matrix) glMultMatrixf(model->matrix->m);
     if (twoSidedStencil) {
         glDisable(GL_CULL_FACE);
         ext::glActiveStencilFaceEXT(GL_BACK);
         glStencilOp(GL_KEEP, GL_KEEP, GL_DECR_WRAP);
         ext::glActiveStencilFaceEXT(GL_FRONT);
         glStencilOp(GL_KEEP, GL_KEEP, GL_INCR_WRAP);
-        DrawShadowVolumeSides(model, light[0], light[1], light[2]);
+        DrawSides(sides);
     } else {
         glCullFace(GL_BACK);
         glStencilFunc(GL_ALWAYS, 0, 255);
         glStencilOp(GL_KEEP, GL_KEEP, GL_INCR);
-        DrawShadowVolumeSides(model, light[0], light[1], light[2]);
+        DrawSides(sides);
         glCullFace(GL_FRONT);
         glStencilFunc(GL_ALWAYS, 0, 255);
         glStencilOp(GL_KEEP, GL_KEEP, GL_DECR);
-        DrawShadowVolumeSides(model, light[0], light[1], light[2]);
+        DrawSides(sides);
     }
+    glPopMatrix();
 
     glDisable(GL_CULL_FACE);
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
@@ -135,24 +247,11 @@ void Renderer::DrawShadowVolumeSides(MeshTree* model, float lx, float ly, float 
     const MeshData& mesh = *model->mesh;
     std::vector<SilhouetteEdge> edges;
     FindSilhouetteEdges(mesh, model->facesLight, edges);
+    const float light[3] = {lx, ly, lz};
+    std::vector<float> sides;
+    BuildVolumeSides(mesh, edges, light, sides);
     glPushMatrix();
     if (model->matrix) glMultMatrixf(model->matrix->m);
-    const float light[3] = {lx, ly, lz};
-    for (const SilhouetteEdge& edge : edges) {
-        const float* p = mesh.vertices[edge.from].data();
-        const float* q = mesh.vertices[edge.to].data();
-        float pFar[3];
-        float qFar[3];
-        for (int axis = 0; axis < 3; ++axis) {
-            pFar[axis] = p[axis] + kExtrusion * (p[axis] - light[axis]);
-            qFar[axis] = q[axis] + kExtrusion * (q[axis] - light[axis]);
-        }
-        glBegin(GL_TRIANGLE_STRIP);
-        glVertex3fv(p);
-        glVertex3fv(pFar);
-        glVertex3fv(q);
-        glVertex3fv(qFar);
-        glEnd();
-    }
+    DrawSides(sides);
     glPopMatrix();
 }

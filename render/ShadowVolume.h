@@ -21,3 +21,16 @@ void UpdateFacesLight(const MeshData& mesh, float lx, float ly, float lz,
 // mesh without shadow data.
 void FindSilhouetteEdges(const MeshData& mesh, const std::vector<std::uint8_t>& facesLight,
                          std::vector<SilhouetteEdge>& edges);
+
+// The window rectangle {x, y, width, height} that holds every pixel of the triangles whose
+// corners (model coordinates, three floats each) are given, under the modelview and
+// projection matrices (column-major) and the viewport {x, y, width, height}, clamped to the
+// viewport. A corner at or behind the eye cannot be placed on the window: the answer is then
+// the whole viewport. False when no pixel of the viewport can be touched.
+bool ScreenRectOf(const std::vector<float>& corners, const float modelView[16],
+                  const float projection[16], const int viewport[4], int rect[4]);
+
+// The two triangles of every silhouette edge's side, extruded away from the light (model
+// coordinates), three corners of three floats each per triangle.
+void BuildVolumeSides(const MeshData& mesh, const std::vector<SilhouetteEdge>& edges,
+                      const float light[3], std::vector<float>& corners);

@@ -5,6 +5,8 @@
 #include <GL/gl.h>
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -27,6 +29,7 @@
 #include "ui/GlMenuCanvas.h"
 #include "ui/MenuSystem.h"
 #include "world/EffectFactory.h"
+#include "world/GameEntity.h"
 #include "world/Message.h"
 #include "world/Vehicle.h"
 #include "world/World.h"
@@ -246,6 +249,14 @@ private:
     int frame = 0;
 };
 
+// The passes that the firefight's profile can leave out, as bits of its argument.
+constexpr int kWithoutPlanarShadows = 1;
+constexpr int kWithoutShadowVolumes = 2;
+constexpr int kWithoutEffects = 4;
+constexpr int kWithoutOutlines = 8;
+constexpr int kWithoutRoom = 16;
+constexpr int kWithoutBars = 32;
+
 // The level frame of Bedroom1 from the chase camera with the firefight drawn.
 void FirefightFrame(benchmark::State& state) {
     Firefight fight;
@@ -255,14 +266,29 @@ void FirefightFrame(benchmark::State& state) {
     }
     Renderer& renderer = *graphicsSystem.renderer;
     const Vehicle* opponent = levelframe::FirstOpponent();
+    // The profile by pass: the argument names the passes left out.
+    const int without = static_cast<int>(state.range(0));
+    levelframe::FrameParts parts;
+    parts.planarShadows = !(without & kWithoutPlanarShadows);
+    parts.shadowVolumes = !(without & kWithoutShadowVolumes);
+    parts.effects = !(without & kWithoutEffects);
+    parts.floor = parts.walls = !(without & kWithoutRoom);
+    double worstMs = 0.0;
     for (auto _ : state) {
+        const auto frameStart = std::chrono::steady_clock::now();
         fight.Simulate();
+        if (without & kWithoutOutlines)
+            for (GameEntity* e : world.updateList) e->GetModel()->outlined = false;
         // The level frame draws the entities' effects; the bars come after it.
-        levelframe::DrawFrame(1, levelframe::kBattle, opponent);
-        fight.DrawBars();
+        levelframe::DrawFrame(1, levelframe::kBattle, opponent, parts);
+        if (!(without & kWithoutBars)) fight.DrawBars();
         renderer.SwapBuffers();
         glFinish();
+        worstMs = std::max(worstMs, std::chrono::duration<double, std::milli>(
+                                        std::chrono::steady_clock::now() - frameStart)
+                                        .count());
     }
+    state.counters["worst_ms"] = worstMs;
     state.counters["live_emitters"] = fight.LiveEmitters();
     state.counters["entities"] = static_cast<double>(world.updateList.size());
     fight.Stop();
@@ -352,7 +378,16 @@ int main(int argc, char** argv) {
         ->Arg(Battle)
         ->Arg(Versus)
         ->Unit(benchmark::kMillisecond);
+    // The whole firefight frame, then the same frame with one pass left out at a time.
     benchmark::RegisterBenchmark("FirefightFrame/1024x768", FirefightFrame)
+        ->ArgName("without")
+        ->Arg(0)
+        ->Arg(kWithoutPlanarShadows)
+        ->Arg(kWithoutShadowVolumes)
+        ->Arg(kWithoutEffects)
+        ->Arg(kWithoutOutlines)
+        ->Arg(kWithoutRoom)
+        ->Arg(kWithoutBars)
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("FirefightEmitterUpdate", FirefightEmitterUpdate)
         ->Unit(benchmark::kMicrosecond);

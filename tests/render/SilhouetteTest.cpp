@@ -5,6 +5,7 @@
 #include <memory>
 #include <ostream>
 #include <set>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -109,5 +110,51 @@ TEST(SilhouetteTest, AMeshWithoutShadowDataHasNoEdges) {
     FindSilhouetteEdges(*mesh, facesLight, edges);
     EXPECT_TRUE(edges.empty());
 }
+
+// The window rectangle that a volume's stencil work is kept to: it must hold every pixel the
+// sides can touch, and give up (the whole viewport) when a corner cannot be projected.
+struct RectCase {
+    const char* name;
+    std::vector<float> corners;
+    bool touches;
+    int rect[4];
+};
+void PrintTo(const RectCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class VolumeRectTest : public ::testing::TestWithParam<RectCase> {};
+
+TEST_P(VolumeRectTest, HoldsEveryPixelTheSidesCanTouch) {
+    // The eye at the origin looking down -z, a 90-degree frustum from 1 to 100, on a
+    // 200 x 100 viewport whose corner is at (10, 20).
+    const float identity[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+    const float n = 1.0f, f = 100.0f;
+    const float projection[16] = {
+        1, 0, 0, 0, 0, 1, 0, 0, 0, 0, -(f + n) / (f - n), -1, 0, 0, -2 * f * n / (f - n), 0};
+    const int viewport[4] = {10, 20, 200, 100};
+    const RectCase& c = GetParam();
+    int rect[4] = {-1, -1, -1, -1};
+    ASSERT_EQ(ScreenRectOf(c.corners, identity, projection, viewport, rect), c.touches);
+    if (!c.touches) return;
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(rect[i], c.rect[i]) << "element " << i;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Volumes, VolumeRectTest,
+    ::testing::Values(
+        // (0,0) at depth 10 is the centre (110, 70); (5,2.5) at depth 10 is (160, 82.5); a
+        // pixel of margin on each side.
+        RectCase{"InFront", {0, 0, -10, 5, 2.5f, -10, 0, 2.5f, -10}, true, {109, 69, 52, 15}},
+        // Half off the right edge: clamped to the viewport.
+        RectCase{
+            "ClampedToTheViewport", {5, 0, -10, 50, 0, -10, 5, 2, -10}, true, {159, 69, 51, 12}},
+        // Wholly right of the window: no pixel, no stencil work.
+        RectCase{"OffTheWindow", {20, 0, -10, 30, 0, -10, 20, 5, -10}, false, {}},
+        // A corner behind the eye cannot be placed: the whole viewport.
+        RectCase{"BehindTheEye", {0, 0, -10, 1, 0, 5, 0, 1, -10}, true, {10, 20, 200, 100}},
+        RectCase{"AtTheEye", {0, 0, 0, 1, 0, -10, 0, 1, -10}, true, {10, 20, 200, 100}},
+        RectCase{"NoSides", {}, false, {}}),
+    [](const ::testing::TestParamInfo<RectCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
