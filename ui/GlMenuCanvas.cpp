@@ -123,7 +123,7 @@ void GlMenuCanvas::ResetTextureOffset() {
 namespace {
 
 // Half the size, in model units, of the largest vehicle that fits a selector's panel.
-constexpr float kPanelHalfExtent = 1.4f;
+constexpr float kPanelHalfExtent = 1.9f;
 
 float LargestHalfExtent(const MeshTree& model) {
     float extent = 0.0f;
