@@ -170,7 +170,9 @@ TEST_F(MenuCatalogueTest, EveryButtonLeadsWhereTheCatalogueSaysThroughAFadeOrAtO
         EXPECT_EQ(node->target->name, way.target);
         // The popups of the level screen fade through the level screen's own pair.
         const bool popup = menuSystem.IsChildMenu("LEVEL_SCREEN", way.menu);
-        if (!popup) EXPECT_EQ(HasFadeTo(way.menu, way.target), way.fade);
+        if (!popup) {
+            EXPECT_EQ(HasFadeTo(way.menu, way.target), way.fade);
+        }
     }
 }
 
