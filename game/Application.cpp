@@ -185,6 +185,8 @@ void Application::DrawPasses() {
     DrawEnemyBars();
     DrawEntityEffects();
     if (graphicsSystem.renderer) graphicsSystem.renderer->DrawRenderList(2);
+    // The tall objects of the list would cover their own effects drawn before them.
+    DrawRenderListEffects();
     // Again over what the list drew, except from straight above, where nothing covers them.
     if (cameraMode != 2) DrawEnemyBars();
 }
@@ -194,7 +196,16 @@ void Application::DrawEntityEffects() {
     for (entityCursor = world.updateList.begin(); entityCursor != world.updateList.end();
          ++entityCursor) {
         currentEntity = *entityCursor;
-        currentEntity->DrawEffects();
+        leveldraw::DrawEffects(*currentEntity, false);
+    }
+}
+
+void Application::DrawRenderListEffects() {
+    if (!IsLevelFrame()) return;
+    for (entityCursor = world.updateList.begin(); entityCursor != world.updateList.end();
+         ++entityCursor) {
+        currentEntity = *entityCursor;
+        leveldraw::DrawEffects(*currentEntity, true);
     }
 }
 

@@ -76,6 +76,8 @@ public:
     void DrawShadowVolumes();
     void DrawPasses();
     void DrawEntityEffects();
+    // The effects of the entities whose models render list 2 draws, after that list.
+    void DrawRenderListEffects();
     void SweepDeadEntities();
     void DrawInterface();
     void SwapBuffers();

@@ -17,6 +17,10 @@ bool DrawnByEntityPass(bool inRenderList, bool scenery, int cameraMode) {
     return !inRenderList || (scenery && !IsOverheadView(cameraMode));
 }
 
+bool DrawsEffectsAfterRenderList(bool inRenderList, bool castsShadow) {
+    return inRenderList && castsShadow;
+}
+
 VolumeLight ShadowVolumeLight(const VolumeFacts& facts, int gameMode) {
     if (gameMode == Versus) return VolumeLight::None;
     if (facts.vehicle) {
@@ -63,6 +67,12 @@ void DrawShadowVolume(Renderer& renderer, GameEntity& entity, int gameMode,
         case VolumeLight::None:
             break;
     }
+}
+
+void DrawEffects(GameEntity& entity, bool afterRenderList) {
+    const MeshTree* model = entity.GetModel();
+    if (DrawsEffectsAfterRenderList(model->inRenderList, model->castsShadow) == afterRenderList)
+        entity.DrawEffects();
 }
 
 }  // namespace leveldraw

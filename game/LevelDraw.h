@@ -38,10 +38,19 @@ VolumeLight ShadowVolumeLight(const VolumeFacts& facts, int gameMode);
 // The facts of `entity`; `firstEnemy` is the entity in the first enemy slot (may be null).
 VolumeFacts FactsOf(const GameEntity& entity, const GameEntity* firstEnemy);
 
+// Whether an entity's effects are drawn after render list 2 rather than before it: those of
+// the tall level objects that the list draws (recorded shadow casters). Particles write no
+// depth, so the object drawn after them would cover its own effect, such as a shower's water.
+// A radial blast, also in the list, casts no shadow and keeps its effects before it.
+bool DrawsEffectsAfterRenderList(bool inRenderList, bool castsShadow);
+
 // The per-entity steps of the frame's passes.
 void DrawPlanarShadow(Renderer& renderer, GameEntity& entity);
 void DrawEntity(GameEntity& entity, int cameraMode);
 void DrawShadowVolume(Renderer& renderer, GameEntity& entity, int gameMode,
                       const GameEntity* firstEnemy);
+// The entity's effects when they belong to the pass before the list (`afterRenderList`
+// false) or after it (true).
+void DrawEffects(GameEntity& entity, bool afterRenderList);
 
 }  // namespace leveldraw

@@ -22,6 +22,16 @@ TEST(LevelDraw, OnlyShadowCastersThatAreNotVehiclesGetAPlanarShadow) {
     EXPECT_FALSE(leveldraw::CastsPlanarShadow(false, true));
 }
 
+TEST(LevelDraw, OnlyTheTallObjectsOfRenderListTwoHaveTheirEffectsDrawnAfterIt) {
+    // A recorded caster (a shower) is drawn by the list and would cover its own water.
+    EXPECT_TRUE(leveldraw::DrawsEffectsAfterRenderList(true, true));
+    // A radial blast is in the list but casts no shadow: its effects stay before the list.
+    EXPECT_FALSE(leveldraw::DrawsEffectsAfterRenderList(true, false));
+    // Nothing in the list: vehicles, projectiles, a caster not yet recorded.
+    EXPECT_FALSE(leveldraw::DrawsEffectsAfterRenderList(false, true));
+    EXPECT_FALSE(leveldraw::DrawsEffectsAfterRenderList(false, false));
+}
+
 struct EntityPassCase {
     const char* what;
     bool inRenderList;

@@ -114,8 +114,10 @@ void DrawFrame(int cameraMode, int gameMode, const Vehicle* other, const FramePa
             leveldraw::DrawShadowVolume(renderer, *e, gameMode, other);
 
     if (parts.effects)
-        for (GameEntity* e : world.updateList) e->DrawEffects();
+        for (GameEntity* e : world.updateList) leveldraw::DrawEffects(*e, false);
     renderer.DrawRenderList(2);
+    if (parts.effects)
+        for (GameEntity* e : world.updateList) leveldraw::DrawEffects(*e, true);
 }
 
 }  // namespace levelframe

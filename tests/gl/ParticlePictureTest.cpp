@@ -73,6 +73,20 @@ int Changed(const std::vector<unsigned char>& a, const std::vector<unsigned char
     return changed;
 }
 
+// The most near-black pixels that any one column of the picture holds.
+int DarkestColumn(const std::vector<unsigned char>& pixels) {
+    int most = 0;
+    for (int x = 0; x < kW; ++x) {
+        int dark = 0;
+        for (int y = 0; y < kH; ++y) {
+            const size_t i = (static_cast<size_t>(y) * kW + static_cast<size_t>(x)) * 4;
+            if (pixels[i] < 40 && pixels[i + 1] < 40 && pixels[i + 2] < 40) ++dark;
+        }
+        most = std::max(most, dark);
+    }
+    return most;
+}
+
 class ParticleGlTest : public gltest::GlTest {
 protected:
     void SetUp() override {
@@ -231,12 +245,36 @@ protected:
     }
 
     // Player one (and so the chase camera) stands `distance` behind `target`, facing the
-    // same way: the target fills the middle of the view.
-    void LookAtFromBehind(const Vehicle* target, float distance) {
+    // same way: the target fills the middle of the view. When that spot or the chase camera
+    // behind it would leave the room, the two face away from the room's middle instead: a
+    // camera outside the room sees the walls' outline edges from behind, and one close by
+    // crosses the whole view as a thin black line.
+    void LookAtFromBehind(Vehicle* target, float distance) {
         const float* m = target->GetModel()->matrix->m;
-        player->GetModel()->SetMatrix(m);
+        float at[3];
+        target->GetPosition(at);
+        // m stays the target's matrix: SetMatrix copies into it.
+        const float back = distance + kChaseDistance;
+        if (!InsideRoom(at[0] - back * m[8], at[2] - back * m[10])) {
+            const float dx = at[0] - 0.5f * kCellSize * static_cast<float>(world.GetGridSizeX());
+            const float dz = at[2] - 0.5f * kCellSize * static_cast<float>(world.GetGridSizeZ());
+            const float length = std::sqrt(dx * dx + dz * dz);
+            const float s = dx / length;
+            const float c = dz / length;
+            const float away[16] = {c, 0, -s, 0, 0, 1, 0, 0, s, 0, c, 0, at[0], at[1], at[2], 1};
+            target->GetModel()->SetMatrix(away);
+        }
+        player->GetModel()->SetMatrix(target->GetModel()->matrix->m);
         player->Translate(-distance * m[8], 0.0f, -distance * m[10]);
+        ASSERT_TRUE(InsideRoom(at[0] - back * m[8], at[2] - back * m[10]));
     }
+
+    static bool InsideRoom(float x, float z) {
+        return x > 0.0f && z > 0.0f && x < kCellSize * static_cast<float>(world.GetGridSizeX()) &&
+               z < kCellSize * static_cast<float>(world.GetGridSizeZ());
+    }
+    // How far the chase camera stands behind player one.
+    static constexpr float kChaseDistance = 10.0f;
 
     // Player one stands at (x, z) facing `target`.
     void LookAt(const float target[3], float x, float z) {
@@ -345,6 +383,8 @@ TEST_F(LevelEffects, AWreckExplodesWithFireSmokeAndFlyingDebris) {
     const auto with = Draw(1, true);
     EXPECT_EQ(GlStateSnapshot::Read(), state);
     Save("particles_level_explosion");
+    // Nothing but the wreck and its outline is black: no line crosses the whole view.
+    EXPECT_LT(DarkestColumn(with), kH * 3 / 4);
     ExpectEffectAt(at, with, without, 40, 2000);
     Run(30);
     Save("particles_level_explosion_later");
@@ -395,16 +435,21 @@ TEST_F(LevelEffects, TheShowerRunsAndTheBatteryCrackles) {
     // In front of its open side, far enough back to see the water fall.
     LookAt(at, at[0] + 2.0f, at[2] + 36.0f);
     Run(60);
+    const auto quiet = Draw(1, false);
+    const auto water = Draw(1, true);
     Save("particles_level_shower");
-    // The water falls from the head to the tray. (The shower itself is a tall caster, drawn
-    // from render list 2 after the effects pass, so it covers the water in the picture.)
-    const ParticleSystem* water = shower->effects.Get(4)->GetSystem(0);
-    ASSERT_NE(water, nullptr);
+    // The shower is drawn from render list 2, its water after it: the water shows between
+    // the head and the tray.
+    float head[3] = {at[0], 9.0f, at[2]};
+    ExpectEffectAt(head, water, quiet, 20, 40);
+    // The water falls from the head to the tray.
+    const ParticleSystem* drops = shower->effects.Get(4)->GetSystem(0);
+    ASSERT_NE(drops, nullptr);
     float lowest = 100.0f, highest = 0.0f;
-    for (int i = 0; i < water->GetParticleCount(); ++i) {
-        if (!water->GetParticle(i).alive) continue;
-        lowest = std::min(lowest, water->GetParticle(i).position[1]);
-        highest = std::max(highest, water->GetParticle(i).position[1]);
+    for (int i = 0; i < drops->GetParticleCount(); ++i) {
+        if (!drops->GetParticle(i).alive) continue;
+        lowest = std::min(lowest, drops->GetParticle(i).position[1]);
+        highest = std::max(highest, drops->GetParticle(i).position[1]);
     }
     EXPECT_LT(lowest, 6.0f);
     EXPECT_GT(highest, 30.0f);
