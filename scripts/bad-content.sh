@@ -21,7 +21,7 @@ test_program="$build/tests/brask_e2e_tests"
 out="$build/bad-content"
 rm -rf "$out"
 mkdir -p "$out"
-mapfile -t files < <(cd "$build" && find RESOURCES -type f | LC_ALL=C sort)
+mapfile -t files < <(cd "$build" && find RESOURCES -type f ! -name '.*' | LC_ALL=C sort)
 if [ "$sample" -gt 0 ] && [ "$sample" -lt "${#files[@]}" ]; then
     picked=()
     for i in $(seq 0 $((sample - 1))); do picked+=("${files[$((i * ${#files[@]} / sample))]}"); done

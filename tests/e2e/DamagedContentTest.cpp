@@ -48,10 +48,11 @@ TEST(DamagedContent, TheBattleRunReachesTheMenusAndLeaves) {
             game.Tap(vk::Escape);
             game.Frames(5);
             EXPECT_TRUE(game.Click("Return to Menu ")) << game.Popup();
+            EXPECT_TRUE(game.FramesUntil("UNLOADING_SCREEN", 300)) << game.Menu();
         }
         for (int i = 0; i < 4 && game.Menu() != "MAIN_MENU"; ++i) {
             game.FramesUntil("VEHICLE_SELECTION_BATTLE_1P", 300);
-            game.Click("Back ");
+            if (!game.Click("Return ")) game.Click("Back ");
             game.Frames(20);
         }
         EXPECT_TRUE(game.FramesUntil("MAIN_MENU", 300)) << game.Menu();

@@ -189,6 +189,7 @@ TEST_P(ModeEndToEnd, PlaysALevelToItsResultAndReturnsToTheMenus) {
     game.Frames(20);
     game.SavePng(std::string(run.name) + "-result");
     ASSERT_TRUE(game.Click("Return to Menu "));
+    ASSERT_TRUE(game.FramesUntil("UNLOADING_SCREEN", 300)) << game.Menu();
     EXPECT_TRUE(game.FramesUntil(run.selection, 1000)) << game.Menu();
     ExpectWorldEmpty();
     ASSERT_TRUE(game.Click("Return "));
@@ -242,16 +243,25 @@ TEST_F(EndToEnd, StoryPlaysTwoLevelsWithTheirDialogues) {
         } else {
             ASSERT_TRUE(game.Click("Replay Level"));
         }
+        ASSERT_TRUE(game.FramesUntil("UNLOADING_SCREEN", 300)) << game.Menu();
         ASSERT_TRUE(game.FramesUntil("LEVEL_SCREEN", 1000)) << game.Menu();
     }
     ASSERT_EQ(levels.size(), 2u) << "levels won";
     EXPECT_NE(levels[0], levels[1]);
     EXPECT_NE(application.GetCurrentLevel(), levels[1]);
     EXPECT_TRUE(dialogueSeen);
-    game.Tap(vk::Escape);
-    game.Frames(5);
+    // The third level's opening dialogue is closed first, then the in-game menu leaves.
+    for (int i = 0; i < 20 && game.Popup() != "IN_GAME_MENU"; ++i) {
+        game.Events().Push(WM_LBUTTONDOWN, MK_LBUTTON, 512, 600);
+        game.Events().Push(WM_LBUTTONUP, 0, 512, 600);
+        game.Frames(30);
+        game.Tap(vk::Escape);
+        game.Frames(5);
+    }
     ASSERT_EQ(game.Popup(), "IN_GAME_MENU");
+    game.SavePng("Story-in-game-menu");
     ASSERT_TRUE(game.Click("Return to Menu "));
+    ASSERT_TRUE(game.FramesUntil("UNLOADING_SCREEN", 300)) << game.Menu();
     EXPECT_TRUE(game.FramesUntil("VEHICLE_SELECTION_STORY", 1000)) << game.Menu();
     ExpectWorldEmpty();
     ExpectNoBoxes();
