@@ -8,6 +8,7 @@
 #include <ostream>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "game/Application.h"
@@ -184,6 +185,22 @@ TEST_P(ModeEndToEnd, PlaysALevelToItsResultAndReturnsToTheMenus) {
     ASSERT_NE(world.GetPlayerOne(), nullptr);
     game.Frames(60);
     game.SavePng(std::string(run.name) + "-level");
+    if (Vehicle* second = application.GetPlayer(1)) {
+        // Both players are driven: each vehicle moves on its own player's thrust key.
+        for (auto [slot, key] : {std::pair{0, vk::W}, std::pair{1, vk::Up}}) {
+            float before[3], after[3];
+            application.GetPlayer(slot)->GetPosition(before);
+            game.Hold(key, true);
+            game.Frames(40);
+            game.Hold(key, false);
+            application.GetPlayer(slot)->GetPosition(after);
+            EXPECT_GT(std::hypot(after[0] - before[0], after[2] - before[2]), 1.0f)
+                << "player " << slot + 1;
+        }
+        // Two scripted players rarely settle a match soon; player two is left one hit point
+        // so that player one's pilot decides it.
+        second->SetHitPoints(1);
+    }
     const std::string result = PlayUntilResult(15000);
     ASSERT_TRUE(run.results.count(result)) << "after the level: popup '" << result << "'";
     game.Frames(20);
