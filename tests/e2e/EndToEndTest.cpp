@@ -226,7 +226,7 @@ const ModeRun kModeRuns[] = {
     {"Assault",
      {"Single-Player", "Assault Mode ", "To Battle!"},
      "VEHICLE_SELECTION_ASSAULT_1P",
-     {"WIN_DISPLAY", "LOSE_DISPLAY", "CONGRATS_DISPLAY"}},
+     {"BATTLE_WIN_DISPLAY", "LOSE_DISPLAY", "DRAW_DISPLAY"}},
     {"Survival",
      {"Single-Player", "Survival", "To Battle!"},
      "VEHICLE_SELECTION_SURVIVAL_1P",
@@ -248,8 +248,12 @@ TEST_F(EndToEnd, StoryPlaysTwoLevelsWithTheirDialogues) {
     for (int attempt = 0; attempt < 6 && levels.size() < 2; ++attempt) {
         game.Frames(40);
         dialogueSeen = dialogueSeen || menuSystem.IsDialogueActive();
+        // The Story rooms' fleets outlast a scripted pilot for many minutes: the computer
+        // vehicles are left one hit point, so that the run reaches the next level soon.
+        for (int slot = 0; slot < 5; ++slot)
+            if (Vehicle* enemy = application.GetEnemy(slot)) enemy->SetHitPoints(1);
         const std::string level = application.GetCurrentLevel();
-        const std::string result = PlayUntilResult(15000);
+        const std::string result = PlayUntilResult(6000);
         ASSERT_TRUE(result == "WIN_DISPLAY" || result == "LOSE_DISPLAY" || result == "DRAW_DISPLAY")
             << "'" << result << "'";
         if (result == "WIN_DISPLAY") {
