@@ -5,7 +5,7 @@
 # the player cannot leave.
 #
 #   scripts/soak-game.sh [build folder] [seconds] [seed]
-set -eu
+set -euo pipefail
 build=$(cd "${1:-build-asan}" && pwd)
 seconds=${2:-600}
 seed=${3:-1}
