@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# Damages the shipped content one file at a time and plays the end-to-end Battle run against
+# it: every file under <build>/RESOURCES is removed, cut to half its length and replaced by
+# random bytes of its length, each in a scratch copy of the tree. A run fails when the game
+# crashes, hangs past the timeout, or does not reach the main menu and leave by "Exit".
+#
+#   scripts/bad-content.sh [build folder] [sample size] [jobs]
+#
+# With a sample size, only that many files (spread evenly over the sorted list) are damaged;
+# without one, all of them. The boxes each run showed and whether it reached the level are
+# written to <build>/bad-content/report.txt.
+set -u
+build=$(cd "${1:-build}" && pwd)
+sample=${2:-0}
+jobs=${3:-4}
+timeout_s=${BRASK_BAD_CONTENT_TIMEOUT:-180}
+test_program="$build/tests/brask_e2e_tests"
+[ -x "$test_program" ] || { echo "no $test_program: build first" >&2; exit 2; }
+[ -d "$build/RESOURCES" ] || { echo "no $build/RESOURCES: build first" >&2; exit 2; }
+
+out="$build/bad-content"
+rm -rf "$out"
+mkdir -p "$out"
+mapfile -t files < <(cd "$build" && find RESOURCES -type f ! -name '.*' | LC_ALL=C sort)
+if [ "$sample" -gt 0 ] && [ "$sample" -lt "${#files[@]}" ]; then
+    picked=()
+    for i in $(seq 0 $((sample - 1))); do picked+=("${files[$((i * ${#files[@]} / sample))]}"); done
+    files=("${picked[@]}")
+fi
+
+# One run: $1 the file, $2 the damage. Prints one line: PASS or FAIL, the damage, the file.
+run_one() {
+    local file=$1 damage=$2
+    local name
+    name=$(echo "$damage-$file" | tr '/ ' '__')
+    local root="$out/$name"
+    mkdir -p "$root"
+    # Hard links keep the copy cheap; the damaged file is written anew, never through a link.
+    cp -al "$build/RESOURCES" "$root/RESOURCES"
+    [ -f "$build/config.cfg" ] && cp "$build/config.cfg" "$root/"
+    local target="$root/$file" size
+    size=$(stat -c %s "$build/$file")
+    rm -f "$target"
+    case $damage in
+        remove) ;;
+        half) head -c $((size / 2)) "$build/$file" > "$target" ;;
+        random) head -c "$size" /dev/urandom > "$target" ;;
+    esac
+    local log="$root.log" verdict=PASS
+    BRASK_E2E_ROOT=$root SDL_VIDEODRIVER=offscreen BRASK_NO_PACING=1 \
+        timeout "$timeout_s" "$test_program" --gtest_filter='DamagedContent.*' > "$log" 2>&1
+    local rc=$?
+    [ $rc -eq 0 ] || verdict=FAIL
+    [ $rc -eq 124 ] && verdict="FAIL(hang)"
+    grep -q "ERROR: .*Sanitizer\|runtime error:" "$log" && verdict="FAIL(sanitizer)"
+    local level
+    level=$(grep -o "level [A-Za-z ]*reached" "$log" | tail -1)
+    echo "$verdict $damage $file ($level)"
+    grep "^box: " "$log" | sed 's/^/    /'
+    [ "${verdict%%(*}" = PASS ] && rm -rf "$root" "$log"
+    return 0
+}
+export -f run_one
+export build out test_program timeout_s
+
+for file in "${files[@]}"; do
+    for damage in remove half random; do printf '%s\0%s\0' "$file" "$damage"; done
+done | xargs -0 -n 2 -P "$jobs" bash -c 'run_one "$0" "$1"' > "$out/report.txt"
+
+total=$(grep -c '^[PF]' "$out/report.txt")
+failed=$(grep -c '^FAIL' "$out/report.txt")
+grep '^FAIL' "$out/report.txt"
+echo "$total runs, $failed failed; report in $out/report.txt"
+[ "$failed" -eq 0 ]
