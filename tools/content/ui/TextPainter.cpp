@@ -1,10 +1,9 @@
 #include "tools/content/ui/TextPainter.h"
 
-#include <ft2build.h>
-#include FT_FREETYPE_H
-
 #include <algorithm>
 #include <cmath>
+
+#include "platform/TypeFaces.h"
 
 namespace content::ui {
 namespace {
@@ -21,22 +20,14 @@ constexpr int kFaceCount = sizeof(kFaceFiles) / sizeof(kFaceFiles[0]);
 }  // namespace
 
 struct TextPainter::Faces {
-    FT_Library library = nullptr;
-    FT_Face faces[kFaceCount] = {};
-
-    ~Faces() {
-        for (FT_Face face : faces)
-            if (face) FT_Done_Face(face);
-        if (library) FT_Done_FreeType(library);
-    }
+    std::unique_ptr<platform::TypeFace> faces[kFaceCount];
 
     // Sets the face to the style's size as the canvas stretches it: the em is as many
     // pixels across and down as the design size covers on this canvas.
-    FT_Face Sized(Canvas& canvas, const TextStyle& style) {
-        FT_Face face = faces[static_cast<int>(style.face)];
-        const auto across = static_cast<FT_F26Dot6>(std::lround(style.size * canvas.ScaleX() * 64));
-        const auto down = static_cast<FT_F26Dot6>(std::lround(style.size * canvas.ScaleY() * 64));
-        FT_Set_Char_Size(face, across, down, 72, 72);
+    platform::TypeFace& Sized(Canvas& canvas, const TextStyle& style) {
+        platform::TypeFace& face = *faces[static_cast<int>(style.face)];
+        face.SetSize(std::lround(style.size * canvas.ScaleX() * 64),
+                     std::lround(style.size * canvas.ScaleY() * 64));
         return face;
     }
 };
@@ -46,14 +37,11 @@ TextPainter::~TextPainter() = default;
 
 bool TextPainter::Open(std::string& error) {
     faces = std::make_unique<Faces>();
-    if (FT_Init_FreeType(&faces->library) != 0) {
-        error = "FreeType did not start";
-        return false;
-    }
     for (int i = 0; i < kFaceCount; ++i) {
         const std::string path = std::string(kFontFolder) + kFaceFiles[i];
-        if (FT_New_Face(faces->library, path.c_str(), 0, &faces->faces[i]) != 0) {
-            error = "cannot open the font " + path + " (install fonts-liberation)";
+        faces->faces[i] = platform::OpenTypeFace(path, error);
+        if (!faces->faces[i]) {
+            error += " (install fonts-liberation)";
             return false;
         }
     }
@@ -61,17 +49,12 @@ bool TextPainter::Open(std::string& error) {
 }
 
 float TextPainter::Measure(Canvas& canvas, const std::string& text, const TextStyle& style) {
-    FT_Face face = faces->Sized(canvas, style);
+    platform::TypeFace& face = faces->Sized(canvas, style);
     long advance = 0;
-    FT_UInt previous = 0;
+    unsigned previous = 0;
     for (unsigned char c : text) {
-        const FT_UInt glyph = FT_Get_Char_Index(face, c);
-        if (previous && FT_HAS_KERNING(face)) {
-            FT_Vector kern;
-            FT_Get_Kerning(face, previous, glyph, FT_KERNING_DEFAULT, &kern);
-            advance += kern.x;
-        }
-        if (FT_Load_Glyph(face, glyph, FT_LOAD_DEFAULT) == 0) advance += face->glyph->advance.x;
+        const unsigned glyph = face.GlyphIndex(c);
+        advance += face.Kerning(previous, glyph) + face.Advance(glyph);
         previous = glyph;
     }
     return advance / 64.0f / canvas.ScaleX();
@@ -82,34 +65,30 @@ void TextPainter::Draw(Canvas& canvas, const std::string& text, float x, float b
     const float width = Measure(canvas, text, style);
     if (style.align == Align::Centre) x -= width / 2;
     if (style.align == Align::Right) x -= width;
-    FT_Face face = faces->Sized(canvas, style);
+    platform::TypeFace& face = faces->Sized(canvas, style);
     float penX = x * canvas.ScaleX();
     const int baseY = static_cast<int>(std::lround(baseline * canvas.ScaleY()));
-    FT_UInt previous = 0;
+    unsigned previous = 0;
+    platform::CoverageGlyph bitmap;
     for (unsigned char c : text) {
-        const FT_UInt glyph = FT_Get_Char_Index(face, c);
-        if (previous && FT_HAS_KERNING(face)) {
-            FT_Vector kern;
-            FT_Get_Kerning(face, previous, glyph, FT_KERNING_DEFAULT, &kern);
-            penX += kern.x / 64.0f;
-        }
+        const unsigned glyph = face.GlyphIndex(c);
+        penX += face.Kerning(previous, glyph) / 64.0f;
         previous = glyph;
-        if (FT_Load_Glyph(face, glyph, FT_LOAD_RENDER) != 0) continue;
-        const FT_GlyphSlot slot = face->glyph;
-        const FT_Bitmap& bitmap = slot->bitmap;
-        const int left = static_cast<int>(std::lround(penX)) + slot->bitmap_left;
-        const int top = baseY - slot->bitmap_top;
-        for (unsigned row = 0; row < bitmap.rows; ++row)
-            for (unsigned column = 0; column < bitmap.width; ++column) {
-                const unsigned char value = bitmap.buffer[row * bitmap.pitch + column];
+        if (!face.Render(glyph, bitmap)) continue;
+        const int left = static_cast<int>(std::lround(penX)) + bitmap.left;
+        const int top = baseY - bitmap.top;
+        for (int row = 0; row < bitmap.rows; ++row)
+            for (int column = 0; column < bitmap.width; ++column) {
+                const unsigned char value =
+                    bitmap.coverage[static_cast<std::size_t>(row) * bitmap.width + column];
                 if (!value) continue;
-                const int px = left + static_cast<int>(column), py = top + static_cast<int>(row);
+                const int px = left + column, py = top + row;
                 const Colour colour =
                     brush ? (*brush)((px + 0.5f) / canvas.ScaleX(), (py + 0.5f) / canvas.ScaleY())
                           : style.colour;
                 canvas.BlendPixel(px, py, colour, value / 255.0f);
             }
-        penX += slot->advance.x / 64.0f;
+        penX += bitmap.advance / 64.0f;
     }
 }
 
