@@ -124,11 +124,10 @@ bool IncludesPlatformLibrary(const std::string& line) {
     return false;
 }
 
-// The SDL edge's own tests and the content tool (which draws its words with FreeType) may
-// use the libraries too.
+// The SDL edge's own tests may use the libraries too; the content tool paints its words
+// through the platform's type faces.
 bool MayUsePlatformLibraries(const std::string& file) {
-    return TopFolder(file) == "platform" || file.rfind("tests/platform/", 0) == 0 ||
-           TopFolder(file) == "tools";
+    return TopFolder(file) == "platform" || file.rfind("tests/platform/", 0) == 0;
 }
 
 std::string Read(const fs::path& path) {
