@@ -14,47 +14,14 @@
 #include "app/FrameTimer.h"
 #include "tests/app/TempDir.h"
 #include "tests/game/GlobalsFixture.h"
+#include "tests/game/LevelPassFixture.h"
 #include "world/Vehicle.h"
 #include "world/World.h"
 
 namespace {
 
-constexpr std::uint32_t kFrameMs = 16;
-constexpr float kFrame = 0.016f;
-
-class AssaultScenarioTest : public GlobalsTest {
+class AssaultScenarioTest : public LevelPassTest {
 protected:
-    void SetUp() override {
-        GlobalsTest::SetUp();
-        inside = std::make_unique<WorkingDirectory>(BRASK_BUILD_DIR);
-        application.Init();
-        graphicsSystem.Shutdown();
-        world.ResetResourceCache();
-        frameTimer.Init(false);
-        fake.clock.milliseconds = 1000;
-        frameTimer.Update();
-        fake.clock.milliseconds += kFrameMs;
-        frameTimer.Update();
-        menuSystem.EnsureMenu("MAIN_MENU");
-        menuSystem.EnsureMenu("LEVEL_SCREEN");
-        menuSystem.SetCurrentMenu("LEVEL_SCREEN");
-    }
-    void TearDown() override {
-        world.ClearLevel();
-        GlobalsTest::TearDown();
-        inside.reset();
-    }
-
-    void Frame() {
-        application.UpdateCollisions();
-        application.UpdateEntities();
-        application.DrawEntityEffects();
-        application.SweepDeadEntities();
-        world.time += kFrame;
-        fake.clock.milliseconds += kFrameMs;
-        frameTimer.Update();
-    }
-
     // The computer-driven vehicles of the level, in list order.
     static std::vector<Vehicle*> Opponents() {
         std::vector<Vehicle*> found;
@@ -72,8 +39,6 @@ protected:
         world.BuildLevel(fileLoader.GetRoot() + "\\RESOURCES\\Files\\" + level);
         world.CreatePlayerVehicle(0);
     }
-
-    std::unique_ptr<WorkingDirectory> inside;
 };
 
 float NearestOpponent(const Vehicle* player, const std::vector<Vehicle*>& opponents) {

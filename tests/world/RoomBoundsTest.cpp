@@ -21,6 +21,7 @@
 #include "app/Matrix.h"
 #include "tests/app/TempDir.h"
 #include "tests/game/GlobalsFixture.h"
+#include "tests/game/LevelPassFixture.h"
 #include "world/EntityKinds.h"
 #include "world/Vehicle.h"
 #include "world/Weapon.h"
@@ -28,44 +29,11 @@
 
 namespace {
 
-constexpr std::uint32_t kFrameMs = 16;
-constexpr float kFrame = 0.016f;
 // Ten seconds of play.
 constexpr int kTenSeconds = 625;
 
-class RoomTest : public GlobalsTest {
+class RoomTest : public LevelPassTest {
 protected:
-    void SetUp() override {
-        GlobalsTest::SetUp();
-        inside = std::make_unique<WorkingDirectory>(BRASK_BUILD_DIR);
-        application.Init();
-        graphicsSystem.Shutdown();
-        world.ResetResourceCache();
-        frameTimer.Init(false);
-        fake.clock.milliseconds = 1000;
-        frameTimer.Update();
-        fake.clock.milliseconds += kFrameMs;
-        frameTimer.Update();
-        menuSystem.EnsureMenu("MAIN_MENU");
-        menuSystem.EnsureMenu("LEVEL_SCREEN");
-        menuSystem.SetCurrentMenu("LEVEL_SCREEN");
-    }
-    void TearDown() override {
-        world.ClearLevel();
-        GlobalsTest::TearDown();
-        inside.reset();
-    }
-
-    void Frame() {
-        application.UpdateCollisions();
-        application.UpdateEntities();
-        application.DrawEntityEffects();
-        application.SweepDeadEntities();
-        world.time += kFrame;
-        fake.clock.milliseconds += kFrameMs;
-        frameTimer.Update();
-    }
-
     // An empty room of `size` x `size` cells with the given records.
     void BuildRoom(int size, const std::string& records = "") {
         const std::string text = "Wood_Dark.jpg Wood_Floor.jpg Wallpaper_Stripes.bmp\n(" +
@@ -105,7 +73,6 @@ protected:
     }
 
     TempDir files;
-    std::unique_ptr<WorkingDirectory> inside;
 };
 
 // ---- Driving into the walls ------------------------------------------------------------------
