@@ -52,6 +52,11 @@ struct MeshMaterial {
 struct MeshShadowIndex {
     std::uint32_t count = 0;
     std::vector<std::uint16_t> order;
+    // Whether every edge joins two faces that agree on the outside, and the box round all the
+    // vertices: seen wholly from outside, such a mesh needs only its silhouette outlined.
+    bool closed = false;
+    float vertexMin[3] = {};
+    float vertexMax[3] = {};
 };
 
 // The mesh of one model file. Made once by the loader and never changed afterwards.

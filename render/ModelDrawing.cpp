@@ -4,12 +4,14 @@
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "app/Matrix.h"
 #include "render/Camera.h"
 #include "render/GLExtensions.h"
 #include "render/GraphicsSystem.h"
 #include "render/MeshTree.h"
+#include "render/OutlineEdges.h"
 #include "render/Renderer.h"
 
 #ifndef GL_COMBINE_ARB
@@ -37,19 +39,31 @@ void RotateOnly(const float m[16], const float v[3], float out[3]) {
         out[row] = m[row] * v[0] + m[4 + row] * v[1] + m[8 + row] * v[2];
 }
 
-void DrawOutline(const MeshData& mesh, const MeshGroup& group) {
+// The outline is black, thick and blended, depth-tested against what is already drawn.
+void BeginOutline() {
     glPushAttrib(GL_LIGHTING_BIT);
     glDisable(GL_LIGHTING);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
     glLineWidth(kOutlineWidth);
-    // Only the back faces, as thick lines: the depth test hides all but the silhouette and
-    // the creases.
     glCullFace(GL_FRONT);
     glEnable(GL_DEPTH_TEST);
     glDepthFunc(GL_LEQUAL);
     glColor3f(0.0f, 0.0f, 0.0f);
+}
+
+void EndOutline() {
+    glPopAttrib();
+    glCullFace(GL_BACK);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    glColor3f(1.0f, 1.0f, 1.0f);
+}
+
+// Every back face's edges as thick lines: the depth test hides all but the silhouette and
+// the creases. Right for any mesh, but each edge costs two thick lines.
+void DrawBackFaceOutline(const MeshData& mesh, const MeshGroup& group) {
+    BeginOutline();
     glBegin(GL_TRIANGLES);
     for (std::uint16_t index : group.triangleIndices) {
         if (index >= mesh.triangles.size()) continue;
@@ -58,10 +72,72 @@ void DrawOutline(const MeshData& mesh, const MeshGroup& group) {
             glVertex3fv(mesh.vertices[triangle.vertexIndices[corner]].data());
     }
     glEnd();
-    glPopAttrib();
-    glCullFace(GL_BACK);
-    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-    glColor3f(1.0f, 1.0f, 1.0f);
+    EndOutline();
+}
+
+// Only the edges that can pass the depth test, each once, in the back faces' own direction.
+void DrawEdgeOutline(const MeshData& mesh, const std::vector<MeshEdge>& edges) {
+    BeginOutline();
+    glBegin(GL_LINES);
+    for (const MeshEdge& edge : edges) {
+        if (edge.from >= mesh.vertices.size() || edge.to >= mesh.vertices.size()) continue;
+        glVertex3fv(mesh.vertices[edge.from].data());
+        glVertex3fv(mesh.vertices[edge.to].data());
+    }
+    glEnd();
+    EndOutline();
+}
+
+// What the silhouette outline of the model being drawn needs, kept between models so that a
+// warm frame allocates nothing.
+struct SilhouetteScratch {
+    std::vector<std::uint8_t> away;
+    std::vector<MeshEdge> edges;
+};
+
+SilhouetteScratch& Scratch() {
+    static SilhouetteScratch scratch;
+    return scratch;
+}
+
+// Seen through an earlier group's see-through colour, a later group's hidden outline lines
+// would show.
+bool EveryGroupOpaque(const MeshData& mesh) {
+    for (const MeshGroup& group : mesh.groups) {
+        if (group.materialIndex < 0 ||
+            static_cast<std::size_t>(group.materialIndex) >= mesh.materials.size())
+            return false;
+        if (!(mesh.materials[static_cast<std::size_t>(group.materialIndex)].diffuse[3] >= 1.0f))
+            return false;
+    }
+    return true;
+}
+
+// Whether the model's outline may be its silhouette alone; if so, marks its back faces in the
+// scratch. Every group must be drawn, opaque, of a closed mesh wholly in view depth.
+bool PrepareSilhouetteOutline(const MeshTree& model, int groups, const float modelView[16]) {
+    const MeshData& mesh = *model.mesh;
+    const MeshShadowIndex* shadow = mesh.shadowIndex.get();
+    if (!shadow || !shadow->closed || model.transparent) return false;
+    if (static_cast<std::size_t>(groups) != mesh.groups.size() || !EveryGroupOpaque(mesh))
+        return false;
+    float projection[16];
+    glGetFloatv(GL_PROJECTION_MATRIX, projection);
+    OutlineView view;
+    if (!SilhouetteView(modelView, projection, shadow->vertexMin, shadow->vertexMax, view))
+        return false;
+    MarkFacesAway(mesh, view, Scratch().away);
+    return true;
+}
+
+void DrawGroupOutline(const MeshData& mesh, const MeshGroup& group, bool silhouetteOnly) {
+    if (!silhouetteOnly) {
+        DrawBackFaceOutline(mesh, group);
+        return;
+    }
+    SilhouetteScratch& scratch = Scratch();
+    FindOutlineEdges(mesh, group, scratch.away, scratch.edges);
+    DrawEdgeOutline(mesh, scratch.edges);
 }
 
 }  // namespace
@@ -151,11 +227,14 @@ void Renderer::DrawMeshTree(MeshTree* model) {
     const MeshData* mesh = model->mesh.get();
     const int groups =
         mesh ? std::min<int>(model->groupCount, static_cast<int>(mesh->groups.size())) : 0;
+    bool silhouetteOnly = false;
     for (int g = groups - 1; g >= 0; --g) {
         const MeshGroup& group = mesh->groups[static_cast<std::size_t>(g)];
         glPushMatrix();
         if (model->matrix) glMultMatrixf(model->matrix->m);
         glGetFloatv(GL_MODELVIEW_MATRIX, modelView);
+        if (model->outlined && g == groups - 1)
+            silhouetteOnly = PrepareSilhouetteOutline(*model, groups, modelView);
 
         bool textured = false;
         const bool hasMaterial =
@@ -221,7 +300,7 @@ void Renderer::DrawMeshTree(MeshTree* model) {
         }
         glEnd();
 
-        if (model->outlined) DrawOutline(*mesh, group);
+        if (model->outlined) DrawGroupOutline(*mesh, group, silhouetteOnly);
         glPopMatrix();
     }
 
