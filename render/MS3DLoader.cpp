@@ -11,6 +11,7 @@
 #include "app/FileLoader.h"
 #include "app/MessageBox.h"
 #include "platform/Files.h"
+#include "render/MeshCorners.h"
 #include "render/MeshEdges.h"
 
 namespace {
@@ -285,6 +286,7 @@ void MS3DLoader::ReadStream(std::istream& in, MeshTree* model, bool withShadowDa
     ReadVertices(in, *mesh, extent);
     ReadTriangles(in, *mesh);
     ReadGroups(in, *mesh);
+    for (MeshGroup& group : mesh->groups) BuildGroupCorners(*mesh, group);
     ReadMaterials(in, *mesh);
     if (withShadowData) BuildShadowData(*mesh);
     LoadTextures(*mesh);

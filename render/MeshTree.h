@@ -32,6 +32,11 @@ struct MeshGroup {
     std::uint16_t triangleCount = 0;
     std::vector<std::uint16_t> triangleIndices;
     signed char materialIndex = -1;  // -1: no material
+    // The triangles corner by corner, in the order of triangleIndices, ready for vertex
+    // arrays: x, y, z; the corner's normal; s, t. Made by the loader.
+    std::vector<float> positions;
+    std::vector<float> normals;
+    std::vector<float> texCoords;
 };
 
 struct MeshMaterial {
