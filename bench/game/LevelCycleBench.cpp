@@ -51,9 +51,10 @@ constexpr int kBareFrames = 300;
 // between two menus of a level cycle.
 constexpr double kStepSeconds = 0.02;
 constexpr double kMenuStepSeconds = 0.1;
-// Level frames played between a load and its leave, the fire keys held: long enough for the
-// shots to fly and hit, their effects to play, and the computer drivers to move and fire.
-constexpr int kFramesPerVisit = 40;
+// Level frames played between a load and its leave, the first half with the primary fire
+// keys held and the second with the secondary ones (one of the two fires when both are held):
+// long enough for shots of both weapons to fly and hit and their effects to play.
+constexpr int kFramesPerVisit = 60;
 // Frames a menu change may take (its fades) before the run gives up.
 constexpr int kMenuFrameLimit = 600;
 constexpr double kAllowedGrowth = 0.02;
@@ -195,8 +196,9 @@ const char* const kModeNames[kGameModes] = {"Battle", "Versus", "Assault", "Stor
 const char* const kSelectionMenus[kGameModes] = {
     "VEHICLE_SELECTION_BATTLE_1P", "VEHICLE_SELECTION_BATTLE_2P", "VEHICLE_SELECTION_ASSAULT_1P",
     "VEHICLE_SELECTION_STORY", "VEHICLE_SELECTION_SURVIVAL_1P"};
-const int kFireKeys[] = {platform::vk::J, platform::vk::K, platform::vk::Numpad0,
-                         platform::vk::Decimal};
+// Both players' primary and secondary fire keys.
+const int kPrimaryFireKeys[] = {platform::vk::J, platform::vk::Numpad0};
+const int kSecondaryFireKeys[] = {platform::vk::K, platform::vk::Decimal};
 
 // Every mode's levels, in the order start-up lists them.
 std::vector<Visit> EveryLevel() {
@@ -207,8 +209,8 @@ std::vector<Visit> EveryLevel() {
     return visits;
 }
 
-void HoldFire(bool down) {
-    for (int key : kFireKeys) {
+void Hold(const int (&keys)[2], bool down) {
+    for (int key : keys) {
         if (down)
             devices->keys.held.insert(key);
         else
@@ -258,9 +260,15 @@ LoadTimes LoadPlayLeave(const Visit& visit) {
         std::fprintf(stderr, "%s did not start as a level (menu %s)\n", visit.path.c_str(),
                      Menu().c_str());
 
-    HoldFire(true);
-    for (int i = 1; i < kFramesPerVisit && Menu() == "LEVEL_SCREEN"; ++i) Frame();
-    HoldFire(false);
+    Hold(kPrimaryFireKeys, true);
+    for (int i = 1; i < kFramesPerVisit && Menu() == "LEVEL_SCREEN"; ++i) {
+        if (i == kFramesPerVisit / 2) {
+            Hold(kPrimaryFireKeys, false);
+            Hold(kSecondaryFireKeys, true);
+        }
+        Frame();
+    }
+    Hold(kSecondaryFireKeys, false);
     menuSystem.SetPopupMenu("", false);
     menuSystem.GoToMenu("UNLOADING_SCREEN");
     if (!FramesUntil(selection) || world.GetPlayerOne())
