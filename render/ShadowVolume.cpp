@@ -47,20 +47,8 @@ void FindSilhouetteEdges(const MeshData& mesh, const std::vector<std::uint8_t>& 
     edges.clear();
     const MeshShadowIndex* shadow = mesh.shadowIndex.get();
     if (!shadow) return;
-    const std::size_t triangles = std::min(mesh.triangles.size(), facesLight.size());
-    for (std::uint32_t position = 0; position < shadow->count && position < shadow->order.size();
-         ++position) {
-        const std::uint16_t index = shadow->order[position];
-        if (index >= triangles || !facesLight[index]) continue;
-        const MeshTriangle& triangle = mesh.triangles[index];
-        for (int edge = 0; edge < 3; ++edge) {
-            const std::uint32_t neighbour = triangle.neighbours[edge];
-            const bool open =
-                neighbour == kNoNeighbour || neighbour == 0 || neighbour - 1 >= triangles;
-            if (!open && facesLight[neighbour - 1]) continue;
-            edges.push_back({triangle.vertexIndices[edge], triangle.vertexIndices[(edge + 1) % 3]});
-        }
-    }
+    const std::size_t walked = std::min<std::size_t>(shadow->count, shadow->order.size());
+    AppendBorderEdges(mesh, std::span(shadow->order.data(), walked), facesLight, edges);
 }
 
 namespace {

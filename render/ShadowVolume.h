@@ -4,12 +4,12 @@
 #include <cstdint>
 #include <vector>
 
+#include "render/MeshEdges.h"
+
 struct MeshData;
 
-struct SilhouetteEdge {
-    std::uint16_t from;  // vertex index of corner k of the lit triangle
-    std::uint16_t to;    // vertex index of corner k + 1 mod 3
-};
+// Corner k of a lit triangle, then corner k + 1 mod 3.
+using SilhouetteEdge = MeshEdge;
 
 // facesLight[t] for every triangle that the groups list: whether the light point (in the
 // model's own coordinates) lies in front of the triangle's face equation.
