@@ -2,7 +2,8 @@
 # Damages the shipped content one file at a time and plays the end-to-end Battle run against
 # it: every file under <build>/RESOURCES is removed, cut to half its length and replaced by
 # random bytes of its length, each in a scratch copy of the tree. A run fails when the game
-# crashes, hangs past the timeout, or does not reach the main menu and leave by "Exit".
+# crashes, hangs past the timeout, shows a box that is not one of its own error boxes, or
+# does not reach the main menu and leave by "Exit".
 #
 #   scripts/bad-content.sh [build folder] [sample size] [jobs] [folder under the build]
 #
@@ -29,6 +30,10 @@ if [ "$sample" -gt 0 ] && [ "$sample" -lt "${#files[@]}" ]; then
     for i in $(seq 0 $((sample - 1))); do picked+=("${files[$((i * ${#files[@]} / sample))]}"); done
     files=("${picked[@]}")
 fi
+
+# The texts of the game's own error boxes ("box: [caption] text" in a run's log); any other
+# box fails the run.
+own_boxes='^box: \[[^]]*\] (File not found|Not a valid MS3D Model|Outdated version number - version 1\.3\+ only|Invalid or empty filename|Texture could not be loaded!|Error loading particle script!|Error opening the master list file!|Error opening the config file!|A dialogue of this name is already loaded!|Error opening the dialog file!|This level cannot be read, so it cannot be played\.|The room of [0-9]+ x [0-9]+ cells cannot be played: .*|The vehicle file .* gives no WEIGHT above 0, .*)$'
 
 # One run: $1 the file, $2 the damage. Prints one line: PASS or FAIL, the damage, the file.
 run_one() {
@@ -58,6 +63,7 @@ run_one() {
     [ $rc -eq 0 ] || verdict=FAIL
     # The game takes the terminate signal as a request to quit, which a hung game never reads.
     [ $rc -eq 124 ] || [ $rc -eq 137 ] && verdict="FAIL(hang)"
+    grep "^box: " "$log" | grep -qvE "$own_boxes" && verdict="FAIL(box)"
     grep -q "ERROR: .*Sanitizer\|runtime error:" "$log" && verdict="FAIL(sanitizer)"
     local level
     level=$(grep -o "level [A-Za-z ]*reached" "$log" | tail -1)
@@ -67,7 +73,7 @@ run_one() {
     return 0
 }
 export -f run_one
-export build out test_program timeout_s
+export build out test_program timeout_s own_boxes
 
 for file in "${files[@]}"; do
     for damage in remove half random; do printf '%s\0%s\0' "$file" "$damage"; done
