@@ -12,6 +12,7 @@
 #include "game/LevelDraw.h"
 #include "game/MenuLinks.h"
 #include "game/WidgetIds.h"
+#include "platform/Memory.h"
 #include "render/GraphicsSystem.h"
 #include "ui/LoadingScreenWidget.h"
 #include "ui/MenuSystem.h"
@@ -159,6 +160,9 @@ UnloadTarget Application::EndLevel(LeaveButton button) {
     if (button == LeaveButton::RestartLevel) levelWon = false;
     if (target == UnloadTarget::SelectionMenu) ResetLevels();
     if (graphicsSystem.renderer) graphicsSystem.renderer->ClearRenderLists();
+    // The level's memory is free now; its pages go back to the system rather than staying
+    // with the program after the level is left.
+    platform::ReleaseFreeMemory();
     return target;
 }
 

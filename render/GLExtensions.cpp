@@ -6,6 +6,7 @@
 
 namespace ext {
 ActiveTextureProc glActiveTextureARB = nullptr;
+ClientActiveTextureProc glClientActiveTextureARB = nullptr;
 MultiTexCoord1fProc glMultiTexCoord1fARB = nullptr;
 MultiTexCoord2fProc glMultiTexCoord2fARB = nullptr;
 PointParameterfProc glPointParameterfARB = nullptr;
@@ -48,6 +49,8 @@ void LoadExtensionFunctions() {
     const bool twoSidedStencil = HasExtension(extensions, "GL_EXT_stencil_two_side");
 
     ext::glActiveTextureARB = Fetch<ActiveTextureProc>("glActiveTextureARB", multitexture);
+    ext::glClientActiveTextureARB =
+        Fetch<ClientActiveTextureProc>("glClientActiveTextureARB", multitexture);
     ext::glMultiTexCoord1fARB = Fetch<MultiTexCoord1fProc>("glMultiTexCoord1fARB", multitexture);
     ext::glMultiTexCoord2fARB = Fetch<MultiTexCoord2fProc>("glMultiTexCoord2fARB", multitexture);
     ext::glPointParameterfARB = Fetch<PointParameterfProc>("glPointParameterfARB", pointParameters);

@@ -5,6 +5,7 @@
 #include <GL/gl.h>
 
 using ActiveTextureProc = void (*)(GLenum texture);
+using ClientActiveTextureProc = void (*)(GLenum texture);
 using MultiTexCoord1fProc = void (*)(GLenum target, GLfloat s);
 using MultiTexCoord2fProc = void (*)(GLenum target, GLfloat s, GLfloat t);
 using PointParameterfProc = void (*)(GLenum name, GLfloat value);
@@ -15,6 +16,7 @@ using SwapIntervalProc = int (*)(int interval);
 // In their own namespace: the system GL header declares some of these names as functions.
 namespace ext {
 extern ActiveTextureProc glActiveTextureARB;
+extern ClientActiveTextureProc glClientActiveTextureARB;
 extern MultiTexCoord1fProc glMultiTexCoord1fARB;
 extern MultiTexCoord2fProc glMultiTexCoord2fARB;
 extern PointParameterfProc glPointParameterfARB;

@@ -1,5 +1,6 @@
 #include "render/MS3DLoader.h"
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstring>
@@ -10,6 +11,8 @@
 #include "app/FileLoader.h"
 #include "app/MessageBox.h"
 #include "platform/Files.h"
+#include "render/MeshCorners.h"
+#include "render/MeshEdges.h"
 
 namespace {
 
@@ -129,6 +132,19 @@ void LinkNeighbours(const MeshShadowIndex& shadow, std::vector<MeshTriangle>& tr
     }
 }
 
+// The box round every vertex; all zero without vertices.
+void VertexBox(const MeshData& mesh, float boxMin[3], float boxMax[3]) {
+    for (int axis = 0; axis < 3; ++axis) boxMin[axis] = boxMax[axis] = 0.0f;
+    if (mesh.vertices.empty()) return;
+    for (int axis = 0; axis < 3; ++axis) boxMin[axis] = boxMax[axis] = mesh.vertices[0][axis];
+    for (const auto& vertex : mesh.vertices) {
+        for (int axis = 0; axis < 3; ++axis) {
+            boxMin[axis] = std::min(boxMin[axis], vertex[axis]);
+            boxMax[axis] = std::max(boxMax[axis], vertex[axis]);
+        }
+    }
+}
+
 }  // namespace
 
 void MS3DLoader::Load(const char* file, MeshTree* model, bool withShadowData) {
@@ -243,6 +259,8 @@ void MS3DLoader::BuildShadowData(MeshData& mesh) {
         shadow->order.insert(shadow->order.end(), group.triangleIndices.begin(),
                              group.triangleIndices.end());
     LinkNeighbours(*shadow, mesh.triangles);
+    VertexBox(mesh, shadow->vertexMin, shadow->vertexMax);
+    shadow->closed = MeshIsClosed(mesh);
     mesh.shadowIndex = std::move(shadow);
 }
 
@@ -268,6 +286,7 @@ void MS3DLoader::ReadStream(std::istream& in, MeshTree* model, bool withShadowDa
     ReadVertices(in, *mesh, extent);
     ReadTriangles(in, *mesh);
     ReadGroups(in, *mesh);
+    for (MeshGroup& group : mesh->groups) BuildGroupCorners(*mesh, group);
     ReadMaterials(in, *mesh);
     if (withShadowData) BuildShadowData(*mesh);
     LoadTextures(*mesh);

@@ -32,6 +32,11 @@ struct MeshGroup {
     std::uint16_t triangleCount = 0;
     std::vector<std::uint16_t> triangleIndices;
     signed char materialIndex = -1;  // -1: no material
+    // The triangles corner by corner, in the order of triangleIndices, ready for vertex
+    // arrays: x, y, z; the corner's normal; s, t. Made by the loader.
+    std::vector<float> positions;
+    std::vector<float> normals;
+    std::vector<float> texCoords;
 };
 
 struct MeshMaterial {
@@ -52,6 +57,11 @@ struct MeshMaterial {
 struct MeshShadowIndex {
     std::uint32_t count = 0;
     std::vector<std::uint16_t> order;
+    // Whether every edge joins two faces that agree on the outside, and the box round all the
+    // vertices: seen wholly from outside, such a mesh needs only its silhouette outlined.
+    bool closed = false;
+    float vertexMin[3] = {};
+    float vertexMax[3] = {};
 };
 
 // The mesh of one model file. Made once by the loader and never changed afterwards.

@@ -4,12 +4,14 @@
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "app/Matrix.h"
 #include "render/Camera.h"
 #include "render/GLExtensions.h"
 #include "render/GraphicsSystem.h"
 #include "render/MeshTree.h"
+#include "render/OutlineEdges.h"
 #include "render/Renderer.h"
 
 #ifndef GL_COMBINE_ARB
@@ -37,31 +39,161 @@ void RotateOnly(const float m[16], const float v[3], float out[3]) {
         out[row] = m[row] * v[0] + m[4 + row] * v[1] + m[8 + row] * v[2];
 }
 
-void DrawOutline(const MeshData& mesh, const MeshGroup& group) {
+// The view before the light was placed, against which the light direction is turned.
+const float* CameraMatrixOrIdentity() {
+    static const float identity[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+    return graphicsSystem.camera ? graphicsSystem.camera->GetModelViewBeforeLight() : identity;
+}
+
+float ShadeOfTurnedLight(const float modelView[16], const float light[3], const float* normal) {
+    float turned[3];
+    RotateOnly(modelView, normal, turned);
+    Vec3Normalize(turned);
+    return std::clamp(Vec3Dot(turned, light), 0.0f, 1.0f);
+}
+
+// The outline is black, thick and blended, depth-tested against what is already drawn.
+void BeginOutline() {
     glPushAttrib(GL_LIGHTING_BIT);
     glDisable(GL_LIGHTING);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
     glLineWidth(kOutlineWidth);
-    // Only the back faces, as thick lines: the depth test hides all but the silhouette and
-    // the creases.
     glCullFace(GL_FRONT);
     glEnable(GL_DEPTH_TEST);
     glDepthFunc(GL_LEQUAL);
     glColor3f(0.0f, 0.0f, 0.0f);
-    glBegin(GL_TRIANGLES);
-    for (std::uint16_t index : group.triangleIndices) {
-        if (index >= mesh.triangles.size()) continue;
-        const MeshTriangle& triangle = mesh.triangles[index];
-        for (int corner = 0; corner < 3; ++corner)
-            glVertex3fv(mesh.vertices[triangle.vertexIndices[corner]].data());
-    }
-    glEnd();
+}
+
+void EndOutline() {
     glPopAttrib();
     glCullFace(GL_BACK);
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
     glColor3f(1.0f, 1.0f, 1.0f);
+}
+
+// Every back face's edges as thick lines: the depth test hides all but the silhouette and
+// the creases. Right for any mesh, but each edge costs two thick lines.
+void DrawBackFaceOutline(const MeshGroup& group) {
+    const std::size_t corners = group.positions.size() / 3;
+    BeginOutline();
+    glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glVertexPointer(3, GL_FLOAT, 0, group.positions.data());
+    glDrawArrays(GL_TRIANGLES, 0, static_cast<GLsizei>(corners));
+    glPopClientAttrib();
+    EndOutline();
+}
+
+// Only the edges that can pass the depth test, each once, in the back faces' own direction.
+void DrawEdgeOutline(const MeshData& mesh, const std::vector<MeshEdge>& edges) {
+    BeginOutline();
+    glBegin(GL_LINES);
+    for (const MeshEdge& edge : edges) {
+        if (edge.from >= mesh.vertices.size() || edge.to >= mesh.vertices.size()) continue;
+        glVertex3fv(mesh.vertices[edge.from].data());
+        glVertex3fv(mesh.vertices[edge.to].data());
+    }
+    glEnd();
+    EndOutline();
+}
+
+// What drawing the model at hand needs per frame, kept between models so that a warm frame
+// allocates nothing: the shade coordinate of each corner, and the back faces and edges of
+// its silhouette outline.
+struct DrawScratch {
+    std::vector<float> shades;
+    std::vector<std::uint8_t> away;
+    std::vector<MeshEdge> edges;
+};
+
+DrawScratch& Scratch() {
+    static DrawScratch scratch;
+    return scratch;
+}
+
+// Seen through an earlier group's see-through colour, a later group's hidden outline lines
+// would show.
+bool EveryGroupOpaque(const MeshData& mesh) {
+    for (const MeshGroup& group : mesh.groups) {
+        if (group.materialIndex < 0 ||
+            static_cast<std::size_t>(group.materialIndex) >= mesh.materials.size())
+            return false;
+        if (!(mesh.materials[static_cast<std::size_t>(group.materialIndex)].diffuse[3] >= 1.0f))
+            return false;
+    }
+    return true;
+}
+
+// Whether the model's outline may be its silhouette alone; if so, marks its back faces in the
+// scratch. Every group must be drawn, opaque, of a closed mesh wholly in view depth.
+bool PrepareSilhouetteOutline(const MeshTree& model, int groups, const float modelView[16]) {
+    const MeshData& mesh = *model.mesh;
+    const MeshShadowIndex* shadow = mesh.shadowIndex.get();
+    if (!shadow || !shadow->closed || model.transparent) return false;
+    if (static_cast<std::size_t>(groups) != mesh.groups.size() || !EveryGroupOpaque(mesh))
+        return false;
+    float projection[16];
+    glGetFloatv(GL_PROJECTION_MATRIX, projection);
+    OutlineView view;
+    if (!SilhouetteView(modelView, projection, shadow->vertexMin, shadow->vertexMax, view))
+        return false;
+    MarkFacesAway(mesh, view, Scratch().away);
+    return true;
+}
+
+void DrawGroupOutline(const MeshData& mesh, const MeshGroup& group, bool silhouetteOnly) {
+    if (!silhouetteOnly) {
+        DrawBackFaceOutline(group);
+        return;
+    }
+    DrawScratch& scratch = Scratch();
+    FindOutlineEdges(mesh, group, scratch.away, scratch.edges);
+    DrawEdgeOutline(mesh, scratch.edges);
+}
+
+// The shade coordinate of every corner of `group` under `modelView`, in the scratch.
+const float* ShadeGroup(const MeshGroup& group, const float modelView[16], const Vector3& light) {
+    const float direction[3] = {light.x, light.y, light.z};
+    std::vector<float>& shades = Scratch().shades;
+    const std::size_t corners = group.normals.size() / 3;
+    shades.resize(corners);
+    ShadeCoordinates(modelView, CameraMatrixOrIdentity(), direction, group.normals.data(), corners,
+                     shades.data());
+    return shades.data();
+}
+
+// The group's triangles in one call from its corner arrays: the shade coordinates (when
+// given) on unit 0, the texture's on unit 1.
+void DrawGroupFill(const MeshGroup& group, const float* shades, bool textured) {
+    const std::size_t corners = group.positions.size() / 3;
+    if (corners == 0) return;
+    glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glVertexPointer(3, GL_FLOAT, 0, group.positions.data());
+    glEnableClientState(GL_NORMAL_ARRAY);
+    glNormalPointer(GL_FLOAT, 0, group.normals.data());
+    if (shades) {
+        ext::glClientActiveTextureARB(GL_TEXTURE0_ARB);
+        glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+        glTexCoordPointer(1, GL_FLOAT, 0, shades);
+    }
+    if (textured) {
+        ext::glClientActiveTextureARB(GL_TEXTURE1_ARB);
+        glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+        glTexCoordPointer(2, GL_FLOAT, 0, group.texCoords.data());
+    }
+    glDrawArrays(GL_TRIANGLES, 0, static_cast<GLsizei>(corners));
+    glPopClientAttrib();
+    // The current normal and coordinates are left as the last corner gives them, as drawing
+    // corner by corner left them.
+    const std::size_t last = corners - 1;
+    glNormal3fv(&group.normals[3 * last]);
+    if (shades) ext::glMultiTexCoord1fARB(GL_TEXTURE0_ARB, shades[last]);
+    if (textured)
+        ext::glMultiTexCoord2fARB(GL_TEXTURE1_ARB, group.texCoords[2 * last],
+                                  group.texCoords[2 * last + 1]);
 }
 
 }  // namespace
@@ -81,20 +213,23 @@ TextureUnitState SaveTextureUnits() {
 float ShadeCoordinate(const float modelView[16], const float cameraMatrix[16],
                       const float lightDirection[3], float nx, float ny, float nz) {
     const float normal[3] = {nx, ny, nz};
-    float turned[3];
-    RotateOnly(modelView, normal, turned);
-    Vec3Normalize(turned);
     float light[3];
     RotateOnly(cameraMatrix, lightDirection, light);
-    return std::clamp(Vec3Dot(turned, light), 0.0f, 1.0f);
+    return ShadeOfTurnedLight(modelView, light, normal);
+}
+
+void ShadeCoordinates(const float modelView[16], const float cameraMatrix[16],
+                      const float lightDirection[3], const float* normals, std::size_t count,
+                      float* shades) {
+    float light[3];
+    RotateOnly(cameraMatrix, lightDirection, light);
+    for (std::size_t i = 0; i < count; ++i)
+        shades[i] = ShadeOfTurnedLight(modelView, light, normals + 3 * i);
 }
 
 float Renderer::GetShadeCoordinate(float nx, float ny, float nz) {
-    static const float identity[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
-    const float* cameraMatrix =
-        graphicsSystem.camera ? graphicsSystem.camera->GetModelViewBeforeLight() : identity;
     const float direction[3] = {lightDirection.x, lightDirection.y, lightDirection.z};
-    return ShadeCoordinate(modelView, cameraMatrix, direction, nx, ny, nz);
+    return ShadeCoordinate(modelView, CameraMatrixOrIdentity(), direction, nx, ny, nz);
 }
 
 void Renderer::BindTexture(GLuint texture, GLenum target, GLenum unit) {
@@ -151,11 +286,14 @@ void Renderer::DrawMeshTree(MeshTree* model) {
     const MeshData* mesh = model->mesh.get();
     const int groups =
         mesh ? std::min<int>(model->groupCount, static_cast<int>(mesh->groups.size())) : 0;
+    bool silhouetteOnly = false;
     for (int g = groups - 1; g >= 0; --g) {
         const MeshGroup& group = mesh->groups[static_cast<std::size_t>(g)];
         glPushMatrix();
         if (model->matrix) glMultMatrixf(model->matrix->m);
         glGetFloatv(GL_MODELVIEW_MATRIX, modelView);
+        if (model->outlined && g == groups - 1)
+            silhouetteOnly = PrepareSilhouetteOutline(*model, groups, modelView);
 
         bool textured = false;
         const bool hasMaterial =
@@ -202,26 +340,12 @@ void Renderer::DrawMeshTree(MeshTree* model) {
             }
         }
 
-        glBegin(GL_TRIANGLES);
-        for (std::uint16_t index : group.triangleIndices) {
-            if (index >= mesh->triangles.size()) continue;
-            const MeshTriangle& triangle = mesh->triangles[index];
-            for (int corner = 0; corner < 3; ++corner) {
-                const float* normal = triangle.normals[corner];
-                float shade = 0.0f;
-                if (model->celShaded) shade = GetShadeCoordinate(normal[0], normal[1], normal[2]);
-                glNormal3fv(normal);
-                if (model->celShaded) ext::glMultiTexCoord1fARB(GL_TEXTURE0_ARB, shade);
-                if (textured)
-                    ext::glMultiTexCoord2fARB(GL_TEXTURE1_ARB, triangle.s[corner],
-                                              triangle.t[corner]);
-                glVertex3fv(mesh->vertices[triangle.vertexIndices[corner]].data());
-            }
-            ++trianglesDrawn;
-        }
-        glEnd();
+        const float* shades = nullptr;
+        if (model->celShaded) shades = ShadeGroup(group, modelView, lightDirection);
+        DrawGroupFill(group, shades, textured);
+        trianglesDrawn += static_cast<std::uint32_t>(group.positions.size() / 9);
 
-        if (model->outlined) DrawOutline(*mesh, group);
+        if (model->outlined) DrawGroupOutline(*mesh, group, silhouetteOnly);
         glPopMatrix();
     }
 

@@ -1,4 +1,6 @@
 #pragma once
+#include <cstddef>
+
 // What model drawing keeps of the texture units between its start and its end.
 
 // GL_TEXTURE_2D of each unit as found when a model or box began, put back when it ends.
@@ -14,3 +16,9 @@ TextureUnitState SaveTextureUnits();
 // `cameraMatrix`, clamped to [0, 1].
 float ShadeCoordinate(const float modelView[16], const float cameraMatrix[16],
                       const float lightDirection[3], float nx, float ny, float nz);
+
+// The shade coordinate of each of `count` normals (three floats each), as ShadeCoordinate
+// gives it, into `shades`; the light is turned once for all.
+void ShadeCoordinates(const float modelView[16], const float cameraMatrix[16],
+                      const float lightDirection[3], const float* normals, std::size_t count,
+                      float* shades);

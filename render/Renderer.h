@@ -14,6 +14,7 @@
 #include "render/ShadowCaster.h"
 
 class MeshTree;
+struct BoxGeometry;
 
 // Process-wide capabilities, decided when the context is made.
 extern bool twoSidedStencil;
@@ -85,5 +86,8 @@ public:
     std::list<MeshTree*> renderLists[kRenderLists];
 
 private:
+    // The black edges of a box's faces that look away from the eye.
+    void DrawBoxOutline(const BoxGeometry& box);
+
     bool renderingContext = false;
 };

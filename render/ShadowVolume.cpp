@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "render/Camera.h"
+#include "render/ConvexClip.h"
 #include "render/GLExtensions.h"
 #include "render/GraphicsSystem.h"
 #include "render/MeshTree.h"
@@ -62,54 +63,97 @@ void FindSilhouetteEdges(const MeshData& mesh, const std::vector<std::uint8_t>& 
     }
 }
 
-bool ScreenRectOf(const std::vector<float>& corners, const float modelView[16],
-                  const float projection[16], const int viewport[4], int rect[4]) {
-    const double left = viewport[0];
-    const double bottom = viewport[1];
-    const double right = left + viewport[2];
-    const double top = bottom + viewport[3];
-    constexpr double kFar = std::numeric_limits<double>::infinity();
-    double minX = kFar;
-    double minY = kFar;
-    double maxX = -kFar;
-    double maxY = -kFar;
-    bool wholeViewport = false;
-    for (std::size_t i = 0; i + 2 < corners.size() && !wholeViewport; i += 3) {
-        double eye[4];
-        for (int row = 0; row < 4; ++row)
-            eye[row] = modelView[row] * corners[i] + modelView[4 + row] * corners[i + 1] +
-                       modelView[8 + row] * corners[i + 2] + modelView[12 + row];
-        double clip[4];
-        for (int row = 0; row < 4; ++row)
-            clip[row] = projection[row] * eye[0] + projection[4 + row] * eye[1] +
-                        projection[8 + row] * eye[2] + projection[12 + row] * eye[3];
-        if (!(clip[3] > kEyeEpsilon)) {
-            wholeViewport = true;
-            break;
-        }
-        const double x = left + (clip[0] / clip[3] + 1.0) * 0.5 * viewport[2];
-        const double y = bottom + (clip[1] / clip[3] + 1.0) * 0.5 * viewport[3];
-        minX = std::min(minX, x);
-        maxX = std::max(maxX, x);
-        minY = std::min(minY, y);
-        maxY = std::max(maxY, y);
-    }
-    if (corners.size() < 3) return false;
-    if (wholeViewport) {
-        for (int i = 0; i < 4; ++i) rect[i] = viewport[i];
-        return viewport[2] > 0 && viewport[3] > 0;
-    }
-    // A pixel of margin: a pixel is drawn when its centre falls inside a triangle.
-    const double x0 = std::max(left, std::floor(minX) - 1.0);
-    const double y0 = std::max(bottom, std::floor(minY) - 1.0);
-    const double x1 = std::min(right, std::ceil(maxX) + 1.0);
-    const double y1 = std::min(top, std::ceil(maxY) + 1.0);
+namespace {
+
+// The smallest window box {minX, minY, maxX, maxY} that holds every corner given.
+struct WindowBounds {
+    double minX = std::numeric_limits<double>::infinity();
+    double minY = std::numeric_limits<double>::infinity();
+    double maxX = -std::numeric_limits<double>::infinity();
+    double maxY = -std::numeric_limits<double>::infinity();
+};
+
+Point4 ToClip(const float* corner, const float modelView[16], const float projection[16]) {
+    double eye[4];
+    for (int row = 0; row < 4; ++row)
+        eye[row] = modelView[row] * corner[0] + modelView[4 + row] * corner[1] +
+                   modelView[8 + row] * corner[2] + modelView[12 + row];
+    Point4 clip;
+    for (int row = 0; row < 4; ++row)
+        clip[static_cast<std::size_t>(row)] =
+            projection[row] * eye[0] + projection[4 + row] * eye[1] + projection[8 + row] * eye[2] +
+            projection[12 + row] * eye[3];
+    return clip;
+}
+
+// Adds the window position of a clip-space point; false when it is at or behind the eye and
+// so has none.
+bool AddToBounds(const Point4& clip, const int viewport[4], WindowBounds& bounds) {
+    if (!(clip[3] > kEyeEpsilon)) return false;
+    const double x = viewport[0] + (clip[0] / clip[3] + 1.0) * 0.5 * viewport[2];
+    const double y = viewport[1] + (clip[1] / clip[3] + 1.0) * 0.5 * viewport[3];
+    bounds.minX = std::min(bounds.minX, x);
+    bounds.maxX = std::max(bounds.maxX, x);
+    bounds.minY = std::min(bounds.minY, y);
+    bounds.maxY = std::max(bounds.maxY, y);
+    return true;
+}
+
+// GL draws only the part of a triangle in front of the near plane (z >= -w in clip space).
+constexpr Plane4 kNearPlane = {0.0, 0.0, 1.0, 1.0};
+
+// The bounds grown by a pixel of margin (a pixel is drawn when its centre falls inside a
+// triangle) and clamped to the viewport; false when nothing of the viewport is left.
+bool RectInViewport(const WindowBounds& bounds, const int viewport[4], int rect[4]) {
+    if (!(bounds.minX <= bounds.maxX)) return false;
+    const double x0 = std::max<double>(viewport[0], std::floor(bounds.minX) - 1.0);
+    const double y0 = std::max<double>(viewport[1], std::floor(bounds.minY) - 1.0);
+    const double x1 = std::min<double>(viewport[0] + viewport[2], std::ceil(bounds.maxX) + 1.0);
+    const double y1 = std::min<double>(viewport[1] + viewport[3], std::ceil(bounds.maxY) + 1.0);
     if (x1 <= x0 || y1 <= y0) return false;
     rect[0] = static_cast<int>(x0);
     rect[1] = static_cast<int>(y0);
     rect[2] = static_cast<int>(x1 - x0);
     rect[3] = static_cast<int>(y1 - y0);
     return true;
+}
+
+bool WholeViewport(const int viewport[4], int rect[4]) {
+    for (int k = 0; k < 4; ++k) rect[k] = viewport[k];
+    return viewport[2] > 0 && viewport[3] > 0;
+}
+
+}  // namespace
+
+bool ScreenRectOf(const std::vector<float>& corners, const float modelView[16],
+                  const float projection[16], const int viewport[4], int rect[4]) {
+    WindowBounds bounds;
+    std::vector<Point4> polygon;
+    std::vector<Point4> scratch;
+    for (std::size_t i = 0; i + 8 < corners.size(); i += 9) {
+        polygon.clear();
+        bool crossesNearPlane = false;
+        for (std::size_t k = i; k < i + 9; k += 3) {
+            polygon.push_back(ToClip(&corners[k], modelView, projection));
+            crossesNearPlane = crossesNearPlane || Dot(polygon.back(), kNearPlane) < 0.0;
+        }
+        if (crossesNearPlane) ClipPolygon(polygon, kNearPlane, scratch);
+        // Only a projection without a proper near plane leaves a point here that cannot be
+        // placed on the window: then any pixel may be touched.
+        for (const Point4& clip : polygon)
+            if (!AddToBounds(clip, viewport, bounds)) return WholeViewport(viewport, rect);
+    }
+    return RectInViewport(bounds, viewport, rect);
+}
+
+bool SidesCountAsDrawn(const std::vector<float>& corners, const float modelView[16],
+                       const float projection[16], const int viewport[4]) {
+    WindowBounds bounds;
+    int rect[4];
+    for (std::size_t i = 0; i + 2 < corners.size(); i += 3)
+        if (!AddToBounds(ToClip(&corners[i], modelView, projection), viewport, bounds))
+            return WholeViewport(viewport, rect);
+    return RectInViewport(bounds, viewport, rect);
 }
 
 void BuildVolumeSides(const MeshData& mesh, const std::vector<SilhouetteEdge>& edges,
@@ -141,6 +185,16 @@ void DrawSides(const std::vector<float>& corners) {
     glEnd();
 }
 
+// A drawn volume leaves its translucent black as the current colour (the material tracking
+// it is put back), and the passes after it, the effects among them, are drawn in what they
+// find: a volume counted as drawn leaves it even when none of its sides lies on the window in
+// front of the eye.
+void LeaveDarkeningColour() {
+    glPushAttrib(GL_LIGHTING_BIT);
+    glColor4f(0.0f, 0.0f, 0.0f, kShadowDarkness);
+    glPopAttrib();
+}
+
 }  // namespace
 
 void Renderer::DrawShadowVolume(MeshTree* model, bool lightFromCamera) {
@@ -166,9 +220,6 @@ void Renderer::DrawShadowVolume(MeshTree* model, bool lightFromCamera) {
     std::vector<float> sides;
     BuildVolumeSides(*model->mesh, edges, light, sides);
 
-    // The stencil is cleared, and the darkening drawn, only in the window rectangle that the
-    // sides can touch: outside it the stencil would stay 0 and nothing would darken. A volume
-    // wholly off the window costs nothing.
     glPushMatrix();
     if (model->matrix) glMultMatrixf(model->matrix->m);
     float sidesView[16];
@@ -178,8 +229,15 @@ void Renderer::DrawShadowVolume(MeshTree* model, bool lightFromCamera) {
     glGetFloatv(GL_PROJECTION_MATRIX, projection);
     glGetIntegerv(GL_VIEWPORT, viewport);
     glPopMatrix();
+    if (!SidesCountAsDrawn(sides, sidesView, projection, viewport)) return;
+
+    // The stencil is cleared, and the darkening drawn, only in the window rectangle that the
+    // sides can touch: outside it the stencil would stay 0 and nothing would darken.
     int rect[4];
-    if (!ScreenRectOf(sides, sidesView, projection, viewport, rect)) return;
+    if (!ScreenRectOf(sides, sidesView, projection, viewport, rect)) {
+        LeaveDarkeningColour();
+        return;
+    }
 
     glPushAttrib(GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT | GL_STENCIL_BUFFER_BIT | GL_DEPTH_BUFFER_BIT |
                  GL_LIGHTING_BIT | GL_POLYGON_BIT | GL_SCISSOR_BIT);

@@ -112,6 +112,17 @@ void Renderer::DrawTexturedBox(const float centre[3], float sizeX, float sizeY, 
     }
     glEnd();
 
+    // A box seen from inside (a negative size turns its faces inwards) is the room: from
+    // inside it has no back faces, and from a camera that has left the room its near walls'
+    // edges would cross the whole view, over everything in front of them.
+    const bool seenFromInside = sizeX < 0.0f || sizeY < 0.0f || sizeZ < 0.0f;
+    if (!seenFromInside) DrawBoxOutline(box);
+
+    glPopAttrib();
+    UnbindTextures(saved);
+}
+
+void Renderer::DrawBoxOutline(const BoxGeometry& box) {
     glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
     glLineWidth(kBoxOutlineWidth);
     glCullFace(GL_FRONT);
@@ -122,9 +133,6 @@ void Renderer::DrawTexturedBox(const float centre[3], float sizeX, float sizeY, 
     for (const BoxFace& face : box.faces)
         for (const BoxCorner& corner : face.corners) glVertex3fv(corner.position);
     glEnd();
-
-    glPopAttrib();
     glCullFace(GL_BACK);
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-    UnbindTextures(saved);
 }

@@ -218,6 +218,21 @@ TEST_F(GlDrawTest, WallPicturesStandTheRightWayUpOnTheRoomsWalls) {
     }
 }
 
+// A chase camera can back out of the room through a corner: the walls nearest it are seen
+// from behind and left out, and their edges must not cross the view either.
+TEST_F(GlDrawTest, TheRoomSeenFromOutsideItsCornerDrawsNoEdgeAcrossTheView) {
+    const float centre[3] = {0, 4, 0};
+    // The eye stands outside the corner (10, 10), looking at the room's middle across it:
+    // the corner's vertical edge lies on the middle column of the picture.
+    LookFrom(11, 2, 11, 0, 1, 0);
+    renderer().Clear();
+    renderer().DrawTexturedBox(centre, 20, 8, -20, "", 8, 8, 8, false);
+    Save("room_from_outside");
+    // Points inside the room on the picture's middle column, where the edge would run.
+    for (float y : {0.5f, 1.0f, 2.5f})
+        EXPECT_FALSE(Near(PixelAt(0, y, 0), {0, 0, 0, 255}, 40)) << "the corner edge at y " << y;
+}
+
 // What each pass must leave as it found it.
 struct PassCase {
     const char* name;

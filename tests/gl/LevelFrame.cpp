@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include <chrono>
 #include <vector>
 
 #include "app/FileLoader.h"
@@ -36,6 +37,26 @@ void DrawRoom(const FrameParts& parts) {
     }
     glColor4f(1, 1, 1, 1);
 }
+
+// Finishes the pass just drawn and adds its time; a no-op without a record.
+class PassClock {
+public:
+    explicit PassClock(PassTimes* times) : times_(times) {
+        if (times_) glFinish();
+        last_ = std::chrono::steady_clock::now();
+    }
+    void Finished(PassTimes::Pass pass) {
+        if (!times_) return;
+        glFinish();
+        const auto now = std::chrono::steady_clock::now();
+        times_->ms[pass] += std::chrono::duration<double, std::milli>(now - last_).count();
+        last_ = now;
+    }
+
+private:
+    PassTimes* times_;
+    std::chrono::steady_clock::time_point last_;
+};
 
 }  // namespace
 
@@ -98,26 +119,35 @@ void PlaceCamera(int cameraMode, const Vehicle* other) {
     }
 }
 
-void DrawFrame(int cameraMode, int gameMode, const Vehicle* other, const FrameParts& parts) {
+void DrawFrame(int cameraMode, int gameMode, const Vehicle* other, const FrameParts& parts,
+               PassTimes* times) {
     Renderer& renderer = *graphicsSystem.renderer;
+    PassClock clock(times);
     renderer.Clear();
     PlaceCamera(cameraMode, other);
+    clock.Finished(PassTimes::kClear);
     DrawRoom(parts);
+    clock.Finished(PassTimes::kRoom);
     if (!parts.entities) return;
 
     // The level frame's passes in the game's order, each through the game's own step.
     if (parts.planarShadows)
         for (GameEntity* e : world.updateList) leveldraw::DrawPlanarShadow(renderer, *e);
+    clock.Finished(PassTimes::kPlanarShadows);
     for (GameEntity* e : world.updateList) leveldraw::DrawEntity(*e, cameraMode);
+    clock.Finished(PassTimes::kEntities);
     if (parts.shadowVolumes)
         for (GameEntity* e : world.updateList)
             leveldraw::DrawShadowVolume(renderer, *e, gameMode, other);
+    clock.Finished(PassTimes::kShadowVolumes);
 
     if (parts.effects)
         for (GameEntity* e : world.updateList) leveldraw::DrawEffects(*e, false);
+    clock.Finished(PassTimes::kEffects);
     renderer.DrawRenderList(2);
     if (parts.effects)
         for (GameEntity* e : world.updateList) leveldraw::DrawEffects(*e, true);
+    clock.Finished(PassTimes::kRenderList);
 }
 
 }  // namespace levelframe

@@ -27,6 +27,16 @@ struct FrameParts {
     bool effects = true;
 };
 
+// Where a frame's time goes: each pass finished (glFinish) before the next starts, so that its
+// rasterisation is counted with it. Milliseconds summed over the frames drawn with it.
+struct PassTimes {
+    enum Pass { kClear, kRoom, kPlanarShadows, kEntities, kShadowVolumes, kEffects, kRenderList };
+    static constexpr int kPasses = 7;
+    static constexpr const char* kNames[kPasses] = {"clear",   "room",    "planar", "entities",
+                                                    "volumes", "effects", "list2"};
+    double ms[kPasses] = {};
+};
+
 // Builds `levelFile` (a name under RESOURCES/Files of the FileLoader's root) as level start
 // does for `gameMode`: the level, in Battle a random computer opponent, the shadow caster
 // table, then player one's vehicle of `playerChoice` and in Versus player two's of
@@ -46,6 +56,8 @@ void PlaceCamera(int cameraMode, const Vehicle* other);
 
 // Clears and draws one level frame (no swap) with the game's own draw steps; `other` stands
 // in the first enemy slot (the overview camera's second vehicle, Survival's shadow caster).
-void DrawFrame(int cameraMode, int gameMode, const Vehicle* other, const FrameParts& parts = {});
+// With `times`, every pass is finished and timed on its own.
+void DrawFrame(int cameraMode, int gameMode, const Vehicle* other, const FrameParts& parts = {},
+               PassTimes* times = nullptr);
 
 }  // namespace levelframe

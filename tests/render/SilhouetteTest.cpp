@@ -112,7 +112,7 @@ TEST(SilhouetteTest, AMeshWithoutShadowDataHasNoEdges) {
 }
 
 // The window rectangle that a volume's stencil work is kept to: it must hold every pixel the
-// sides can touch, and give up (the whole viewport) when a corner cannot be projected.
+// sides can touch, counting only what lies in front of the near plane.
 struct RectCase {
     const char* name;
     std::vector<float> corners;
@@ -125,14 +125,15 @@ void PrintTo(const RectCase& c, std::ostream* out) {
 
 class VolumeRectTest : public ::testing::TestWithParam<RectCase> {};
 
+// The eye at the origin looking down -z, a 90-degree frustum from 1 to 100, on a 200 x 100
+// viewport whose corner is at (10, 20).
+const float identity[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+constexpr float n = 1.0f, f = 100.0f;
+const float projection[16] = {
+    1, 0, 0, 0, 0, 1, 0, 0, 0, 0, -(f + n) / (f - n), -1, 0, 0, -2 * f* n / (f - n), 0};
+const int viewport[4] = {10, 20, 200, 100};
+
 TEST_P(VolumeRectTest, HoldsEveryPixelTheSidesCanTouch) {
-    // The eye at the origin looking down -z, a 90-degree frustum from 1 to 100, on a
-    // 200 x 100 viewport whose corner is at (10, 20).
-    const float identity[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
-    const float n = 1.0f, f = 100.0f;
-    const float projection[16] = {
-        1, 0, 0, 0, 0, 1, 0, 0, 0, 0, -(f + n) / (f - n), -1, 0, 0, -2 * f * n / (f - n), 0};
-    const int viewport[4] = {10, 20, 200, 100};
     const RectCase& c = GetParam();
     int rect[4] = {-1, -1, -1, -1};
     ASSERT_EQ(ScreenRectOf(c.corners, identity, projection, viewport, rect), c.touches);
@@ -151,10 +152,41 @@ INSTANTIATE_TEST_SUITE_P(
             "ClampedToTheViewport", {5, 0, -10, 50, 0, -10, 5, 2, -10}, true, {159, 69, 51, 12}},
         // Wholly right of the window: no pixel, no stencil work.
         RectCase{"OffTheWindow", {20, 0, -10, 30, 0, -10, 20, 5, -10}, false, {}},
-        // A corner behind the eye cannot be placed: the whole viewport.
-        RectCase{"BehindTheEye", {0, 0, -10, 1, 0, 5, 0, 1, -10}, true, {10, 20, 200, 100}},
-        RectCase{"AtTheEye", {0, 0, 0, 1, 0, -10, 0, 1, -10}, true, {10, 20, 200, 100}},
+        // A corner behind the eye: only the part in front of the near plane is drawn. Its
+        // edges leave that plane at (0.6, 0, -1) and (0.6, 0.4, -1), x = 170, y = 70 and 90.
+        RectCase{"BehindTheEye", {0, 0, -10, 1, 0, 5, 0, 1, -10}, true, {109, 69, 63, 23}},
+        // Cut at (0.1, 0, -1) and (0, 0.1, -1): up to x = 120 and y = 75.
+        RectCase{"AtTheEye", {0, 0, 0, 1, 0, -10, 0, 1, -10}, true, {109, 69, 13, 7}},
+        // Nothing in front of the near plane: nothing drawn.
+        RectCase{"BehindTheNearPlane", {0, 0, -0.5f, 1, 0, 5, 0, 1, -0.5f}, false, {}},
         RectCase{"NoSides", {}, false, {}}),
     [](const ::testing::TestParamInfo<RectCase>& info) { return std::string(info.param.name); });
+
+// Whether a volume counts as drawn, which decides the colour it leaves for the passes after
+// it: judged on its corners as they stand, so a corner behind the eye counts even where
+// nothing in front of the near plane reaches the window.
+struct DrawnCase {
+    const char* name;
+    std::vector<float> corners;
+    bool drawn;
+};
+void PrintTo(const DrawnCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class VolumeDrawnTest : public ::testing::TestWithParam<DrawnCase> {};
+
+TEST_P(VolumeDrawnTest, CountsAsDrawnWhenACornerIsBehindTheEyeOrOnTheWindow) {
+    EXPECT_EQ(SidesCountAsDrawn(GetParam().corners, identity, projection, viewport),
+              GetParam().drawn);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Volumes, VolumeDrawnTest,
+    ::testing::Values(DrawnCase{"InFront", {0, 0, -10, 5, 2.5f, -10, 0, 2.5f, -10}, true},
+                      DrawnCase{"OffTheWindow", {20, 0, -10, 30, 0, -10, 20, 5, -10}, false},
+                      DrawnCase{"BehindTheNearPlane", {0, 0, -0.5f, 1, 0, 5, 0, 1, -0.5f}, true},
+                      DrawnCase{"NoSides", {}, false}),
+    [](const ::testing::TestParamInfo<DrawnCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
