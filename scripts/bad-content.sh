@@ -2,17 +2,20 @@
 # Damages the shipped content one file at a time and plays the end-to-end Battle run against
 # it: every file under <build>/RESOURCES is removed, cut to half its length and replaced by
 # random bytes of its length, each in a scratch copy of the tree. A run fails when the game
-# crashes, hangs past the timeout, or does not reach the main menu and leave by "Exit".
+# crashes, hangs past the timeout, shows a box that is not one of its own error boxes, or
+# does not reach the main menu and leave by "Exit".
 #
-#   scripts/bad-content.sh [build folder] [sample size] [jobs]
+#   scripts/bad-content.sh [build folder] [sample size] [jobs] [folder under the build]
 #
 # With a sample size, only that many files (spread evenly over the sorted list) are damaged;
-# without one, all of them. The boxes each run showed and whether it reached the level are
+# without one (or 0), all of them; a folder (default RESOURCES) limits the sweep to the files
+# under it, such as RESOURCES/Files. The boxes each run showed and whether it reached the level are
 # written to <build>/bad-content/report.txt.
 set -u
 build=$(cd "${1:-build}" && pwd)
 sample=${2:-0}
 jobs=${3:-4}
+under=${4:-RESOURCES}
 timeout_s=${BRASK_BAD_CONTENT_TIMEOUT:-180}
 test_program="$build/tests/brask_e2e_tests"
 [ -x "$test_program" ] || { echo "no $test_program: build first" >&2; exit 2; }
@@ -21,12 +24,16 @@ test_program="$build/tests/brask_e2e_tests"
 out="$build/bad-content"
 rm -rf "$out"
 mkdir -p "$out"
-mapfile -t files < <(cd "$build" && find RESOURCES -type f ! -name '.*' | LC_ALL=C sort)
+mapfile -t files < <(cd "$build" && find "$under" -type f ! -name '.*' | LC_ALL=C sort)
 if [ "$sample" -gt 0 ] && [ "$sample" -lt "${#files[@]}" ]; then
     picked=()
     for i in $(seq 0 $((sample - 1))); do picked+=("${files[$((i * ${#files[@]} / sample))]}"); done
     files=("${picked[@]}")
 fi
+
+# The texts of the game's own error boxes ("box: [caption] text" in a run's log); any other
+# box fails the run.
+own_boxes='^box: \[[^]]*\] (File not found|Not a valid MS3D Model|Outdated version number - version 1\.3\+ only|Invalid or empty filename|Texture could not be loaded!|Error loading particle script!|Error opening the master list file!|Error opening the config file!|A dialogue of this name is already loaded!|Error opening the dialog file!|This level cannot be read, so it cannot be played\.|The room of [0-9]+ x [0-9]+ cells cannot be played: .*|The vehicle file .* gives no WEIGHT above 0, .*)$'
 
 # One run: $1 the file, $2 the damage. Prints one line: PASS or FAIL, the damage, the file.
 run_one() {
@@ -37,7 +44,10 @@ run_one() {
     mkdir -p "$root"
     # Hard links keep the copy cheap; the damaged file is written anew, never through a link.
     cp -al "$build/RESOURCES" "$root/RESOURCES"
-    [ -f "$build/config.cfg" ] && cp "$build/config.cfg" "$root/"
+    # The files beside the program, as shipped: only RESOURCES is damaged.
+    for beside in options.txt config.cfg; do
+        [ -f "$build/$beside" ] && cp "$build/$beside" "$root/"
+    done
     local target="$root/$file" size
     size=$(stat -c %s "$build/$file")
     rm -f "$target"
@@ -48,10 +58,12 @@ run_one() {
     esac
     local log="$root.log" verdict=PASS
     BRASK_E2E_ROOT=$root SDL_VIDEODRIVER=offscreen BRASK_NO_PACING=1 \
-        timeout "$timeout_s" "$test_program" --gtest_filter='DamagedContent.*' > "$log" 2>&1
+        timeout -k 10 "$timeout_s" "$test_program" --gtest_filter='DamagedContent.*' > "$log" 2>&1
     local rc=$?
     [ $rc -eq 0 ] || verdict=FAIL
-    [ $rc -eq 124 ] && verdict="FAIL(hang)"
+    # The game takes the terminate signal as a request to quit, which a hung game never reads.
+    [ $rc -eq 124 ] || [ $rc -eq 137 ] && verdict="FAIL(hang)"
+    grep "^box: " "$log" | grep -qvE "$own_boxes" && verdict="FAIL(box)"
     grep -q "ERROR: .*Sanitizer\|runtime error:" "$log" && verdict="FAIL(sanitizer)"
     local level
     level=$(grep -o "level [A-Za-z ]*reached" "$log" | tail -1)
@@ -61,7 +73,7 @@ run_one() {
     return 0
 }
 export -f run_one
-export build out test_program timeout_s
+export build out test_program timeout_s own_boxes
 
 for file in "${files[@]}"; do
     for damage in remove half random; do printf '%s\0%s\0' "$file" "$damage"; done

@@ -4,6 +4,7 @@
 # Usage: scripts/setup.sh [--sanitize] [--werror]
 #   --sanitize  an AddressSanitizer + UBSan build in build-asan/
 #   --werror    warnings stop the build (CI uses it; a player's newer compiler need not)
+# BRASK_JOBS, when set, limits the build's parallelism.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 # Progress goes to standard error; standard output carries only the build folder.
@@ -51,5 +52,5 @@ else
   # The options apply to an existing build folder too.
   cmake -S "$top" -B "$build" "${options[@]}" >/dev/null
 fi
-ninja -C "$build"
+ninja -C "$build" ${BRASK_JOBS:+-j "$BRASK_JOBS"}
 echo "$build" >&3

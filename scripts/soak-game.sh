@@ -12,7 +12,7 @@ seed=${3:-1}
 log="$build/soak-game.log"
 status=0
 BRASK_SOAK_SECONDS=$seconds BRASK_SOAK_SEED=$seed SDL_VIDEODRIVER=offscreen BRASK_NO_PACING=1 \
-    timeout $((seconds + 300)) "$build/tests/brask_soak_tests" 2>&1 | tee "$log" || status=$?
+    timeout -k 10 $((seconds + 300)) "$build/tests/brask_soak_tests" 2>&1 | tee "$log" || status=$?
 if grep -q "ERROR: .*Sanitizer\|runtime error:" "$log"; then
     echo "sanitizer report: see $log" >&2
     status=1
