@@ -327,13 +327,13 @@ void FirefightPasses(benchmark::State& state) {
         swapMs += since(start);
         ++frames;
     }
+    fight.Stop();
     if (frames == 0) return;
     for (int pass = 0; pass < levelframe::PassTimes::kPasses; ++pass)
         state.counters[std::string(levelframe::PassTimes::kNames[pass]) + "_ms"] =
             times.ms[pass] / frames;
     state.counters["bars_ms"] = barsMs / frames;
     state.counters["swap_ms"] = swapMs / frames;
-    fight.Stop();
 }
 
 // The game's own level frame: the level started as the loading screen starts it, then the
