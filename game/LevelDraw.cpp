@@ -8,6 +8,32 @@
 
 namespace leveldraw {
 
+void DrawRoom(Renderer& renderer, float width, float depth, const char* floorTexture,
+              const char* wallTexture, RoomParts parts) {
+    constexpr float kFloorCentreY = -0.05f;
+    constexpr float kFloorThickness = 0.1f;
+    constexpr float kWallCentreY = 26.0f;
+    constexpr float kWallHeight = 55.0f;
+    if (parts.floor) {
+        const float centre[3] = {width / 2, kFloorCentreY, depth / 2};
+        renderer.DrawTexturedBox(centre, width + 1, kFloorThickness, depth + 1, floorTexture, 10,
+                                 10, 10, false);
+    }
+    if (parts.walls) {
+        // Its negative depth turns the box's faces inwards.
+        const float centre[3] = {width / 2, kWallCentreY, depth / 2};
+        renderer.DrawTexturedBox(centre, width, kWallHeight, -depth, wallTexture, 15, 15, 15,
+                                 false);
+    }
+    if (!parts.floor) return;
+    // The walls' own rectangle lies half a unit inside the slab's edges.
+    RoomFloor floor;
+    floor.top = kFloorCentreY + kFloorThickness / 2;
+    floor.maxX = width;
+    floor.maxZ = depth;
+    renderer.SetRoomFloor(floor);
+}
+
 bool CastsPlanarShadow(bool castsShadow, bool isVehicle) {
     return castsShadow && !isVehicle;
 }

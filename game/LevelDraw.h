@@ -8,6 +8,17 @@ class Renderer;
 
 namespace leveldraw {
 
+// The room of a level `width` x `depth` units: the floor slab, reaching half a unit past the
+// walls, and the walls as a box seen from inside, each with its texture. A floor drawn is told
+// to the renderer, as it hides what lies under it. Either part can be left out (a profile of
+// the frame does).
+struct RoomParts {
+    bool floor = true;
+    bool walls = true;
+};
+void DrawRoom(Renderer& renderer, float width, float depth, const char* floorTexture,
+              const char* wallTexture, RoomParts parts = {});
+
 // A planar shadow falls from every shadow-casting model that is not a vehicle's; vehicles and
 // batteries cast shadow volumes instead.
 bool CastsPlanarShadow(bool castsShadow, bool isVehicle);

@@ -6,6 +6,7 @@
 #include "game/Application.h"
 #include "game/CameraControl.h"
 #include "game/Hud.h"
+#include "game/LevelDraw.h"
 #include "particles/Particle.h"
 #include "particles/ParticleSystem.h"
 #include "render/GraphicsSystem.h"
@@ -16,16 +17,10 @@
 void Application::DrawRoom() {
     Renderer* renderer = graphicsSystem.renderer.get();
     if (!renderer) return;
-    const float w = kCellSize * static_cast<float>(world.GetGridSizeX());
-    const float d = kCellSize * static_cast<float>(world.GetGridSizeZ());
-    // The floor slab reaches half a unit past the walls.
-    const float floorCentre[3] = {w / 2, -0.05f, d / 2};
-    renderer->DrawTexturedBox(floorCentre, w + 1, 0.1f, d + 1,
-                              world.GetFirstEnvironmentTexture().c_str(), 10, 10, 10, false);
-    // The walls are a box seen from inside: its negative depth turns its faces inwards.
-    const float wallCentre[3] = {w / 2, 26.0f, d / 2};
-    renderer->DrawTexturedBox(wallCentre, w, 55.0f, -d, world.GetThirdEnvironmentTexture().c_str(),
-                              15, 15, 15, false);
+    leveldraw::DrawRoom(*renderer, kCellSize * static_cast<float>(world.GetGridSizeX()),
+                        kCellSize * static_cast<float>(world.GetGridSizeZ()),
+                        world.GetFirstEnvironmentTexture().c_str(),
+                        world.GetThirdEnvironmentTexture().c_str());
     glColor4f(1, 1, 1, 1);
 }
 

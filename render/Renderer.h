@@ -16,6 +16,16 @@
 class MeshTree;
 struct BoxGeometry;
 
+// The floor a level is drawn on, in the coordinates the room is drawn in: the height of its
+// top and a rectangle of it (x and z) that the floor covers with room to spare.
+struct RoomFloor {
+    float top = 0.0f;
+    float minX = 0.0f;
+    float minZ = 0.0f;
+    float maxX = 0.0f;
+    float maxZ = 0.0f;
+};
+
 // Process-wide capabilities, decided when the context is made.
 extern bool twoSidedStencil;
 extern bool pointParameters;
@@ -70,6 +80,10 @@ public:
     bool GetShadowBias(MeshTree* model, float* shadowBias);
     void DrawShadowVolume(MeshTree* model, bool lightFromCamera);
     void DrawShadowVolumeSides(MeshTree* model, float lx, float ly, float lz);
+    // The floor drawn this frame, which hides what lies under it from an eye above it: the
+    // shadow volumes drawn after it leave out what it hides.
+    void SetRoomFloor(const RoomFloor& floor);
+    void ClearRoomFloor();
 
     // Statistics: triangles drawn since the last Clear.
     std::uint32_t trianglesDrawn = 0;
@@ -90,4 +104,6 @@ private:
     void DrawBoxOutline(const BoxGeometry& box);
 
     bool renderingContext = false;
+    bool roomFloorSet = false;
+    RoomFloor roomFloor;
 };

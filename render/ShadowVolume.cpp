@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -27,6 +28,12 @@ constexpr float kShadowDarkness = 0.5f;
 constexpr float kScreenQuadDistance = 0.2f;
 // Clip-space w at or under which a corner counts as at or behind the eye.
 constexpr double kEyeEpsilon = 1e-6;
+// How far above the floor the eye must stand for the floor to hide what lies under it: well
+// past the near plane's reach.
+constexpr float kRoomMargin = 1.0f;
+// The sides are cut this far under the floor's top, so that what lies just under it, where
+// the depth test is least sure, is still drawn and tested as before.
+constexpr float kFloorCutDepth = 0.05f;
 
 }  // namespace
 
@@ -185,6 +192,91 @@ void LeaveDarkeningColour() {
 
 }  // namespace
 
+void Renderer::SetRoomFloor(const RoomFloor& floor) {
+    roomFloor = floor;
+    roomFloorSet = true;
+}
+
+void Renderer::ClearRoomFloor() {
+    roomFloorSet = false;
+}
+
+namespace {
+
+// Where the eye stands under the view (column-major, eye = view x point): the point the view
+// takes to the origin. False when the view's turn cannot be undone.
+bool EyeOfView(const float view[16], double eye[3]) {
+    const double a = view[0], b = view[4], c = view[8];
+    const double d = view[1], e = view[5], f = view[9];
+    const double g = view[2], h = view[6], i = view[10];
+    const double det = a * (e * i - f * h) - b * (d * i - f * g) + c * (d * h - e * g);
+    if (!(std::fabs(det) > 1e-12)) return false;
+    const double inverse[9] = {(e * i - f * h) / det, (c * h - b * i) / det, (b * f - c * e) / det,
+                               (f * g - d * i) / det, (a * i - c * g) / det, (c * d - a * f) / det,
+                               (d * h - e * g) / det, (b * g - a * h) / det, (a * e - b * d) / det};
+    const double t[3] = {view[12], view[13], view[14]};
+    for (int row = 0; row < 3; ++row)
+        eye[row] = -(inverse[3 * row] * t[0] + inverse[3 * row + 1] * t[1] +
+                     inverse[3 * row + 2] * t[2]);
+    return true;
+}
+
+// A plane through the eye and the floor's edge where `axis` (0 for x, 2 for z) is `edge`,
+// keeping the points under the floor whose line of sight crosses the floor's top on the
+// rectangle's side of that edge (`low` for the lesser edge).
+Plane4 FloorEdgePlane(const double eye[3], double top, int axis, double edge, bool low) {
+    // f(p) = h (p.a - edge) - (eye.a - edge) (p.y - top) is 0 at the eye and along the edge;
+    // where a line of sight meets the floor, f = h (crossing.a - edge), and its sign holds
+    // all along the line past the eye.
+    const double h = eye[1] - top;
+    const double across = eye[axis] - edge;
+    Plane4 plane = {0.0, -across, 0.0, -h * edge + across * top};
+    plane[static_cast<std::size_t>(axis)] = h;
+    if (!low)
+        for (double& element : plane) element = -element;
+    return plane;
+}
+
+// The region the floor hides from the eye: under its top by the cut depth, and in the cone
+// of lines of sight through its rectangle. False when the eye is not well above the floor.
+bool FloorHiddenRegion(const RoomFloor& floor, const double eye[3],
+                       std::array<Plane4, 5>& region) {
+    if (!(eye[1] > floor.top + kRoomMargin)) return false;
+    region[0] = {0.0, -1.0, 0.0, floor.top - kFloorCutDepth};
+    region[1] = FloorEdgePlane(eye, floor.top, 0, floor.minX, true);
+    region[2] = FloorEdgePlane(eye, floor.top, 0, floor.maxX, false);
+    region[3] = FloorEdgePlane(eye, floor.top, 2, floor.minZ, true);
+    region[4] = FloorEdgePlane(eye, floor.top, 2, floor.maxZ, false);
+    return true;
+}
+
+// The plane (room coordinates) carried into a model's own coordinates by its matrix.
+Plane4 PlaneInModel(const Plane4& plane, const float* model) {
+    if (!model) return plane;
+    Plane4 own;
+    for (std::size_t i = 0; i < 4; ++i)
+        own[i] = plane[0] * model[4 * i] + plane[1] * model[4 * i + 1] +
+                 plane[2] * model[4 * i + 2] + plane[3] * model[4 * i + 3];
+    return own;
+}
+
+// Leaves out of the sides (model coordinates) what the room's floor hides from the eye under
+// `view`: most of a side's length lies under the floor, where it costs fill and a wider
+// stencil rectangle for nothing. Every line of sight to what is left out meets the floor's
+// top first, which is drawn and in the depth buffer, so no count changes.
+void LeaveOutUnderFloor(const RoomFloor& floor, const float view[16], const float* model,
+                        std::vector<float>& sides) {
+    double eye[3];
+    std::array<Plane4, 5> region;
+    if (!EyeOfView(view, eye) || !FloorHiddenRegion(floor, eye, region)) return;
+    for (Plane4& plane : region) plane = PlaneInModel(plane, model);
+    std::vector<float> kept;
+    RemoveRegion(sides, region, kept);
+    sides.swap(kept);
+}
+
+}  // namespace
+
 void Renderer::DrawShadowVolume(MeshTree* model, bool lightFromCamera) {
     // A model loaded without shadow data has no volume.
     if (!model || !model->mesh || !model->GetShadowIndex()) return;
@@ -208,6 +300,8 @@ void Renderer::DrawShadowVolume(MeshTree* model, bool lightFromCamera) {
     std::vector<float> sides;
     BuildVolumeSides(*model->mesh, edges, light, sides);
 
+    float view[16];
+    glGetFloatv(GL_MODELVIEW_MATRIX, view);
     glPushMatrix();
     if (model->matrix) glMultMatrixf(model->matrix->m);
     float sidesView[16];
@@ -218,6 +312,8 @@ void Renderer::DrawShadowVolume(MeshTree* model, bool lightFromCamera) {
     glGetIntegerv(GL_VIEWPORT, viewport);
     glPopMatrix();
     if (!SidesCountAsDrawn(sides, sidesView, projection, viewport)) return;
+    if (roomFloorSet)
+        LeaveOutUnderFloor(roomFloor, view, model->matrix ? model->matrix->m : nullptr, sides);
 
     // The stencil is cleared, and the darkening drawn, only in the window rectangle that the
     // sides can touch: outside it the stencil would stay 0 and nothing would darken.

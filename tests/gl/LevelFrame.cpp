@@ -19,22 +19,13 @@ bool IsVehicle(const GameEntity* e) {
     return e->GetTypeName() == "Vehicle";
 }
 
-// The level screen's room: a floor slab under the grid and the walls as a box seen from
-// inside (negative z size).
+// The level screen's room, or the parts of it asked for.
 void DrawRoom(const FrameParts& parts) {
-    Renderer& renderer = *graphicsSystem.renderer;
-    const float w = kCellSize * static_cast<float>(world.GetGridSizeX());
-    const float d = kCellSize * static_cast<float>(world.GetGridSizeZ());
-    if (parts.floor) {
-        const float centre[3] = {w / 2, -0.05f, d / 2};
-        renderer.DrawTexturedBox(centre, w + 1, 0.1f, d + 1,
-                                 world.GetFirstEnvironmentTexture().c_str(), 10, 10, 10, false);
-    }
-    if (parts.walls) {
-        const float centre[3] = {w / 2, 26.0f, d / 2};
-        renderer.DrawTexturedBox(centre, w, 55.0f, -d, world.GetThirdEnvironmentTexture().c_str(),
-                                 15, 15, 15, false);
-    }
+    leveldraw::DrawRoom(*graphicsSystem.renderer,
+                        kCellSize * static_cast<float>(world.GetGridSizeX()),
+                        kCellSize * static_cast<float>(world.GetGridSizeZ()),
+                        world.GetFirstEnvironmentTexture().c_str(),
+                        world.GetThirdEnvironmentTexture().c_str(), {parts.floor, parts.walls});
     glColor4f(1, 1, 1, 1);
 }
 
@@ -127,6 +118,7 @@ void DrawFrame(int cameraMode, int gameMode, const Vehicle* other, const FramePa
     PlaceCamera(cameraMode, other);
     clock.Finished(PassTimes::kClear);
     DrawRoom(parts);
+    if (!parts.floorKnown) renderer.ClearRoomFloor();
     clock.Finished(PassTimes::kRoom);
     if (!parts.entities) return;
 

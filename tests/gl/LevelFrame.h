@@ -25,6 +25,9 @@ struct FrameParts {
     bool shadowVolumes = true;
     // The entities' running effects, as the effects pass draws them.
     bool effects = true;
+    // Whether the renderer is told the floor drawn, so that the shadow volumes leave out
+    // what it hides.
+    bool floorKnown = true;
 };
 
 // Where a frame's time goes: each pass finished (glFinish) before the next starts, so that its
