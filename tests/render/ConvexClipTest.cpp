@@ -130,8 +130,10 @@ TEST_P(RemoveRegionTest, KeepsWhatLiesOutsideTheRegionInTheSameTurn) {
 INSTANTIATE_TEST_SUITE_P(
     Triangles, RemoveRegionTest,
     ::testing::Values(
-        RemoveCase{"AboveTheRegion", {0.1f, 1.3f, 0, 2.9f, 1.1f, 0, 0.5f, 2.2f, 0}, 1.3, true},
-        RemoveCase{"BesideTheRegion", {3, 0, 0, 5, 0, 0, 3, 2, 0}, 2.0, true},
+        RemoveCase{"AboveTheRegion", {0.1f, 1.3f, 0, 1.9f, 1.1f, 0, 0.5f, 2.2f, 0}, 0.85, true},
+        RemoveCase{"BesideTheRegion", {3, 0, 0, 5, 0, 0, 3, 0.9f, 0}, 0.9, true},
+        // Crossed by one plane but outside the other: split, and all of it kept.
+        RemoveCase{"CrossedBesideTheRegion", {3, 0, 0, 5, 0, 0, 3, 2, 0}, 2.0, false},
         RemoveCase{"InsideTheRegion", {0, 0, 0, 1, 0, 0, 0, 0.5f, 0}, 0.0, false},
         // The region's whole rectangle, 2 x 1, lies inside the triangle and is taken from it.
         RemoveCase{"AcrossBothPlanes", {0, 0, 0, 4, 0, 0, 0, 4, 0}, 8.0 - 2.0, false},
