@@ -13,6 +13,7 @@
 #include "render/MeshTree.h"
 #include "render/OutlineEdges.h"
 #include "render/Renderer.h"
+#include "render/ViewCull.h"
 
 #ifndef GL_COMBINE_ARB
 #define GL_COMBINE_ARB 0x8570
@@ -164,11 +165,20 @@ const float* ShadeGroup(const MeshGroup& group, const float modelView[16], const
     return shades.data();
 }
 
+// The shade coordinate of the group's last corner alone: what a model out of view leaves as
+// the current coordinate.
+float ShadeOfLastCorner(const MeshGroup& group, const float modelView[16], const Vector3& light) {
+    const float direction[3] = {light.x, light.y, light.z};
+    float shade = 0.0f;
+    ShadeCoordinates(modelView, CameraMatrixOrIdentity(), direction,
+                     &group.normals[group.normals.size() - 3], 1, &shade);
+    return shade;
+}
+
 // The group's triangles in one call from its corner arrays: the shade coordinates (when
 // given) on unit 0, the texture's on unit 1.
-void DrawGroupFill(const MeshGroup& group, const float* shades, bool textured) {
+void DrawGroupTriangles(const MeshGroup& group, const float* shades, bool textured) {
     const std::size_t corners = group.positions.size() / 3;
-    if (corners == 0) return;
     glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
     glEnableClientState(GL_VERTEX_ARRAY);
     glVertexPointer(3, GL_FLOAT, 0, group.positions.data());
@@ -186,14 +196,30 @@ void DrawGroupFill(const MeshGroup& group, const float* shades, bool textured) {
     }
     glDrawArrays(GL_TRIANGLES, 0, static_cast<GLsizei>(corners));
     glPopClientAttrib();
-    // The current normal and coordinates are left as the last corner gives them, as drawing
-    // corner by corner left them.
-    const std::size_t last = corners - 1;
+}
+
+// The current normal and coordinates are left as the last corner gives them, as drawing
+// corner by corner left them.
+void LeaveLastCorner(const MeshGroup& group, const float* lastShade, bool textured) {
+    const std::size_t last = group.positions.size() / 3 - 1;
     glNormal3fv(&group.normals[3 * last]);
-    if (shades) ext::glMultiTexCoord1fARB(GL_TEXTURE0_ARB, shades[last]);
+    if (lastShade) ext::glMultiTexCoord1fARB(GL_TEXTURE0_ARB, *lastShade);
     if (textured)
         ext::glMultiTexCoord2fARB(GL_TEXTURE1_ARB, group.texCoords[2 * last],
                                   group.texCoords[2 * last + 1]);
+}
+
+// Whether nothing of the model, outline included, can reach the window under `modelView`.
+// Only a model whose box is known can tell.
+bool ModelOutOfView(const MeshTree& model, const float modelView[16]) {
+    const MeshShadowIndex* box = model.mesh ? model.mesh->shadowIndex.get() : nullptr;
+    if (!box) return false;
+    float projection[16];
+    int viewport[4];
+    glGetFloatv(GL_PROJECTION_MATRIX, projection);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    return BoxOutOfView(modelView, projection, viewport, box->vertexMin, box->vertexMax,
+                        kOutlineWidth + 1.0f);
 }
 
 }  // namespace
@@ -287,12 +313,18 @@ void Renderer::DrawMeshTree(MeshTree* model) {
     const int groups =
         mesh ? std::min<int>(model->groupCount, static_cast<int>(mesh->groups.size())) : 0;
     bool silhouetteOnly = false;
+    // A model out of view is not drawn, but leaves the state as drawing it does.
+    bool inView = true;
     for (int g = groups - 1; g >= 0; --g) {
         const MeshGroup& group = mesh->groups[static_cast<std::size_t>(g)];
         glPushMatrix();
         if (model->matrix) glMultMatrixf(model->matrix->m);
         glGetFloatv(GL_MODELVIEW_MATRIX, modelView);
-        if (model->outlined && g == groups - 1)
+        if (g == groups - 1 && cullModelsOutOfView && ModelOutOfView(*model, modelView)) {
+            inView = false;
+            ++modelsOutOfView;
+        }
+        if (model->outlined && inView && g == groups - 1)
             silhouetteOnly = PrepareSilhouetteOutline(*model, groups, modelView);
 
         bool textured = false;
@@ -340,12 +372,30 @@ void Renderer::DrawMeshTree(MeshTree* model) {
             }
         }
 
-        const float* shades = nullptr;
-        if (model->celShaded) shades = ShadeGroup(group, modelView, lightDirection);
-        DrawGroupFill(group, shades, textured);
+        if (!group.positions.empty()) {
+            const float* shades = nullptr;
+            float lastShade = 0.0f;
+            if (model->celShaded) {
+                if (inView) {
+                    shades = ShadeGroup(group, modelView, lightDirection);
+                    lastShade = shades[group.positions.size() / 3 - 1];
+                } else {
+                    lastShade = ShadeOfLastCorner(group, modelView, lightDirection);
+                }
+            }
+            if (inView) DrawGroupTriangles(group, shades, textured);
+            LeaveLastCorner(group, model->celShaded ? &lastShade : nullptr, textured);
+        }
         trianglesDrawn += static_cast<std::uint32_t>(group.positions.size() / 9);
 
-        if (model->outlined) DrawGroupOutline(*mesh, group, silhouetteOnly);
+        if (model->outlined) {
+            if (inView) {
+                DrawGroupOutline(*mesh, group, silhouetteOnly);
+            } else {
+                BeginOutline();
+                EndOutline();
+            }
+        }
         glPopMatrix();
     }
 

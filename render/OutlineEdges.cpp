@@ -44,6 +44,10 @@ bool SilhouetteView(const float modelView[16], const float projection[16], const
     double zFar = 0.0;
     if (!PerspectiveDepths(projection, zNear, zFar)) return false;
     if (!BoxBetweenPlanes(modelView, boxMin, boxMax, zNear, zFar)) return false;
+    return EyeOfView(modelView, view.eye, &view.mirrored);
+}
+
+bool EyeOfView(const float modelView[16], double eye[3], bool* mirrored) {
     // The eye is where the modelview takes the model's point e to the origin: e = -A^-1 t,
     // with A the matrix's 3 x 3 part, by the cofactors of A.
     double a[3][3];
@@ -63,9 +67,9 @@ bool SilhouetteView(const float modelView[16], const float projection[16], const
     const double t[3] = {At(modelView, 0, 3), At(modelView, 1, 3), At(modelView, 2, 3)};
     // A^-1 is the transposed cofactor matrix over the determinant.
     for (int row = 0; row < 3; ++row)
-        view.eye[row] =
+        eye[row] =
             -(cofactor[0][row] * t[0] + cofactor[1][row] * t[1] + cofactor[2][row] * t[2]) / det;
-    view.mirrored = det < 0.0;
+    if (mirrored) *mirrored = det < 0.0;
     return true;
 }
 

@@ -27,6 +27,11 @@ struct OutlineView {
 bool SilhouetteView(const float modelView[16], const float projection[16], const float boxMin[3],
                     const float boxMax[3], OutlineView& view);
 
+// Where the eye stands in the coordinates that the column-major `modelView` takes to the
+// eye's: the point it takes to the origin; `mirrored` (when given) tells whether it turns
+// the model inside out. False when the matrix has no inverse.
+bool EyeOfView(const float modelView[16], double eye[3], bool* mirrored = nullptr);
+
 // away[t] for every triangle the groups list: whether it is a back face from `view`. A face
 // seen exactly edge-on has no area on the window and counts as neither.
 void MarkFacesAway(const MeshData& mesh, const OutlineView& view, std::vector<std::uint8_t>& away);

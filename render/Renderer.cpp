@@ -141,6 +141,7 @@ void Renderer::Clear() {
     if (renderingContext)
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     trianglesDrawn = 0;
+    modelsOutOfView = 0;
     // The floor is told again by the frame that draws it.
     ClearRoomFloor();
 }

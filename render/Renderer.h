@@ -85,8 +85,12 @@ public:
     void SetRoomFloor(const RoomFloor& floor);
     void ClearRoomFloor();
 
-    // Statistics: triangles drawn since the last Clear.
+    // Models wholly out of view are left undrawn; off, every model is drawn in full (a picture
+    // to compare with).
+    bool cullModelsOutOfView = true;
+    // Statistics: triangles drawn since the last Clear, and models left out of it.
     std::uint32_t trianglesDrawn = 0;
+    std::uint32_t modelsOutOfView = 0;
     Vector3 lightPosition;
     Vector3 lightDirection;
     GLuint shadeRampTexture = 0;

@@ -12,6 +12,7 @@
 #include "render/GLExtensions.h"
 #include "render/GraphicsSystem.h"
 #include "render/MeshTree.h"
+#include "render/OutlineEdges.h"
 #include "render/Renderer.h"
 
 #ifndef GL_STENCIL_TEST_TWO_SIDE_EXT
@@ -202,24 +203,6 @@ void Renderer::ClearRoomFloor() {
 }
 
 namespace {
-
-// Where the eye stands under the view (column-major, eye = view x point): the point the view
-// takes to the origin. False when the view's turn cannot be undone.
-bool EyeOfView(const float view[16], double eye[3]) {
-    const double a = view[0], b = view[4], c = view[8];
-    const double d = view[1], e = view[5], f = view[9];
-    const double g = view[2], h = view[6], i = view[10];
-    const double det = a * (e * i - f * h) - b * (d * i - f * g) + c * (d * h - e * g);
-    if (!(std::fabs(det) > 1e-12)) return false;
-    const double inverse[9] = {(e * i - f * h) / det, (c * h - b * i) / det, (b * f - c * e) / det,
-                               (f * g - d * i) / det, (a * i - c * g) / det, (c * d - a * f) / det,
-                               (d * h - e * g) / det, (b * g - a * h) / det, (a * e - b * d) / det};
-    const double t[3] = {view[12], view[13], view[14]};
-    for (int row = 0; row < 3; ++row)
-        eye[row] = -(inverse[3 * row] * t[0] + inverse[3 * row + 1] * t[1] +
-                     inverse[3 * row + 2] * t[2]);
-    return true;
-}
 
 // A plane through the eye and the floor's edge where `axis` (0 for x, 2 for z) is `edge`,
 // keeping the points under the floor whose line of sight crosses the floor's top on the

@@ -348,6 +348,34 @@ TEST_P(LevelPicture, LeavingOutWhatTheFloorHidesMovesOnlyAFewEdgePixels) {
     }
 }
 
+// Models wholly out of view are left undrawn: not a pixel changes, from the same placements.
+TEST_P(LevelPicture, LeavingOutModelsOutOfViewChangesNoPixel) {
+    ASSERT_NE(playerOne, nullptr);
+    Draw();
+    MeshTree* model = playerOne->GetModel();
+    ASSERT_NE(model->matrix, nullptr);
+    const float w = kCellSize * static_cast<float>(world.GetGridSizeX());
+    const float d = kCellSize * static_cast<float>(world.GetGridSizeZ());
+    const float spawnY = model->matrix->m[13];
+    const float placements[][3] = {{0.5f, 0.5f, 0},   {0.5f, 0.5f, 135},  {0.05f, 0.5f, 90},
+                                   {0.95f, 0.1f, 225}, {0.3f, 0.97f, 300}, {0.8f, 0.7f, 20}};
+    std::uint32_t leftOut = 0;
+    for (const auto& p : placements) {
+        const float a = p[2] * 3.14159265f / 180.0f;
+        const float m[16] = {std::cos(a), 0, -std::sin(a), 0, 0, 1, 0, 0, std::sin(a), 0,
+                             std::cos(a), 0, p[0] * w, spawnY, p[1] * d, 1};
+        model->SetMatrix(m);
+        Draw();
+        const Picture culled = Draw();
+        leftOut += renderer().modelsOutOfView;
+        renderer().cullModelsOutOfView = false;
+        const Picture whole = Draw();
+        renderer().cullModelsOutOfView = true;
+        EXPECT_TRUE(culled.rgba == whole.rgba) << "at " << p[0] << ", " << p[1] << " turned " << p[2];
+    }
+    EXPECT_GT(leftOut, 0u) << "no model was ever out of view";
+}
+
 // Bedroom1 as a Battle room with a random opponent and as a Versus room with two players
 // (the overview is the Versus camera); Assault1 a kitchen whose opponents and battery come
 // from the level file. The vehicles start in the room's corners, so the top-down view sees
