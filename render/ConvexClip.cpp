@@ -18,38 +18,53 @@ Point4 Crossing(const Point4& a, double dA, const Point4& b, double dB) {
     return crossing;
 }
 
+// A convex polygon of a few corners, kept in place: a triangle cut by a plane gains at most
+// one corner per plane.
+constexpr std::size_t kMaxCorners = 16;
+struct SmallPolygon {
+    std::array<Point4, kMaxCorners> corners;
+    std::size_t count = 0;
+    bool inside = true;  // inside every plane so far (RemoveRegion)
+
+    void Add(const Point4& p) {
+        if (count < kMaxCorners) corners[count++] = p;
+    }
+};
+
 // The polygon's parts on the kept side of the plane and on the other, both in its turn.
-void SplitPolygon(const std::vector<Point4>& polygon, const Plane4& plane,
-                  std::vector<Point4>& inside, std::vector<Point4>& outside) {
-    inside.clear();
-    outside.clear();
-    const std::size_t count = polygon.size();
+template <typename Polygon, typename AddInside, typename AddOutside>
+void Split(const Polygon& polygon, std::size_t count, const Plane4& plane, AddInside&& addInside,
+           AddOutside&& addOutside) {
     for (std::size_t i = 0; i < count; ++i) {
         const Point4& from = polygon[i];
         const Point4& to = polygon[(i + 1) % count];
         const double dFrom = Dot(from, plane);
         const double dTo = Dot(to, plane);
-        (dFrom >= 0.0 ? inside : outside).push_back(from);
+        if (dFrom >= 0.0)
+            addInside(from);
+        else
+            addOutside(from);
         if ((dFrom >= 0.0) != (dTo >= 0.0)) {
             const Point4 crossing = Crossing(from, dFrom, to, dTo);
-            inside.push_back(crossing);
-            outside.push_back(crossing);
+            addInside(crossing);
+            addOutside(crossing);
         }
     }
 }
 
 // A convex polygon as a fan of triangles from its first corner.
-void AppendFan(const std::vector<Point4>& polygon, std::vector<float>& corners) {
-    for (std::size_t c = 1; c + 1 < polygon.size(); ++c)
-        for (const Point4* p : {&polygon[0], &polygon[c], &polygon[c + 1]})
+void AppendFan(const SmallPolygon& polygon, std::vector<float>& corners) {
+    for (std::size_t c = 1; c + 1 < polygon.count; ++c)
+        for (const Point4* p : {&polygon.corners[0], &polygon.corners[c], &polygon.corners[c + 1]})
             for (std::size_t k = 0; k < 3; ++k) corners.push_back(static_cast<float>((*p)[k]));
 }
 
 }  // namespace
 
 void ClipPolygon(std::vector<Point4>& polygon, const Plane4& plane, std::vector<Point4>& scratch) {
-    std::vector<Point4> dropped;
-    SplitPolygon(polygon, plane, scratch, dropped);
+    scratch.clear();
+    Split(polygon, polygon.size(), plane, [&scratch](const Point4& p) { scratch.push_back(p); },
+          [](const Point4&) {});
     polygon.swap(scratch);
 }
 
@@ -59,18 +74,12 @@ void RemoveRegion(const std::vector<float>& corners, std::span<const Plane4> reg
     // Every piece is split by every plane, not only the pieces still inside: two pieces that
     // share an edge then cut it at the same points, and no corner of one lies along the
     // other's edge, where pixels would be drawn twice or not at all.
-    struct Piece {
-        std::vector<Point4> corners;
-        bool inside = true;
-    };
-    std::vector<Piece> pieces;
-    std::vector<Piece> next;
-    std::vector<Point4> inside;
-    std::vector<Point4> outside;
+    static thread_local std::vector<SmallPolygon> pieces;
+    static thread_local std::vector<SmallPolygon> next;
     for (std::size_t i = 0; i + 8 < corners.size(); i += 9) {
-        std::vector<Point4> triangle;
+        SmallPolygon triangle;
         for (std::size_t k = i; k < i + 9; k += 3)
-            triangle.push_back({corners[k], corners[k + 1], corners[k + 2], 1.0});
+            triangle.Add({corners[k], corners[k + 1], corners[k + 2], 1.0});
         // No plane crosses it: the triangle stays as it is, or goes whole. A triangle that one
         // plane crosses is split by every plane, so that its neighbour across any edge, split
         // or not, meets it at the same corners.
@@ -78,7 +87,8 @@ void RemoveRegion(const std::vector<float>& corners, std::span<const Plane4> reg
         bool inRegion = true;
         for (const Plane4& plane : region) {
             int insideCorners = 0;
-            for (const Point4& p : triangle) insideCorners += Dot(p, plane) >= 0.0;
+            for (std::size_t c = 0; c < 3; ++c)
+                insideCorners += Dot(triangle.corners[c], plane) >= 0.0;
             crossed = crossed || (insideCorners != 0 && insideCorners != 3);
             inRegion = inRegion && insideCorners == 3;
         }
@@ -88,17 +98,23 @@ void RemoveRegion(const std::vector<float>& corners, std::span<const Plane4> reg
                             corners.begin() + static_cast<std::ptrdiff_t>(i + 9));
             continue;
         }
-        pieces.assign(1, Piece{std::move(triangle), true});
+        pieces.assign(1, triangle);
         for (const Plane4& plane : region) {
             next.clear();
-            for (const Piece& piece : pieces) {
-                SplitPolygon(piece.corners, plane, inside, outside);
-                if (inside.size() >= 3) next.push_back({inside, piece.inside});
-                if (outside.size() >= 3) next.push_back({outside, false});
+            for (const SmallPolygon& piece : pieces) {
+                SmallPolygon inside;
+                SmallPolygon outside;
+                inside.inside = piece.inside;
+                outside.inside = false;
+                auto addInside = [&inside](const Point4& p) { inside.Add(p); };
+                auto addOutside = [&outside](const Point4& p) { outside.Add(p); };
+                Split(piece.corners, piece.count, plane, addInside, addOutside);
+                if (inside.count >= 3) next.push_back(inside);
+                if (outside.count >= 3) next.push_back(outside);
             }
             pieces.swap(next);
         }
-        for (const Piece& piece : pieces)
-            if (!piece.inside) AppendFan(piece.corners, kept);
+        for (const SmallPolygon& piece : pieces)
+            if (!piece.inside) AppendFan(piece, kept);
     }
 }
