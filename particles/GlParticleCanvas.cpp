@@ -58,10 +58,13 @@ void GlParticleCanvas::BeginSystem() {
     // Until a frame is bound: an emitter without frames draws plain colour, not whatever
     // texture the last model left bound.
     glDisable(GL_TEXTURE_2D);
+    glGetFloatv(GL_MODELVIEW_MATRIX, systemView);
+    batchOpen = false;
 }
 
 void GlParticleCanvas::BindFrame(unsigned texture) {
     if (!drawing) return;
+    FlushBatch();
     if (texture == 0) {
         glDisable(GL_TEXTURE_2D);
         return;
@@ -79,6 +82,11 @@ void GlParticleCanvas::DrawSphere(float radius) {
 
 void GlParticleCanvas::DrawParticle(const ParticleDraw& d) {
     if (!drawing) return;
+    if (d.type == CUSTOM_2D && batchBillboards) {
+        AddToBatch(d);
+        return;
+    }
+    FlushBatch();
     glPushMatrix();
     glColor4f(d.rgba[0], d.rgba[1], d.rgba[2], d.rgba[3]);
     if (d.birthMatrix) {
@@ -88,19 +96,9 @@ void GlParticleCanvas::DrawParticle(const ParticleDraw& d) {
     }
     glTranslatef(d.position[0], d.position[1], d.position[2]);
     switch (d.type) {
-        case CUSTOM_2D: {
-            Renderer& renderer = *graphicsSystem.renderer;
-            renderer.BeginBillboard();
-            glBegin(GL_TRIANGLE_STRIP);
-            for (int c = 0; c < 4; ++c) {
-                glTexCoord2f(kStripTexCoords[c][0], kStripTexCoords[c][1]);
-                glVertex3f(d.corners[c][0], d.corners[c][1], 0.0f);
-            }
-            glEnd();
-            renderer.EndBillboard();
-            renderer.trianglesDrawn += 2;
+        case CUSTOM_2D:
+            DrawBillboard(d);
             break;
-        }
         case CUSTOM_3D:
             glDisable(GL_TEXTURE_2D);
             glDisable(GL_CULL_FACE);
@@ -124,8 +122,59 @@ void GlParticleCanvas::DrawParticle(const ParticleDraw& d) {
     glPopMatrix();
 }
 
+void GlParticleCanvas::DrawBillboard(const ParticleDraw& d) {
+    Renderer& renderer = *graphicsSystem.renderer;
+    renderer.BeginBillboard();
+    glBegin(GL_TRIANGLE_STRIP);
+    for (int c = 0; c < 4; ++c) {
+        glTexCoord2f(kStripTexCoords[c][0], kStripTexCoords[c][1]);
+        glVertex3f(d.corners[c][0], d.corners[c][1], 0.0f);
+    }
+    glEnd();
+    renderer.EndBillboard();
+    renderer.trianglesDrawn += 2;
+}
+
+void GlParticleCanvas::AddToBatch(const ParticleDraw& d) {
+    // Where the particle's own matrix puts its origin in eye space, as the matrix calls of
+    // DrawBillboard would: the billboard keeps that point and drops the turn.
+    float point[3] = {d.position[0], d.position[1], d.position[2]};
+    if (d.birthMatrix) {
+        const float* b = d.birthMatrix;
+        const float local[3] = {point[0] - b[12], point[1] - b[13], point[2] - b[14]};
+        for (int row = 0; row < 3; ++row)
+            point[row] = b[row] * local[0] + b[4 + row] * local[1] + b[8 + row] * local[2] +
+                         b[12 + row];
+    }
+    float eye[3];
+    for (int row = 0; row < 3; ++row)
+        eye[row] = systemView[row] * point[0] + systemView[4 + row] * point[1] +
+                   systemView[8 + row] * point[2] + systemView[12 + row];
+    if (!batchOpen) {
+        glPushMatrix();
+        glLoadIdentity();
+        glBegin(GL_TRIANGLES);
+        batchOpen = true;
+    }
+    glColor4f(d.rgba[0], d.rgba[1], d.rgba[2], d.rgba[3]);
+    // The strip's two triangles, corner for corner.
+    for (const int c : {0, 1, 2, 2, 1, 3}) {
+        glTexCoord2f(kStripTexCoords[c][0], kStripTexCoords[c][1]);
+        glVertex3f(eye[0] + d.corners[c][0], eye[1] + d.corners[c][1], eye[2]);
+    }
+    graphicsSystem.renderer->trianglesDrawn += 2;
+}
+
+void GlParticleCanvas::FlushBatch() {
+    if (!batchOpen) return;
+    glEnd();
+    glPopMatrix();
+    batchOpen = false;
+}
+
 void GlParticleCanvas::EndSystem() {
     if (!drawing) return;
+    FlushBatch();
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     glDepthMask(GL_TRUE);
     glPopAttrib();

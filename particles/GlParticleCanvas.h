@@ -21,13 +21,25 @@ public:
     void EndSystem() override;
     void ForgetTriangles(int particles) override;
 
+    // The billboards of one emitter between two frame binds go to GL as one batch of
+    // triangles placed in eye space, instead of one matrix change and one draw each; off,
+    // each is drawn on its own (a picture to compare with).
+    bool batchBillboards = true;
+
 private:
     static bool HasContext();
     void DrawSphere(float radius);
+    void DrawBillboard(const ParticleDraw& particle);
+    void AddToBatch(const ParticleDraw& particle);
+    void FlushBatch();
 
     // One for every sphere emitter, made on first use and freed with the canvas (an
     // emitter of its own per shot would have to be freed per shot).
     GLUquadric* quadric = nullptr;
     bool drawing = false;
     bool texturingWasOn = false;
+    // The emitter's modelview as drawing began, and whether a batch is open (the modelview
+    // then stands at the identity, inside glBegin).
+    float systemView[16] = {};
+    bool batchOpen = false;
 };
