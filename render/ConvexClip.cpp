@@ -1,6 +1,8 @@
 #include "render/ConvexClip.h"
 
+#include <algorithm>
 #include <cstddef>
+#include <cstdint>
 
 double Dot(const Point4& point, const Plane4& plane) {
     return point[0] * plane[0] + point[1] * plane[1] + point[2] * plane[2] + point[3] * plane[3];
@@ -20,7 +22,7 @@ Point4 Crossing(const Point4& a, double dA, const Point4& b, double dB) {
 
 // A convex polygon of a few corners, kept in place: a triangle cut by a plane gains at most
 // one corner per plane.
-constexpr std::size_t kMaxCorners = 16;
+constexpr std::size_t kMaxCorners = 8;
 struct SmallPolygon {
     std::array<Point4, kMaxCorners> corners;
     std::size_t count = 0;
@@ -83,14 +85,21 @@ void RemoveRegion(const std::vector<float>& corners, std::span<const Plane4> reg
         // No plane crosses it: the triangle stays as it is, or goes whole. A triangle that one
         // plane crosses is split by every plane, so that its neighbour across any edge, split
         // or not, meets it at the same corners.
+        // Only the planes that cross the triangle split it; one that leaves it wholly on one
+        // side leaves every piece of it there too.
         bool crossed = false;
         bool inRegion = true;
-        for (const Plane4& plane : region) {
+        std::uint32_t crossing = 0;
+        const std::size_t planes = std::min<std::size_t>(region.size(), 32);
+        for (std::size_t k = 0; k < planes; ++k) {
             int insideCorners = 0;
             for (std::size_t c = 0; c < 3; ++c)
-                insideCorners += Dot(triangle.corners[c], plane) >= 0.0;
-            crossed = crossed || (insideCorners != 0 && insideCorners != 3);
-            inRegion = inRegion && insideCorners == 3;
+                insideCorners += Dot(triangle.corners[c], region[k]) >= 0.0;
+            if (insideCorners != 0 && insideCorners != 3) {
+                crossed = true;
+                crossing |= 1u << k;
+            }
+            inRegion = inRegion && insideCorners != 0;
         }
         if (!crossed) {
             if (!inRegion)
@@ -98,19 +107,27 @@ void RemoveRegion(const std::vector<float>& corners, std::span<const Plane4> reg
                             corners.begin() + static_cast<std::ptrdiff_t>(i + 9));
             continue;
         }
+        if (!inRegion) {
+            // Wholly outside one plane: nothing of it is in the region, but the planes that
+            // cross it still split it, as they split its neighbours.
+            triangle.inside = false;
+        }
         pieces.assign(1, triangle);
-        for (const Plane4& plane : region) {
+        for (std::size_t k = 0; k < planes; ++k) {
+            if (!(crossing & (1u << k))) continue;
+            const Plane4& plane = region[k];
             next.clear();
             for (const SmallPolygon& piece : pieces) {
-                SmallPolygon inside;
-                SmallPolygon outside;
+                SmallPolygon& inside = next.emplace_back();
                 inside.inside = piece.inside;
+                Split(piece.corners, piece.count, plane,
+                      [&inside](const Point4& p) { inside.Add(p); }, [](const Point4&) {});
+                if (inside.count < 3) next.pop_back();
+                SmallPolygon& outside = next.emplace_back();
                 outside.inside = false;
-                auto addInside = [&inside](const Point4& p) { inside.Add(p); };
-                auto addOutside = [&outside](const Point4& p) { outside.Add(p); };
-                Split(piece.corners, piece.count, plane, addInside, addOutside);
-                if (inside.count >= 3) next.push_back(inside);
-                if (outside.count >= 3) next.push_back(outside);
+                Split(piece.corners, piece.count, plane, [](const Point4&) {},
+                      [&outside](const Point4& p) { outside.Add(p); });
+                if (outside.count < 3) next.pop_back();
             }
             pieces.swap(next);
         }

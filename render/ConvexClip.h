@@ -21,7 +21,8 @@ double Dot(const Point4& point, const Plane4& plane);
 void ClipPolygon(std::vector<Point4>& polygon, const Plane4& plane, std::vector<Point4>& scratch);
 
 // The triangles (three corners of three floats each, w = 1) less their parts inside the
-// convex region where every plane given keeps a point, as triangles again in their own
-// facing. A triangle that no plane crosses keeps its corners to the bit, or goes whole.
+// convex region where every plane given (32 at most) keeps a point, as triangles again in
+// their own facing. A triangle that no plane crosses keeps its corners to the bit, or goes
+// whole.
 void RemoveRegion(const std::vector<float>& corners, std::span<const Plane4> region,
                   std::vector<float>& kept);
