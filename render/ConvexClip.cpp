@@ -1,6 +1,5 @@
 #include "render/ConvexClip.h"
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 
@@ -73,6 +72,11 @@ void ClipPolygon(std::vector<Point4>& polygon, const Plane4& plane, std::vector<
 void RemoveRegion(const std::vector<float>& corners, std::span<const Plane4> region,
                   std::vector<float>& kept) {
     kept.clear();
+    // The planes crossing a triangle are kept as bits of a word.
+    if (region.size() > 32) {
+        kept = corners;
+        return;
+    }
     // Every piece is split by every plane, not only the pieces still inside: two pieces that
     // share an edge then cut it at the same points, and no corner of one lies along the
     // other's edge, where pixels would be drawn twice or not at all.
@@ -90,8 +94,7 @@ void RemoveRegion(const std::vector<float>& corners, std::span<const Plane4> reg
         bool crossed = false;
         bool inRegion = true;
         std::uint32_t crossing = 0;
-        const std::size_t planes = std::min<std::size_t>(region.size(), 32);
-        for (std::size_t k = 0; k < planes; ++k) {
+        for (std::size_t k = 0; k < region.size(); ++k) {
             int insideCorners = 0;
             for (std::size_t c = 0; c < 3; ++c)
                 insideCorners += Dot(triangle.corners[c], region[k]) >= 0.0;
@@ -113,7 +116,7 @@ void RemoveRegion(const std::vector<float>& corners, std::span<const Plane4> reg
             triangle.inside = false;
         }
         pieces.assign(1, triangle);
-        for (std::size_t k = 0; k < planes; ++k) {
+        for (std::size_t k = 0; k < region.size(); ++k) {
             if (!(crossing & (1u << k))) continue;
             const Plane4& plane = region[k];
             next.clear();
