@@ -100,6 +100,14 @@ void PrintTo(const PictureCase& c, std::ostream* out) {
     *out << c.name;
 }
 
+// Places across the room for player one: shares of the room's sides, and degrees about the
+// up axis, from the middle to close by each wall, turned every way.
+struct Placement {
+    float x, z, turn;
+};
+const Placement kPlacements[] = {{0.5f, 0.5f, 0},    {0.5f, 0.5f, 135},  {0.05f, 0.5f, 90},
+                                 {0.95f, 0.1f, 225}, {0.3f, 0.97f, 300}, {0.8f, 0.7f, 20}};
+
 class LevelPicture : public gltest::GlTest, public ::testing::WithParamInterface<PictureCase> {
 protected:
     void SetUp() override {
@@ -194,6 +202,28 @@ protected:
             << py << ") belong to it";
         if (changed > 0 && half >= kOutlineDominates) {
             EXPECT_GT(light / changed, 35.0f) << what << " is drawn nearly black";
+        }
+    }
+
+    // Calls `check` with player one as started, then at every placement; each time the first
+    // frame there is already drawn, as the light stands under the view of the frame before.
+    template <typename Check>
+    void AtEveryPlacement(Vehicle& vehicle, Check&& check) {
+        MeshTree* model = vehicle.GetModel();
+        ASSERT_NE(model->matrix, nullptr);
+        const float w = kCellSize * static_cast<float>(world.GetGridSizeX());
+        const float d = kCellSize * static_cast<float>(world.GetGridSizeZ());
+        const float spawnY = model->matrix->m[13];
+        Draw();
+        check(std::string("as started"));
+        for (const Placement& p : kPlacements) {
+            const float a = p.turn * 3.14159265f / 180.0f;
+            const float m[16] = {std::cos(a), 0, -std::sin(a), 0, 0, 1, 0, 0, std::sin(a), 0,
+                                 std::cos(a), 0, p.x * w, spawnY, p.z * d, 1};
+            model->SetMatrix(m);
+            Draw();
+            check("at " + std::to_string(p.x) + ", " + std::to_string(p.z) + " turned " +
+                  std::to_string(p.turn));
         }
     }
 
@@ -293,32 +323,17 @@ TEST_P(LevelPicture, ShowsAFurnishedRoomWithItsVehicles) {
 }
 
 // The shadow volumes leave out what the floor hides: the same picture, from the spawn corner
-// (where the chase camera stands outside the walls) and from placements across the room,
-// turned every way.
+// (where the chase camera stands outside the walls) and from placements across the room.
+// The new corners where the sides are cut round differently from the points of the sides
+// they stand for, so a handful of pixels may change. Nearly all of them must lie on a
+// shadow's edge, which moved by a pixel: some pixel next to it had its new darkening before
+// (the alpha counts how many times a pixel was darkened). The rasteriser leaves a few lone
+// pixels in any picture of the volumes; a new one or two may show up.
 TEST_P(LevelPicture, LeavingOutWhatTheFloorHidesMovesOnlyAFewEdgePixels) {
     const PictureCase& c = GetParam();
     if (c.gameMode == levelframe::kVersus) GTEST_SKIP() << "Versus draws no shadow volumes";
     ASSERT_NE(playerOne, nullptr);
-    Draw();
-    MeshTree* model = playerOne->GetModel();
-    ASSERT_NE(model->matrix, nullptr);
-    const float w = kCellSize * static_cast<float>(world.GetGridSizeX());
-    const float d = kCellSize * static_cast<float>(world.GetGridSizeZ());
-    const float spawnY = model->matrix->m[13];
-    struct Placement {
-        float x, z, turn;  // shares of the room's sides, and degrees about the up axis
-    };
-    const Placement placements[] = {{0.5f, 0.5f, 0},     {0.5f, 0.5f, 135},  {0.05f, 0.5f, 90},
-                                    {0.95f, 0.1f, 225},  {0.3f, 0.97f, 300}, {0.8f, 0.7f, 20}};
-    // The new corners where the sides are cut round differently from the points of the sides
-    // they stand for, so a handful of pixels may change. Nearly all of them must lie on a
-    // shadow's edge, which moved by a pixel: some pixel next to it had its new darkening
-    // before (the alpha counts how many times a pixel was darkened). The rasteriser leaves a
-    // few lone pixels in any picture of the volumes; a new one or two may show up.
-    const auto compare = [&](const std::string& where) {
-        // The light stands under the view of the frame before: the second frame at a
-        // placement is the one every later frame repeats.
-        Draw();
+    AtEveryPlacement(*playerOne, [&](const std::string& where) {
         const Picture cut = Draw();
         const Picture whole = Draw({.floorKnown = false});
         int differing = 0;
@@ -336,43 +351,21 @@ TEST_P(LevelPicture, LeavingOutWhatTheFloorHidesMovesOnlyAFewEdgePixels) {
             }
         EXPECT_LE(differing, kMovedEdgePixels) << where;
         EXPECT_LE(lone, kNewLonePixels) << where << ": pixels changed away from any edge";
-    };
-    compare("as started");
-    for (const Placement& p : placements) {
-        const float a = p.turn * 3.14159265f / 180.0f;
-        const float m[16] = {std::cos(a), 0, -std::sin(a), 0, 0, 1, 0, 0, std::sin(a), 0,
-                             std::cos(a), 0, p.x * w, spawnY, p.z * d, 1};
-        model->SetMatrix(m);
-        compare("at " + std::to_string(p.x) + ", " + std::to_string(p.z) + " turned " +
-                std::to_string(p.turn));
-    }
+    });
 }
 
-// Models wholly out of view are left undrawn: not a pixel changes, from the same placements.
+// Models wholly out of view are left undrawn: not a pixel changes, from the same places.
 TEST_P(LevelPicture, LeavingOutModelsOutOfViewChangesNoPixel) {
     ASSERT_NE(playerOne, nullptr);
-    Draw();
-    MeshTree* model = playerOne->GetModel();
-    ASSERT_NE(model->matrix, nullptr);
-    const float w = kCellSize * static_cast<float>(world.GetGridSizeX());
-    const float d = kCellSize * static_cast<float>(world.GetGridSizeZ());
-    const float spawnY = model->matrix->m[13];
-    const float placements[][3] = {{0.5f, 0.5f, 0},   {0.5f, 0.5f, 135},  {0.05f, 0.5f, 90},
-                                   {0.95f, 0.1f, 225}, {0.3f, 0.97f, 300}, {0.8f, 0.7f, 20}};
     std::uint32_t leftOut = 0;
-    for (const auto& p : placements) {
-        const float a = p[2] * 3.14159265f / 180.0f;
-        const float m[16] = {std::cos(a), 0, -std::sin(a), 0, 0, 1, 0, 0, std::sin(a), 0,
-                             std::cos(a), 0, p[0] * w, spawnY, p[1] * d, 1};
-        model->SetMatrix(m);
-        Draw();
+    AtEveryPlacement(*playerOne, [&](const std::string& where) {
         const Picture culled = Draw();
         leftOut += renderer().modelsOutOfView;
         renderer().cullModelsOutOfView = false;
         const Picture whole = Draw();
         renderer().cullModelsOutOfView = true;
-        EXPECT_TRUE(culled.rgba == whole.rgba) << "at " << p[0] << ", " << p[1] << " turned " << p[2];
-    }
+        EXPECT_TRUE(culled.rgba == whole.rgba) << where;
+    });
     EXPECT_GT(leftOut, 0u) << "no model was ever out of view";
 }
 
