@@ -143,8 +143,8 @@ void GlParticleCanvas::AddToBatch(const ParticleDraw& d) {
         const float* b = d.birthMatrix;
         const float local[3] = {point[0] - b[12], point[1] - b[13], point[2] - b[14]};
         for (int row = 0; row < 3; ++row)
-            point[row] = b[row] * local[0] + b[4 + row] * local[1] + b[8 + row] * local[2] +
-                         b[12 + row];
+            point[row] =
+                b[row] * local[0] + b[4 + row] * local[1] + b[8 + row] * local[2] + b[12 + row];
     }
     float eye[3];
     for (int row = 0; row < 3; ++row)

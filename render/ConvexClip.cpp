@@ -64,8 +64,9 @@ void AppendFan(const SmallPolygon& polygon, std::vector<float>& corners) {
 
 void ClipPolygon(std::vector<Point4>& polygon, const Plane4& plane, std::vector<Point4>& scratch) {
     scratch.clear();
-    Split(polygon, polygon.size(), plane, [&scratch](const Point4& p) { scratch.push_back(p); },
-          [](const Point4&) {});
+    Split(
+        polygon, polygon.size(), plane, [&scratch](const Point4& p) { scratch.push_back(p); },
+        [](const Point4&) {});
     polygon.swap(scratch);
 }
 
@@ -123,13 +124,15 @@ void RemoveRegion(const std::vector<float>& corners, std::span<const Plane4> reg
             for (const SmallPolygon& piece : pieces) {
                 SmallPolygon& inside = next.emplace_back();
                 inside.inside = piece.inside;
-                Split(piece.corners, piece.count, plane,
-                      [&inside](const Point4& p) { inside.Add(p); }, [](const Point4&) {});
+                Split(
+                    piece.corners, piece.count, plane,
+                    [&inside](const Point4& p) { inside.Add(p); }, [](const Point4&) {});
                 if (inside.count < 3) next.pop_back();
                 SmallPolygon& outside = next.emplace_back();
                 outside.inside = false;
-                Split(piece.corners, piece.count, plane, [](const Point4&) {},
-                      [&outside](const Point4& p) { outside.Add(p); });
+                Split(
+                    piece.corners, piece.count, plane, [](const Point4&) {},
+                    [&outside](const Point4& p) { outside.Add(p); });
                 if (outside.count < 3) next.pop_back();
             }
             pieces.swap(next);

@@ -222,8 +222,7 @@ Plane4 FloorEdgePlane(const double eye[3], double top, int axis, double edge, bo
 
 // The region the floor hides from the eye: under its top by the cut depth, and in the cone
 // of lines of sight through its rectangle. False when the eye is not well above the floor.
-bool FloorHiddenRegion(const RoomFloor& floor, const double eye[3],
-                       std::array<Plane4, 5>& region) {
+bool FloorHiddenRegion(const RoomFloor& floor, const double eye[3], std::array<Plane4, 5>& region) {
     if (!(eye[1] > floor.top + kRoomMargin)) return false;
     region[0] = {0.0, -1.0, 0.0, floor.top - kFloorCutDepth};
     region[1] = FloorEdgePlane(eye, floor.top, 0, floor.minX, true);

@@ -288,9 +288,9 @@ void FirefightFrame(benchmark::State& state) {
         if (!(without & kWithoutBars)) fight.DrawBars();
         renderer.SwapBuffers();
         glFinish();
-        frameMs.push_back(std::chrono::duration<double, std::milli>(
-                              std::chrono::steady_clock::now() - frameStart)
-                              .count());
+        frameMs.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - frameStart)
+                .count());
     }
     // The budget is the median frame; the worst shows the hitches.
     if (!frameMs.empty()) {

@@ -218,8 +218,8 @@ protected:
         check(std::string("as started"));
         for (const Placement& p : kPlacements) {
             const float a = p.turn * 3.14159265f / 180.0f;
-            const float m[16] = {std::cos(a), 0, -std::sin(a), 0, 0, 1, 0, 0, std::sin(a), 0,
-                                 std::cos(a), 0, p.x * w, spawnY, p.z * d, 1};
+            const float m[16] = {std::cos(a), 0, -std::sin(a), 0, 0,       1,      0,       0,
+                                 std::sin(a), 0, std::cos(a),  0, p.x * w, spawnY, p.z * d, 1};
             model->SetMatrix(m);
             Draw();
             check("at " + std::to_string(p.x) + ", " + std::to_string(p.z) + " turned " +

@@ -225,7 +225,8 @@ TEST_F(ParticleGlTest, BillboardsDrawnTogetherLookAsDrawnOneByOne) {
             const float rgba[4] = {0.5f + 0.5f * std::sin(t), 0.2f, 0.1f + 0.01f * t, 0.6f};
             std::copy(rgba, rgba + 4, d.rgba);
             const float size = 0.2f + 0.02f * t;
-            const float corners[4][2] = {{size, size}, {-size, size}, {size, -size}, {-size, -size}};
+            const float corners[4][2] = {
+                {size, size}, {-size, size}, {size, -size}, {-size, -size}};
             std::copy(&corners[0][0], &corners[0][0] + 8, &d.corners[0][0]);
             if (i % 2) {
                 // Tied to the model as it stood: its offset turns with it.

@@ -12,8 +12,8 @@ namespace {
 
 // A 90-degree perspective from 1 to 100, column-major, and the eye at the origin looking
 // down -z: at distance 10 the window spans -10..10 across and up.
-constexpr float kProjection[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, -101.0f / 99.0f, -1,
-                                   0, 0, -200.0f / 99.0f, 0};
+constexpr float kProjection[16] = {
+    1, 0, 0, 0, 0, 1, 0, 0, 0, 0, -101.0f / 99.0f, -1, 0, 0, -200.0f / 99.0f, 0};
 constexpr float kIdentity[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
 // 200 pixels across: at distance 10 a pixel is 0.1 wide.
 constexpr int kViewport[4] = {0, 0, 200, 200};
