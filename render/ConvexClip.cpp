@@ -7,6 +7,19 @@ double Dot(const Point4& point, const Plane4& plane) {
     return point[0] * plane[0] + point[1] * plane[1] + point[2] * plane[2] + point[3] * plane[3];
 }
 
+Point4 ToClip(const float* point, const float modelView[16], const float projection[16]) {
+    double eye[4];
+    for (int row = 0; row < 4; ++row)
+        eye[row] = modelView[row] * point[0] + modelView[4 + row] * point[1] +
+                   modelView[8 + row] * point[2] + modelView[12 + row];
+    Point4 clip;
+    for (int row = 0; row < 4; ++row)
+        clip[static_cast<std::size_t>(row)] =
+            projection[row] * eye[0] + projection[4 + row] * eye[1] + projection[8 + row] * eye[2] +
+            projection[12 + row] * eye[3];
+    return clip;
+}
+
 namespace {
 
 // Where the edge a-b meets the plane, worked out from the lesser end so that b-a gives the
@@ -78,8 +91,8 @@ void RemoveRegion(const std::vector<float>& corners, std::span<const Plane4> reg
         kept = corners;
         return;
     }
-    // Every piece is split by every plane, not only the pieces still inside: two pieces that
-    // share an edge then cut it at the same points, and no corner of one lies along the
+    // Every piece is split by every crossing plane, not only the pieces still inside: two pieces
+    // that share an edge then cut it at the same points, and no corner of one lies along the
     // other's edge, where pixels would be drawn twice or not at all.
     static thread_local std::vector<SmallPolygon> pieces;
     static thread_local std::vector<SmallPolygon> next;
@@ -87,53 +100,44 @@ void RemoveRegion(const std::vector<float>& corners, std::span<const Plane4> reg
         SmallPolygon triangle;
         for (std::size_t k = i; k < i + 9; k += 3)
             triangle.Add({corners[k], corners[k + 1], corners[k + 2], 1.0});
-        // No plane crosses it: the triangle stays as it is, or goes whole. A triangle that one
-        // plane crosses is split by every plane, so that its neighbour across any edge, split
-        // or not, meets it at the same corners.
-        // Only the planes that cross the triangle split it; one that leaves it wholly on one
-        // side leaves every piece of it there too.
-        bool crossed = false;
+        // Only the planes that cross the triangle split it: one that leaves it wholly on one
+        // side leaves every piece of it there too. A plane that crosses an edge crosses both
+        // triangles that share it, so neighbours are cut at the same corners.
         bool inRegion = true;
         std::uint32_t crossing = 0;
         for (std::size_t k = 0; k < region.size(); ++k) {
             int insideCorners = 0;
             for (std::size_t c = 0; c < 3; ++c)
                 insideCorners += Dot(triangle.corners[c], region[k]) >= 0.0;
-            if (insideCorners != 0 && insideCorners != 3) {
-                crossed = true;
-                crossing |= 1u << k;
-            }
+            if (insideCorners != 0 && insideCorners != 3) crossing |= 1u << k;
             inRegion = inRegion && insideCorners != 0;
         }
-        if (!crossed) {
+        // No plane crosses it: the triangle stays as it is, or goes whole.
+        if (crossing == 0) {
             if (!inRegion)
                 kept.insert(kept.end(), corners.begin() + static_cast<std::ptrdiff_t>(i),
                             corners.begin() + static_cast<std::ptrdiff_t>(i + 9));
             continue;
         }
-        if (!inRegion) {
-            // Wholly outside one plane: nothing of it is in the region, but the planes that
-            // cross it still split it, as they split its neighbours.
-            triangle.inside = false;
-        }
+        // Wholly outside one plane: nothing of it is in the region, but the planes that cross
+        // it still split it, as they split its neighbours.
+        triangle.inside = inRegion;
         pieces.assign(1, triangle);
         for (std::size_t k = 0; k < region.size(); ++k) {
             if (!(crossing & (1u << k))) continue;
             const Plane4& plane = region[k];
             next.clear();
             for (const SmallPolygon& piece : pieces) {
-                SmallPolygon& inside = next.emplace_back();
+                SmallPolygon inside;
+                SmallPolygon outside;
                 inside.inside = piece.inside;
-                Split(
-                    piece.corners, piece.count, plane,
-                    [&inside](const Point4& p) { inside.Add(p); }, [](const Point4&) {});
-                if (inside.count < 3) next.pop_back();
-                SmallPolygon& outside = next.emplace_back();
                 outside.inside = false;
                 Split(
-                    piece.corners, piece.count, plane, [](const Point4&) {},
+                    piece.corners, piece.count, plane,
+                    [&inside](const Point4& p) { inside.Add(p); },
                     [&outside](const Point4& p) { outside.Add(p); });
-                if (outside.count < 3) next.pop_back();
+                if (inside.count >= 3) next.push_back(inside);
+                if (outside.count >= 3) next.push_back(outside);
             }
             pieces.swap(next);
         }
