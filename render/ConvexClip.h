@@ -14,6 +14,10 @@ using Plane4 = std::array<double, 4>;
 
 double Dot(const Point4& point, const Plane4& plane);
 
+// Where the point (x, y, z of a model) lands in clip space under the column-major
+// `modelView` and `projection`.
+Point4 ToClip(const float* point, const float modelView[16], const float projection[16]);
+
 // Replaces the convex polygon by its part on the kept side of the plane (Sutherland-Hodgman;
 // the corners keep their order, so the polygon keeps its facing). Empty when nothing is kept.
 // Where an edge crosses a plane is worked out from the same end whichever way the edge runs,

@@ -31,7 +31,7 @@ constexpr float kScreenQuadDistance = 0.2f;
 constexpr double kEyeEpsilon = 1e-6;
 // How far above the floor the eye must stand for the floor to hide what lies under it: well
 // past the near plane's reach.
-constexpr float kRoomMargin = 1.0f;
+constexpr float kEyeOverFloor = 1.0f;
 // The sides are cut this far under the floor's top, so that what lies just under it, where
 // the depth test is least sure, is still drawn and tested as before.
 constexpr float kFloorCutDepth = 0.05f;
@@ -68,19 +68,6 @@ struct WindowBounds {
     double maxX = -std::numeric_limits<double>::infinity();
     double maxY = -std::numeric_limits<double>::infinity();
 };
-
-Point4 ToClip(const float* corner, const float modelView[16], const float projection[16]) {
-    double eye[4];
-    for (int row = 0; row < 4; ++row)
-        eye[row] = modelView[row] * corner[0] + modelView[4 + row] * corner[1] +
-                   modelView[8 + row] * corner[2] + modelView[12 + row];
-    Point4 clip;
-    for (int row = 0; row < 4; ++row)
-        clip[static_cast<std::size_t>(row)] =
-            projection[row] * eye[0] + projection[4 + row] * eye[1] + projection[8 + row] * eye[2] +
-            projection[12 + row] * eye[3];
-    return clip;
-}
 
 // Adds the window position of a clip-space point; false when it is at or behind the eye and
 // so has none.
@@ -223,7 +210,7 @@ Plane4 FloorEdgePlane(const double eye[3], double top, int axis, double edge, bo
 // The region the floor hides from the eye: under its top by the cut depth, and in the cone
 // of lines of sight through its rectangle. False when the eye is not well above the floor.
 bool FloorHiddenRegion(const RoomFloor& floor, const double eye[3], std::array<Plane4, 5>& region) {
-    if (!(eye[1] > floor.top + kRoomMargin)) return false;
+    if (!(eye[1] > floor.top + kEyeOverFloor)) return false;
     region[0] = {0.0, -1.0, 0.0, floor.top - kFloorCutDepth};
     region[1] = FloorEdgePlane(eye, floor.top, 0, floor.minX, true);
     region[2] = FloorEdgePlane(eye, floor.top, 0, floor.maxX, false);

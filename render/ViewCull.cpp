@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "render/ConvexClip.h"
+
 bool BoxOutOfView(const float modelView[16], const float projection[16], const int viewport[4],
                   const float boxMin[3], const float boxMax[3], float marginPixels) {
     if (viewport[2] <= 0 || viewport[3] <= 0) return false;
@@ -12,17 +14,10 @@ bool BoxOutOfView(const float modelView[16], const float projection[16], const i
     // far.
     bool beyond[6] = {true, true, true, true, true, true};
     for (int corner = 0; corner < 8; ++corner) {
-        const double p[3] = {(corner & 1) ? boxMax[0] : boxMin[0],
-                             (corner & 2) ? boxMax[1] : boxMin[1],
-                             (corner & 4) ? boxMax[2] : boxMin[2]};
-        double eye[4];
-        for (int row = 0; row < 4; ++row)
-            eye[row] = modelView[row] * p[0] + modelView[4 + row] * p[1] +
-                       modelView[8 + row] * p[2] + modelView[12 + row];
-        double clip[4];
-        for (int row = 0; row < 4; ++row)
-            clip[row] = projection[row] * eye[0] + projection[4 + row] * eye[1] +
-                        projection[8 + row] * eye[2] + projection[12 + row] * eye[3];
+        const float p[3] = {(corner & 1) ? boxMax[0] : boxMin[0],
+                            (corner & 2) ? boxMax[1] : boxMin[1],
+                            (corner & 4) ? boxMax[2] : boxMin[2]};
+        const Point4 clip = ToClip(p, modelView, projection);
         for (const double element : clip)
             if (!std::isfinite(element)) return false;
         const double w = clip[3];
