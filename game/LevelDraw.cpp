@@ -31,6 +31,8 @@ void DrawRoom(Renderer& renderer, float width, float depth, const char* floorTex
     floor.top = kFloorCentreY + kFloorThickness / 2;
     floor.maxX = width;
     floor.maxZ = depth;
+    floor.walls = parts.walls;
+    floor.ceiling = kWallCentreY + kWallHeight / 2;
     renderer.SetRoomFloor(floor);
 }
 

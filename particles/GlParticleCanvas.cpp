@@ -59,12 +59,20 @@ void GlParticleCanvas::BeginSystem() {
     // texture the last model left bound.
     glDisable(GL_TEXTURE_2D);
     glGetFloatv(GL_MODELVIEW_MATRIX, systemView);
-    batchOpen = false;
+    boundKnown = false;
+    batchPositions.clear();
+    batchTexCoords.clear();
+    batchColours.clear();
 }
 
 void GlParticleCanvas::BindFrame(unsigned texture) {
     if (!drawing) return;
+    // The emitter binds the frame of every batch of particles it made together; the frame
+    // already bound leaves the particles' batch open.
+    if (boundKnown && boundFrame == texture) return;
     FlushBatch();
+    boundKnown = true;
+    boundFrame = texture;
     if (texture == 0) {
         glDisable(GL_TEXTURE_2D);
         return;
@@ -101,6 +109,7 @@ void GlParticleCanvas::DrawParticle(const ParticleDraw& d) {
             break;
         case CUSTOM_3D:
             glDisable(GL_TEXTURE_2D);
+            boundKnown = false;
             glDisable(GL_CULL_FACE);
             DrawSphere(d.sphereRadius);
             glEnable(GL_CULL_FACE);
@@ -150,26 +159,37 @@ void GlParticleCanvas::AddToBatch(const ParticleDraw& d) {
     for (int row = 0; row < 3; ++row)
         eye[row] = systemView[row] * point[0] + systemView[4 + row] * point[1] +
                    systemView[8 + row] * point[2] + systemView[12 + row];
-    if (!batchOpen) {
-        glPushMatrix();
-        glLoadIdentity();
-        glBegin(GL_TRIANGLES);
-        batchOpen = true;
-    }
-    glColor4f(d.rgba[0], d.rgba[1], d.rgba[2], d.rgba[3]);
     // The strip's two triangles, corner for corner.
     for (const int c : {0, 1, 2, 2, 1, 3}) {
-        glTexCoord2f(kStripTexCoords[c][0], kStripTexCoords[c][1]);
-        glVertex3f(eye[0] + d.corners[c][0], eye[1] + d.corners[c][1], eye[2]);
+        batchPositions.insert(batchPositions.end(),
+                              {eye[0] + d.corners[c][0], eye[1] + d.corners[c][1], eye[2]});
+        batchTexCoords.insert(batchTexCoords.end(), kStripTexCoords[c], kStripTexCoords[c] + 2);
+        batchColours.insert(batchColours.end(), d.rgba, d.rgba + 4);
     }
     graphicsSystem.renderer->trianglesDrawn += 2;
 }
 
 void GlParticleCanvas::FlushBatch() {
-    if (!batchOpen) return;
-    glEnd();
+    if (batchPositions.empty()) return;
+    glPushMatrix();
+    glLoadIdentity();
+    glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glVertexPointer(3, GL_FLOAT, 0, batchPositions.data());
+    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+    glTexCoordPointer(2, GL_FLOAT, 0, batchTexCoords.data());
+    glEnableClientState(GL_COLOR_ARRAY);
+    glColorPointer(4, GL_FLOAT, 0, batchColours.data());
+    glDrawArrays(GL_TRIANGLES, 0, static_cast<GLsizei>(batchPositions.size() / 3));
+    glPopClientAttrib();
     glPopMatrix();
-    batchOpen = false;
+    // The last corner's colour and coordinates stay current, as drawing corner by corner
+    // leaves them.
+    glColor4fv(&batchColours[batchColours.size() - 4]);
+    glTexCoord2fv(&batchTexCoords[batchTexCoords.size() - 2]);
+    batchPositions.clear();
+    batchTexCoords.clear();
+    batchColours.clear();
 }
 
 void GlParticleCanvas::EndSystem() {

@@ -4,6 +4,8 @@
 // flat on the floor). Nothing is drawn while no context exists.
 #include <GL/glu.h>
 
+#include <vector>
+
 #include "particles/ParticleCanvas.h"
 
 class GlParticleCanvas : public ParticleCanvas {
@@ -38,8 +40,14 @@ private:
     GLUquadric* quadric = nullptr;
     bool drawing = false;
     bool texturingWasOn = false;
-    // The emitter's modelview as drawing began, and whether a batch is open (the modelview
-    // then stands at the identity, inside glBegin).
+    // The emitter's modelview as drawing began.
     float systemView[16] = {};
-    bool batchOpen = false;
+    // The frame bound last in this emitter (0: texturing off), once known.
+    unsigned boundFrame = 0;
+    bool boundKnown = false;
+    // The batch's corners in eye space, each with its texture coordinates and colour, kept
+    // between batches so that a warm frame allocates nothing.
+    std::vector<float> batchPositions;
+    std::vector<float> batchTexCoords;
+    std::vector<float> batchColours;
 };

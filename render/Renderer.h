@@ -17,13 +17,17 @@ class MeshTree;
 struct BoxGeometry;
 
 // The floor a level is drawn on, in the coordinates the room is drawn in: the height of its
-// top and a rectangle of it (x and z) that the floor covers with room to spare.
+// top and a rectangle of it (x and z) that the floor covers with room to spare. With `walls`,
+// walls drawn facing inwards stand on the rectangle's edges from under the floor up to a
+// ceiling at `ceiling`, closing the room.
 struct RoomFloor {
     float top = 0.0f;
     float minX = 0.0f;
     float minZ = 0.0f;
     float maxX = 0.0f;
     float maxZ = 0.0f;
+    bool walls = false;
+    float ceiling = 0.0f;
 };
 
 // Process-wide capabilities, decided when the context is made.
@@ -80,8 +84,9 @@ public:
     bool GetShadowBias(MeshTree* model, float* shadowBias);
     void DrawShadowVolume(MeshTree* model, bool lightFromCamera);
     void DrawShadowVolumeSides(MeshTree* model, float lx, float ly, float lz);
-    // The floor drawn this frame, which hides what lies under it from an eye above it: the
-    // shadow volumes drawn after it leave out what it hides.
+    // The floor (and walls) drawn this frame, which hide what lies under the floor from an eye
+    // above it, and all past them from an eye inside the closed room: the shadow volumes
+    // drawn after them leave out what they hide.
     void SetRoomFloor(const RoomFloor& floor);
     void ClearRoomFloor();
 

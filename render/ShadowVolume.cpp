@@ -6,6 +6,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <span>
 
 #include "render/Camera.h"
 #include "render/ConvexClip.h"
@@ -33,8 +34,13 @@ constexpr double kEyeEpsilon = 1e-6;
 // past the near plane's reach.
 constexpr float kEyeOverFloor = 1.0f;
 // The sides are cut this far under the floor's top, so that what lies just under it, where
-// the depth test is least sure, is still drawn and tested as before.
+// the depth test is least sure, is still drawn and tested as before. The same margin holds
+// behind the walls and over the ceiling.
 constexpr float kFloorCutDepth = 0.05f;
+// How far inside the walls and under the ceiling the eye must stand for them to hide all that
+// lies past them: well past the near plane's reach, which would cut a window into a wall close
+// by.
+constexpr float kEyeInsideWalls = 1.0f;
 
 }  // namespace
 
@@ -161,11 +167,15 @@ void BuildVolumeSides(const MeshData& mesh, const std::vector<SilhouetteEdge>& e
 
 namespace {
 
-// One volume's sides, drawn as triangles in a single batch.
+// One volume's sides, drawn as triangles in a single call.
 void DrawSides(const std::vector<float>& corners) {
-    glBegin(GL_TRIANGLES);
-    for (std::size_t i = 0; i + 2 < corners.size(); i += 3) glVertex3fv(&corners[i]);
-    glEnd();
+    const std::size_t triangles = corners.size() / 9;
+    if (triangles == 0) return;
+    glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glVertexPointer(3, GL_FLOAT, 0, corners.data());
+    glDrawArrays(GL_TRIANGLES, 0, static_cast<GLsizei>(3 * triangles));
+    glPopClientAttrib();
 }
 
 // A drawn volume leaves its translucent black as the current colour (the material tracking
@@ -246,6 +256,88 @@ void LeaveOutUnderFloor(const RoomFloor& floor, const float view[16], const floa
 
 }  // namespace
 
+namespace {
+
+// Whether the eye stands inside the closed room, where every line of sight ends on its floor,
+// a wall or the ceiling, all of them drawn and in the depth buffer.
+bool InsideClosedRoom(const RoomFloor& room, const double eye[3]) {
+    return room.walls && eye[0] > room.minX + kEyeInsideWalls &&
+           eye[0] < room.maxX - kEyeInsideWalls && eye[2] > room.minZ + kEyeInsideWalls &&
+           eye[2] < room.maxZ - kEyeInsideWalls && eye[1] > room.top + kEyeOverFloor &&
+           eye[1] < room.ceiling - kEyeInsideWalls;
+}
+
+// The closed room's inside, a little past its floor, walls and ceiling: the planes that keep
+// it.
+std::array<Plane4, 6> RoomInside(const RoomFloor& room) {
+    const double margin = kFloorCutDepth;
+    return {{{0.0, 1.0, 0.0, -(room.top - margin)},
+             {0.0, -1.0, 0.0, room.ceiling + margin},
+             {1.0, 0.0, 0.0, -(room.minX - margin)},
+             {-1.0, 0.0, 0.0, room.maxX + margin},
+             {0.0, 0.0, 1.0, -(room.minZ - margin)},
+             {0.0, 0.0, -1.0, room.maxZ + margin}}};
+}
+
+Point4 SideCorner(const float* corner) {
+    return {corner[0], corner[1], corner[2], 1.0};
+}
+
+// Keeps of the sides (laid out as `BuildVolumeSides` lays them: each side the two triangles
+// of its quad p, pFar, qFar, q) their part inside the convex region, as triangles in their
+// own facing. A side no plane crosses keeps its two triangles to the bit.
+void KeepSidesInside(const std::vector<float>& sides, std::span<const Plane4> region,
+                     std::vector<float>& kept) {
+    constexpr std::size_t kSideFloats = 18;
+    kept.clear();
+    std::vector<Point4> polygon;
+    std::vector<Point4> scratch;
+    for (std::size_t at = 0; at + kSideFloats <= sides.size(); at += kSideFloats) {
+        const float* side = &sides[at];
+        const Point4 quad[4] = {SideCorner(side), SideCorner(side + 3), SideCorner(side + 15),
+                                SideCorner(side + 6)};
+        bool outside = false;
+        std::uint32_t crossing = 0;
+        for (std::size_t i = 0; i < region.size() && !outside; ++i) {
+            int in = 0;
+            for (const Point4& corner : quad) in += Dot(corner, region[i]) >= 0.0;
+            outside = in == 0;
+            if (in > 0 && in < 4) crossing |= 1u << i;
+        }
+        if (outside) continue;
+        if (crossing == 0) {
+            kept.insert(kept.end(), side, side + kSideFloats);
+            continue;
+        }
+        polygon.assign(quad, quad + 4);
+        for (std::size_t i = 0; i < region.size() && !polygon.empty(); ++i)
+            if (crossing & (1u << i)) ClipPolygon(polygon, region[i], scratch);
+        for (std::size_t i = 1; i + 1 < polygon.size(); ++i)
+            for (const Point4* corner : {&polygon[0], &polygon[i], &polygon[i + 1]})
+                for (int axis = 0; axis < 3; ++axis)
+                    kept.push_back(static_cast<float>((*corner)[static_cast<std::size_t>(axis)]));
+    }
+}
+
+// Leaves out of the sides (model coordinates) what the room hides from the eye under `view`:
+// past its walls and ceiling when the eye is inside it, else under its floor.
+void LeaveOutHidden(const RoomFloor& room, const float view[16], const float* model,
+                    std::vector<float>& sides) {
+    double eye[3];
+    if (!EyeOfView(view, eye)) return;
+    if (!InsideClosedRoom(room, eye)) {
+        LeaveOutUnderFloor(room, view, model, sides);
+        return;
+    }
+    std::array<Plane4, 6> inside = RoomInside(room);
+    for (Plane4& plane : inside) plane = PlaneInModel(plane, model);
+    std::vector<float> kept;
+    KeepSidesInside(sides, inside, kept);
+    sides.swap(kept);
+}
+
+}  // namespace
+
 void Renderer::DrawShadowVolume(MeshTree* model, bool lightFromCamera) {
     // A model loaded without shadow data has no volume.
     if (!model || !model->mesh || !model->GetShadowIndex()) return;
@@ -282,7 +374,7 @@ void Renderer::DrawShadowVolume(MeshTree* model, bool lightFromCamera) {
     glPopMatrix();
     if (!SidesCountAsDrawn(sides, sidesView, projection, viewport)) return;
     if (roomFloorSet)
-        LeaveOutUnderFloor(roomFloor, view, model->matrix ? model->matrix->m : nullptr, sides);
+        LeaveOutHidden(roomFloor, view, model->matrix ? model->matrix->m : nullptr, sides);
 
     // The stencil is cleared, and the darkening drawn, only in the window rectangle that the
     // sides can touch: outside it the stencil would stay 0 and nothing would darken.

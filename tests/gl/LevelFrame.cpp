@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include <chrono>
+#include <ctime>
 #include <vector>
 
 #include "app/FileLoader.h"
@@ -29,24 +30,36 @@ void DrawRoom(const FrameParts& parts) {
     glColor4f(1, 1, 1, 1);
 }
 
-// Finishes the pass just drawn and adds its time; a no-op without a record.
+// The calling thread's processor time so far, in milliseconds.
+double ThreadMs() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return 1e3 * static_cast<double>(now.tv_sec) + 1e-6 * static_cast<double>(now.tv_nsec);
+}
+
+// Finishes the pass just drawn and adds its times; a no-op without a record.
 class PassClock {
 public:
     explicit PassClock(PassTimes* times) : times_(times) {
         if (times_) glFinish();
         last_ = std::chrono::steady_clock::now();
+        lastThread_ = ThreadMs();
     }
     void Finished(PassTimes::Pass pass) {
         if (!times_) return;
         glFinish();
         const auto now = std::chrono::steady_clock::now();
+        const double thread = ThreadMs();
         times_->ms[pass] += std::chrono::duration<double, std::milli>(now - last_).count();
+        times_->threadMs[pass] += thread - lastThread_;
         last_ = now;
+        lastThread_ = thread;
     }
 
 private:
     PassTimes* times_;
     std::chrono::steady_clock::time_point last_;
+    double lastThread_ = 0.0;
 };
 
 }  // namespace

@@ -25,19 +25,22 @@ struct FrameParts {
     bool shadowVolumes = true;
     // The entities' running effects, as the effects pass draws them.
     bool effects = true;
-    // Whether the renderer is told the floor drawn, so that the shadow volumes leave out
+    // Whether the renderer is told the room drawn, so that the shadow volumes leave out
     // what it hides.
     bool floorKnown = true;
 };
 
 // Where a frame's time goes: each pass finished (glFinish) before the next starts, so that its
-// rasterisation is counted with it. Milliseconds summed over the frames drawn with it.
+// rasterisation is counted with it. Milliseconds summed over the frames drawn with it: the
+// wall clock's, and the calling thread's own processor time (the driver's work on it, without
+// the rasteriser's threads).
 struct PassTimes {
     enum Pass { kClear, kRoom, kPlanarShadows, kEntities, kShadowVolumes, kEffects, kRenderList };
     static constexpr int kPasses = 7;
     static constexpr const char* kNames[kPasses] = {"clear",   "room",    "planar", "entities",
                                                     "volumes", "effects", "list2"};
     double ms[kPasses] = {};
+    double threadMs[kPasses] = {};
 };
 
 // Builds `levelFile` (a name under RESOURCES/Files of the FileLoader's root) as level start

@@ -322,14 +322,15 @@ TEST_P(LevelPicture, ShowsAFurnishedRoomWithItsVehicles) {
     }
 }
 
-// The shadow volumes leave out what the floor hides: the same picture, from the spawn corner
+// The shadow volumes leave out what the room hides (past its walls and ceiling from an eye
+// inside it, under its floor from an eye outside): the same picture, from the spawn corner
 // (where the chase camera stands outside the walls) and from placements across the room.
 // The new corners where the sides are cut round differently from the points of the sides
 // they stand for, so a handful of pixels may change. Nearly all of them must lie on a
 // shadow's edge, which moved by a pixel: some pixel next to it had its new darkening before
 // (the alpha counts how many times a pixel was darkened). The rasteriser leaves a few lone
 // pixels in any picture of the volumes; a new one or two may show up.
-TEST_P(LevelPicture, LeavingOutWhatTheFloorHidesMovesOnlyAFewEdgePixels) {
+TEST_P(LevelPicture, LeavingOutWhatTheRoomHidesMovesOnlyAFewEdgePixels) {
     const PictureCase& c = GetParam();
     if (c.gameMode == levelframe::kVersus) GTEST_SKIP() << "Versus draws no shadow volumes";
     ASSERT_NE(playerOne, nullptr);

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -252,6 +253,86 @@ TEST_F(ParticleGlTest, BillboardsDrawnTogetherLookAsDrawnOneByOne) {
     EXPECT_GT(Changed(oneByOne, std::vector<unsigned char>(oneByOne.size()), 0, 0, kW, kH), 5000);
     // The corners are placed by other arithmetic: a pixel on an edge may tip either way.
     EXPECT_LT(Changed(oneByOne, together, 0, 0, kW, kH), 20);
+}
+
+// An emitter binds its frame for every batch of particles; binding the frame already bound
+// keeps the particles in one batch, but a frame bound again after a sphere (which turns
+// texturing off) or in the next emitter must texture the billboard as the first bind does.
+TEST_F(ParticleGlTest, AFrameBoundAgainTexturesAsTheFirstBind) {
+    GlParticleCanvas canvas;
+    const unsigned glow = canvas.LoadTexture("./RESOURCES/Art/Particles/glow.tga");
+    ASSERT_NE(glow, 0u);
+    const auto particle = [](ParticleSystemType type, float x) {
+        ParticleDraw d;
+        d.type = type;
+        d.position[0] = x;
+        d.position[1] = 1.0f;
+        const float rgba[4] = {1.0f, 0.6f, 0.2f, 1.0f};
+        std::copy(rgba, rgba + 4, d.rgba);
+        const float corners[4][2] = {{1, 1}, {-1, 1}, {1, -1}, {-1, -1}};
+        std::copy(&corners[0][0], &corners[0][0] + 8, &d.corners[0][0]);
+        d.sphereRadius = 0.5f;
+        return d;
+    };
+    struct Sequence {
+        const char* name;
+        std::function<void()> draw;
+    };
+    const Sequence sequences[] = {
+        {"bound once",
+         [&] {
+             canvas.BeginSystem();
+             canvas.BindFrame(glow);
+             canvas.DrawParticle(particle(CUSTOM_2D, 0.0f));
+             canvas.EndSystem();
+         }},
+        {"bound again in one emitter",
+         [&] {
+             canvas.BeginSystem();
+             canvas.BindFrame(glow);
+             canvas.BindFrame(glow);
+             canvas.DrawParticle(particle(CUSTOM_2D, 0.0f));
+             canvas.EndSystem();
+         }},
+        {"bound again after a sphere",
+         [&] {
+             canvas.BeginSystem();
+             canvas.BindFrame(glow);
+             canvas.DrawParticle(particle(CUSTOM_3D, -4.0f));
+             canvas.BindFrame(glow);
+             canvas.DrawParticle(particle(CUSTOM_2D, 0.0f));
+             canvas.EndSystem();
+         }},
+        {"bound again in the next emitter",
+         [&] {
+             canvas.BeginSystem();
+             canvas.BindFrame(glow);
+             canvas.EndSystem();
+             canvas.BeginSystem();
+             canvas.BindFrame(glow);
+             canvas.DrawParticle(particle(CUSTOM_2D, 0.0f));
+             canvas.EndSystem();
+         }},
+    };
+    std::vector<unsigned char> first;
+    int px = 0, py = 0;
+    for (const Sequence& sequence : sequences) {
+        renderer().Clear();
+        LookFrom(0.0f, 3.0f, 8.0f, 0.0f, 1.0f, 0.0f);
+        DrawFloor();
+        const GlStateSnapshot state = GlStateSnapshot::Read();
+        sequence.draw();
+        EXPECT_EQ(GlStateSnapshot::Read(), state) << sequence.name;
+        const std::vector<unsigned char> picture = gl().ReadPixels();
+        if (first.empty()) {
+            first = picture;
+            ASSERT_TRUE(Project(0.0f, 1.0f, 0.0f, &px, &py));
+            continue;
+        }
+        // The billboard's own square, clear of the sphere.
+        EXPECT_EQ(Changed(first, picture, px - 100, py - 100, px + 100, py + 100), 0)
+            << sequence.name;
+    }
 }
 
 // Effects in a shipped level ----------------------------------------------------------------
