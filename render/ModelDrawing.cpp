@@ -53,15 +53,20 @@ float ShadeOfTurnedLight(const float modelView[16], const float light[3], const 
     return std::clamp(Vec3Dot(turned, light), 0.0f, 1.0f);
 }
 
-// The outline is black, thick and blended, depth-tested against what is already drawn.
-void BeginOutline() {
+// The outline is black, thick and blended, depth-tested against what is already drawn: the
+// back faces' edges as lines, or lines given as such. Lines ignore the polygon mode and the
+// culled side, so those are left alone for them: each change costs the driver a new set-up
+// for the fills that follow.
+void BeginOutline(bool backFaces) {
     glPushAttrib(GL_LIGHTING_BIT);
     glDisable(GL_LIGHTING);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+    if (backFaces) {
+        glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+        glCullFace(GL_FRONT);
+    }
     glLineWidth(kOutlineWidth);
-    glCullFace(GL_FRONT);
     glEnable(GL_DEPTH_TEST);
     glDepthFunc(GL_LEQUAL);
     glColor3f(0.0f, 0.0f, 0.0f);
@@ -78,7 +83,7 @@ void EndOutline() {
 // the creases. Right for any mesh, but each edge costs two thick lines.
 void DrawBackFaceOutline(const MeshGroup& group) {
     const std::size_t corners = group.positions.size() / 3;
-    BeginOutline();
+    BeginOutline(true);
     glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
     glEnableClientState(GL_VERTEX_ARRAY);
     glVertexPointer(3, GL_FLOAT, 0, group.positions.data());
@@ -89,7 +94,7 @@ void DrawBackFaceOutline(const MeshGroup& group) {
 
 // Only the edges that can pass the depth test, each once, in the back faces' own direction.
 void DrawEdgeOutline(const MeshData& mesh, const std::vector<MeshEdge>& edges) {
-    BeginOutline();
+    BeginOutline(false);
     glBegin(GL_LINES);
     for (const MeshEdge& edge : edges) {
         if (edge.from >= mesh.vertices.size() || edge.to >= mesh.vertices.size()) continue;
@@ -392,7 +397,7 @@ void Renderer::DrawMeshTree(MeshTree* model) {
             if (inView) {
                 DrawGroupOutline(*mesh, group, silhouetteOnly);
             } else {
-                BeginOutline();
+                BeginOutline(false);
                 EndOutline();
             }
         }
