@@ -14,6 +14,7 @@
 #include "game/ParticleEffects.h"
 #include "game/WindowProc.h"
 #include "particles/Particle.h"
+#include "particles/ParticleCanvas.h"
 #include "physics/Physics.h"
 #include "render/GraphicsSystem.h"
 #include "ui/GameFonts.h"
@@ -193,6 +194,7 @@ void Application::DrawPasses() {
 
 void Application::DrawEntityEffects() {
     if (!IsLevelFrame()) return;
+    const ParticlePass pass;
     for (entityCursor = world.updateList.begin(); entityCursor != world.updateList.end();
          ++entityCursor) {
         currentEntity = *entityCursor;
@@ -202,6 +204,7 @@ void Application::DrawEntityEffects() {
 
 void Application::DrawRenderListEffects() {
     if (!IsLevelFrame()) return;
+    const ParticlePass pass;
     for (entityCursor = world.updateList.begin(); entityCursor != world.updateList.end();
          ++entityCursor) {
         currentEntity = *entityCursor;

@@ -46,15 +46,49 @@ unsigned GlParticleCanvas::LoadTextureColourKey(const std::string& file, const i
     return graphicsSystem.textureManager->LoadTextureColourKey(file.c_str(), key);
 }
 
+ParticlePass::ParticlePass() {
+    GetParticleCanvas().BeginPass();
+}
+
+ParticlePass::~ParticlePass() {
+    GetParticleCanvas().EndPass();
+}
+
+// Particles are blended over what is drawn without hiding each other, unlit.
+void GlParticleCanvas::EnterParticleState() {
+    texturingWasOn = glIsEnabled(GL_TEXTURE_2D);
+    glPushAttrib(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_LIGHTING_BIT);
+    glDepthMask(GL_FALSE);
+    glDisable(GL_LIGHTING);
+}
+
+void GlParticleCanvas::LeaveParticleState() {
+    glDepthMask(GL_TRUE);
+    glPopAttrib();
+    if (texturingWasOn)
+        glEnable(GL_TEXTURE_2D);
+    else
+        glDisable(GL_TEXTURE_2D);
+}
+
+void GlParticleCanvas::BeginPass() {
+    if (inPass || !HasContext()) return;
+    EnterParticleState();
+    inPass = true;
+}
+
+void GlParticleCanvas::EndPass() {
+    if (!inPass) return;
+    inPass = false;
+    LeaveParticleState();
+}
+
 void GlParticleCanvas::BeginSystem() {
     drawing = HasContext();
     if (!drawing) return;
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
-    texturingWasOn = glIsEnabled(GL_TEXTURE_2D);
-    glPushAttrib(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_LIGHTING_BIT);
-    glDepthMask(GL_FALSE);
-    glDisable(GL_LIGHTING);
+    if (!inPass) EnterParticleState();
     // Until a frame is bound: an emitter without frames draws plain colour, not whatever
     // texture the last model left bound.
     glDisable(GL_TEXTURE_2D);
@@ -196,12 +230,7 @@ void GlParticleCanvas::EndSystem() {
     if (!drawing) return;
     FlushBatch();
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-    glDepthMask(GL_TRUE);
-    glPopAttrib();
-    if (texturingWasOn)
-        glEnable(GL_TEXTURE_2D);
-    else
-        glDisable(GL_TEXTURE_2D);
+    if (!inPass) LeaveParticleState();
     glPopMatrix();
     drawing = false;
 }

@@ -17,6 +17,8 @@ public:
 
     unsigned LoadTexture(const std::string& file) override;
     unsigned LoadTextureColourKey(const std::string& file, const int key[3]) override;
+    void BeginPass() override;
+    void EndPass() override;
     void BeginSystem() override;
     void BindFrame(unsigned texture) override;
     void DrawParticle(const ParticleDraw& particle) override;
@@ -30,6 +32,8 @@ public:
 
 private:
     static bool HasContext();
+    void EnterParticleState();
+    void LeaveParticleState();
     void DrawSphere(float radius);
     void DrawBillboard(const ParticleDraw& particle);
     void AddToBatch(const ParticleDraw& particle);
@@ -40,6 +44,8 @@ private:
     GLUquadric* quadric = nullptr;
     bool drawing = false;
     bool texturingWasOn = false;
+    // Within a pass, the state shared by every emitter stays set between them.
+    bool inPass = false;
     // The emitter's modelview as drawing began.
     float systemView[16] = {};
     // The frame bound last in this emitter (0: texturing off), once known.

@@ -33,6 +33,10 @@ public:
     virtual unsigned LoadTexture(const std::string& file) = 0;
     virtual unsigned LoadTextureColourKey(const std::string& file, const int key[3]) = 0;
 
+    // Many emitters drawn one after another with nothing else drawn between them: the state
+    // they all draw in is set once for them, not once per emitter.
+    virtual void BeginPass() {}
+    virtual void EndPass() {}
     // One emitter's drawing: state saved on begin and put back on end.
     virtual void BeginSystem() = 0;
     // The texture of the particles that follow; 0 turns texturing off.
@@ -42,6 +46,15 @@ public:
 
     // An emitter's pool of `particles` goes away: the frame statistics forget its quads.
     virtual void ForgetTriangles(int particles) = 0;
+};
+
+// A pass of the current canvas for the emitters drawn while it lives.
+class ParticlePass {
+public:
+    ParticlePass();
+    ~ParticlePass();
+    ParticlePass(const ParticlePass&) = delete;
+    ParticlePass& operator=(const ParticlePass&) = delete;
 };
 
 // The canvas emitters use: the GL one unless a test has put in another.

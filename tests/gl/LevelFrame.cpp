@@ -8,6 +8,7 @@
 
 #include "app/FileLoader.h"
 #include "game/LevelDraw.h"
+#include "particles/ParticleCanvas.h"
 #include "render/GraphicsSystem.h"
 #include "world/GameEntity.h"
 #include "world/Vehicle.h"
@@ -146,12 +147,16 @@ void DrawFrame(int cameraMode, int gameMode, const Vehicle* other, const FramePa
             leveldraw::DrawShadowVolume(renderer, *e, gameMode, other);
     clock.Finished(PassTimes::kShadowVolumes);
 
-    if (parts.effects)
+    if (parts.effects) {
+        const ParticlePass pass;
         for (GameEntity* e : world.updateList) leveldraw::DrawEffects(*e, false);
+    }
     clock.Finished(PassTimes::kEffects);
     renderer.DrawRenderList(2);
-    if (parts.effects)
+    if (parts.effects) {
+        const ParticlePass pass;
         for (GameEntity* e : world.updateList) leveldraw::DrawEffects(*e, true);
+    }
     clock.Finished(PassTimes::kRenderList);
 }
 

@@ -335,6 +335,57 @@ TEST_F(ParticleGlTest, AFrameBoundAgainTexturesAsTheFirstBind) {
     }
 }
 
+// Emitters drawn in one pass look as drawn one by one, and leave the same state: billboards
+// with and without frames, a sphere and a decal, each emitter after the other.
+TEST_F(ParticleGlTest, EmittersDrawnInOnePassLookAsDrawnOneByOne) {
+    GlParticleCanvas canvas;
+    const unsigned glow = canvas.LoadTexture("./RESOURCES/Art/Particles/glow.tga");
+    ASSERT_NE(glow, 0u);
+    const auto emitter = [&](ParticleSystemType type, unsigned frame, float x) {
+        canvas.BeginSystem();
+        // An emitter without frames binds none and draws plain colour.
+        if (frame != 0) canvas.BindFrame(frame);
+        for (int i = 0; i < 3; ++i) {
+            ParticleDraw d;
+            d.type = type;
+            d.position[0] = x + 0.6f * static_cast<float>(i);
+            d.position[1] = type == DECAL ? 0.05f : 1.0f;
+            const float rgba[4] = {1.0f, 0.3f + 0.2f * static_cast<float>(i), 0.2f, 0.7f};
+            std::copy(rgba, rgba + 4, d.rgba);
+            const float corners[4][2] = {
+                {0.8f, 0.8f}, {-0.8f, 0.8f}, {0.8f, -0.8f}, {-0.8f, -0.8f}};
+            std::copy(&corners[0][0], &corners[0][0] + 8, &d.corners[0][0]);
+            d.sphereRadius = 0.4f;
+            d.size = 0.7f;
+            canvas.DrawParticle(d);
+        }
+        canvas.EndSystem();
+    };
+    const auto drawAll = [&](bool onePass) {
+        renderer().Clear();
+        LookFrom(0.0f, 4.0f, 9.0f, 0.0f, 0.5f, 0.0f);
+        DrawFloor();
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        const GlStateSnapshot state = GlStateSnapshot::Read();
+        if (onePass) canvas.BeginPass();
+        emitter(CUSTOM_2D, glow, -4.0f);
+        emitter(CUSTOM_2D, 0, -2.0f);
+        emitter(CUSTOM_3D, glow, 0.0f);
+        emitter(DECAL, glow, 2.0f);
+        emitter(CUSTOM_2D, glow, 3.0f);
+        if (onePass) canvas.EndPass();
+        EXPECT_EQ(GlStateSnapshot::Read(), state) << (onePass ? "one pass" : "one by one");
+        glDisable(GL_BLEND);
+        glBlendFunc(GL_ONE, GL_ZERO);
+        return gl().ReadPixels();
+    };
+    const std::vector<unsigned char> oneByOne = drawAll(false);
+    const std::vector<unsigned char> onePass = drawAll(true);
+    EXPECT_GT(Changed(oneByOne, std::vector<unsigned char>(oneByOne.size()), 0, 0, kW, kH), 5000);
+    EXPECT_TRUE(oneByOne == onePass);
+}
+
 // Effects in a shipped level ----------------------------------------------------------------
 
 class LevelEffects : public ParticleGlTest {
