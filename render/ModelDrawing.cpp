@@ -53,13 +53,22 @@ float ShadeOfTurnedLight(const float modelView[16], const float light[3], const 
     return std::clamp(Vec3Dot(turned, light), 0.0f, 1.0f);
 }
 
+// With kBlack as its diffuse colour, a material that lights to opaque black: every term of
+// the light is a colour of 0 (the shininess only keeps the highlight's power finite).
+constexpr GLfloat kNoLight[4] = {0.0f, 0.0f, 0.0f, 0.0f};
+
 // The outline is black, thick and blended, depth-tested against what is already drawn: the
-// back faces' edges as lines, or lines given as such. Lines ignore the polygon mode and the
-// culled side, so those are left alone for them: each change costs the driver a new set-up
-// for the fills that follow.
+// back faces' edges as lines, or lines given as such. Lit or not, it comes out black: lit
+// through a black material, unlit in the black colour. Switching the lighting, the polygon
+// mode or the culled side (lines ignore both) would cost the driver a new set-up for the
+// outline and again for the fills that follow, so none of them changes for lines.
 void BeginOutline(bool backFaces) {
     glPushAttrib(GL_LIGHTING_BIT);
-    glDisable(GL_LIGHTING);
+    glMaterialfv(GL_FRONT, GL_AMBIENT, kNoLight);
+    glMaterialfv(GL_FRONT, GL_DIFFUSE, kBlack);
+    glMaterialfv(GL_FRONT, GL_SPECULAR, kNoLight);
+    glMaterialfv(GL_FRONT, GL_EMISSION, kNoLight);
+    glMaterialf(GL_FRONT, GL_SHININESS, 1.0f);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     if (backFaces) {
