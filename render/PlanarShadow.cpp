@@ -47,15 +47,14 @@ void Renderer::DrawPlanarShadow(MeshTree* model, int group) {
         if (model->matrix) glMultMatrixf(model->matrix->m);
         glColor4f(0.0f, 0.0f, 0.0f, kShadowAlpha);
         glScalef(1.0f, 0.0f, 1.0f);
-        glBegin(GL_TRIANGLES);
-        for (std::uint16_t index : meshGroup.triangleIndices) {
-            if (index >= mesh->triangles.size()) continue;
-            const MeshTriangle& triangle = mesh->triangles[index];
-            for (int corner = 0; corner < 3; ++corner)
-                glVertex3fv(mesh->vertices[triangle.vertexIndices[corner]].data());
-            ++trianglesDrawn;
-        }
-        glEnd();
+        // The group's corners as the loader laid them out, in one call.
+        const std::size_t corners = meshGroup.positions.size() / 3;
+        glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
+        glEnableClientState(GL_VERTEX_ARRAY);
+        glVertexPointer(3, GL_FLOAT, 0, meshGroup.positions.data());
+        glDrawArrays(GL_TRIANGLES, 0, static_cast<GLsizei>(corners));
+        glPopClientAttrib();
+        trianglesDrawn += static_cast<std::uint32_t>(corners / 3);
         glPopMatrix();
     }
 
