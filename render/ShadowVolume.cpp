@@ -254,10 +254,6 @@ void LeaveOutUnderFloor(const RoomFloor& floor, const float view[16], const floa
     sides.swap(kept);
 }
 
-}  // namespace
-
-namespace {
-
 // Whether the eye stands inside the closed room, where every line of sight ends on its floor,
 // a wall or the ceiling, all of them drawn and in the depth buffer.
 bool InsideClosedRoom(const RoomFloor& room, const double eye[3]) {
