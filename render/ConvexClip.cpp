@@ -20,6 +20,17 @@ Point4 ToClip(const float* point, const float modelView[16], const float project
     return clip;
 }
 
+RegionCrossing CrossingOf(std::span<const Point4> corners, std::span<const Plane4> region) {
+    RegionCrossing result;
+    for (std::size_t k = 0; k < region.size(); ++k) {
+        std::size_t inside = 0;
+        for (const Point4& corner : corners) inside += Dot(corner, region[k]) >= 0.0;
+        if (inside != 0 && inside != corners.size()) result.crossing |= 1u << k;
+        result.outside = result.outside || inside == 0;
+    }
+    return result;
+}
+
 namespace {
 
 // Where the edge a-b meets the plane, worked out from the lesser end so that b-a gives the
@@ -103,15 +114,9 @@ void RemoveRegion(const std::vector<float>& corners, std::span<const Plane4> reg
         // Only the planes that cross the triangle split it: one that leaves it wholly on one
         // side leaves every piece of it there too. A plane that crosses an edge crosses both
         // triangles that share it, so neighbours are cut at the same corners.
-        bool inRegion = true;
-        std::uint32_t crossing = 0;
-        for (std::size_t k = 0; k < region.size(); ++k) {
-            int insideCorners = 0;
-            for (std::size_t c = 0; c < 3; ++c)
-                insideCorners += Dot(triangle.corners[c], region[k]) >= 0.0;
-            if (insideCorners != 0 && insideCorners != 3) crossing |= 1u << k;
-            inRegion = inRegion && insideCorners != 0;
-        }
+        const RegionCrossing lie = CrossingOf(std::span(triangle.corners.data(), 3), region);
+        const std::uint32_t crossing = lie.crossing;
+        const bool inRegion = !lie.outside;
         // No plane crosses it: the triangle stays as it is, or goes whole.
         if (crossing == 0) {
             if (!inRegion)

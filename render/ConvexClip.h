@@ -2,6 +2,7 @@
 // Cutting convex polygons with planes: the part of a triangle that lies in front of the eye's
 // near plane, which is all of it that GL draws, and the part that lies outside a region that
 // something already drawn hides.
+#include <cstdint>
 #include <span>
 #include <vector>
 
@@ -23,6 +24,14 @@ Point4 ToClip(const float* point, const float modelView[16], const float project
 // Where an edge crosses a plane is worked out from the same end whichever way the edge runs,
 // so polygons sharing an edge are cut at the very same point and stay seamless.
 void ClipPolygon(std::vector<Point4>& polygon, const Plane4& plane, std::vector<Point4>& scratch);
+
+// How a convex polygon lies to the planes of a region (32 at most): bit k of `crossing` is set
+// when plane k keeps some of its corners and not all, and `outside` when some plane keeps none.
+struct RegionCrossing {
+    std::uint32_t crossing = 0;
+    bool outside = false;
+};
+RegionCrossing CrossingOf(std::span<const Point4> corners, std::span<const Plane4> region);
 
 // The triangles (three corners of three floats each, w = 1) less their parts inside the
 // convex region where every plane given (32 at most) keeps a point, as triangles again in

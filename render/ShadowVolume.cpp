@@ -239,15 +239,14 @@ Plane4 PlaneInModel(const Plane4& plane, const float* model) {
     return own;
 }
 
-// Leaves out of the sides (model coordinates) what the room's floor hides from the eye under
-// `view`: most of a side's length lies under the floor, where it costs fill and a wider
+// Leaves out of the sides (model coordinates) what the room's floor hides from the eye (room
+// coordinates): most of a side's length lies under the floor, where it costs fill and a wider
 // stencil rectangle for nothing. Every line of sight to what is left out meets the floor's
 // top first, which is drawn and in the depth buffer, so no count changes.
-void LeaveOutUnderFloor(const RoomFloor& floor, const float view[16], const float* model,
+void LeaveOutUnderFloor(const RoomFloor& floor, const double eye[3], const float* model,
                         std::vector<float>& sides) {
-    double eye[3];
     std::array<Plane4, 5> region;
-    if (!EyeOfView(view, eye) || !FloorHiddenRegion(floor, eye, region)) return;
+    if (!FloorHiddenRegion(floor, eye, region)) return;
     for (Plane4& plane : region) plane = PlaneInModel(plane, model);
     std::vector<float> kept;
     RemoveRegion(sides, region, kept);
@@ -286,20 +285,13 @@ void KeepSidesInside(const std::vector<float>& sides, std::span<const Plane4> re
                      std::vector<float>& kept) {
     constexpr std::size_t kSideFloats = 18;
     kept.clear();
-    std::vector<Point4> polygon;
-    std::vector<Point4> scratch;
+    static thread_local std::vector<Point4> polygon;
+    static thread_local std::vector<Point4> scratch;
     for (std::size_t at = 0; at + kSideFloats <= sides.size(); at += kSideFloats) {
         const float* side = &sides[at];
         const Point4 quad[4] = {SideCorner(side), SideCorner(side + 3), SideCorner(side + 15),
                                 SideCorner(side + 6)};
-        bool outside = false;
-        std::uint32_t crossing = 0;
-        for (std::size_t i = 0; i < region.size() && !outside; ++i) {
-            int in = 0;
-            for (const Point4& corner : quad) in += Dot(corner, region[i]) >= 0.0;
-            outside = in == 0;
-            if (in > 0 && in < 4) crossing |= 1u << i;
-        }
+        const auto [crossing, outside] = CrossingOf(quad, region);
         if (outside) continue;
         if (crossing == 0) {
             kept.insert(kept.end(), side, side + kSideFloats);
@@ -322,7 +314,7 @@ void LeaveOutHidden(const RoomFloor& room, const float view[16], const float* mo
     double eye[3];
     if (!EyeOfView(view, eye)) return;
     if (!InsideClosedRoom(room, eye)) {
-        LeaveOutUnderFloor(room, view, model, sides);
+        LeaveOutUnderFloor(room, eye, model, sides);
         return;
     }
     std::array<Plane4, 6> inside = RoomInside(room);

@@ -141,4 +141,26 @@ INSTANTIATE_TEST_SUITE_P(
         RemoveCase{"TipAboveTheRegion", {0, 0, 0, 2, 0, 0, 0, 2, 0}, 0.5, false}),
     [](const ::testing::TestParamInfo<RemoveCase>& info) { return std::string(info.param.name); });
 
+// How a square lies to the planes of a region: the planes that cut it, and whether one
+// leaves it wholly outside (a corner on a plane counts as kept).
+TEST(CrossingOfTest, NamesThePlanesThatCutAPolygonAndOneThatLeavesItOut) {
+    const std::vector<Point4> square = {{0, 0, 0, 1}, {2, 0, 0, 1}, {2, 2, 0, 1}, {0, 2, 0, 1}};
+    const Plane4 keepLeftOfOne = {-1, 0, 0, 1};
+    const Plane4 keepAboveZero = {0, 1, 0, 0};
+    const Plane4 keepRightOfThree = {1, 0, 0, -3};
+    const Plane4 keepBelowOne = {0, -1, 0, 1};
+
+    RegionCrossing lie = CrossingOf(square, std::vector<Plane4>{keepAboveZero});
+    EXPECT_EQ(lie.crossing, 0u);
+    EXPECT_FALSE(lie.outside);
+
+    lie = CrossingOf(square, std::vector<Plane4>{keepAboveZero, keepLeftOfOne, keepBelowOne});
+    EXPECT_EQ(lie.crossing, 0b110u);
+    EXPECT_FALSE(lie.outside);
+
+    lie = CrossingOf(square, std::vector<Plane4>{keepLeftOfOne, keepRightOfThree});
+    EXPECT_EQ(lie.crossing, 0b01u);
+    EXPECT_TRUE(lie.outside);
+}
+
 }  // namespace
