@@ -169,6 +169,7 @@ void Application::UpdateEntities() {
                 world.SpawnWeapon(message.get(), currentEntity);
         }
     }
+    if (graphicsSystem.renderer) graphicsSystem.renderer->FlushDrawing();
 }
 
 void Application::DrawShadowVolumes() {
@@ -180,6 +181,7 @@ void Application::DrawShadowVolumes() {
         currentEntity = *entityCursor;
         leveldraw::DrawShadowVolume(*renderer, *currentEntity, gameMode, enemies[0]);
     }
+    renderer->FlushDrawing();
 }
 
 void Application::DrawPasses() {

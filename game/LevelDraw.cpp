@@ -25,6 +25,8 @@ void DrawRoom(Renderer& renderer, float width, float depth, const char* floorTex
         renderer.DrawTexturedBox(centre, width, kWallHeight, -depth, wallTexture, 15, 15, 15,
                                  false);
     }
+    // The room is the frame's largest fill: it is rasterised while the models are prepared.
+    renderer.FlushDrawing();
     if (!parts.floor) return;
     // The walls' own rectangle lies half a unit inside the slab's edges.
     RoomFloor floor;

@@ -146,6 +146,10 @@ void Renderer::Clear() {
     ClearRoomFloor();
 }
 
+void Renderer::FlushDrawing() {
+    if (renderingContext) glFlush();
+}
+
 void Renderer::SwapBuffers() {
     if (renderingContext) platform::GetDisplay().SwapBuffers();
 }

@@ -50,6 +50,10 @@ public:
     void InitState();
     void SetupLight();
     void Clear();
+    // Hands what the frame has drawn so far to the driver without waiting for it. A driver
+    // that rasterises on threads of its own fills those pixels while the next pass is
+    // prepared, instead of all of them after the last pass.
+    void FlushDrawing();
     void SwapBuffers();
     void ReleaseContext();
     bool HasContext() const { return renderingContext; }

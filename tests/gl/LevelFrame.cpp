@@ -141,10 +141,12 @@ void DrawFrame(int cameraMode, int gameMode, const Vehicle* other, const FramePa
         for (GameEntity* e : world.updateList) leveldraw::DrawPlanarShadow(renderer, *e);
     clock.Finished(PassTimes::kPlanarShadows);
     for (GameEntity* e : world.updateList) leveldraw::DrawEntity(*e, cameraMode);
+    renderer.FlushDrawing();
     clock.Finished(PassTimes::kEntities);
     if (parts.shadowVolumes)
         for (GameEntity* e : world.updateList)
             leveldraw::DrawShadowVolume(renderer, *e, gameMode, other);
+    renderer.FlushDrawing();
     clock.Finished(PassTimes::kShadowVolumes);
 
     if (parts.effects) {
