@@ -91,13 +91,8 @@ void EndOutline() {
 // Every back face's edges as thick lines: the depth test hides all but the silhouette and
 // the creases. Right for any mesh, but each edge costs two thick lines.
 void DrawBackFaceOutline(const MeshGroup& group) {
-    const std::size_t corners = group.positions.size() / 3;
     BeginOutline(true);
-    glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
-    glEnableClientState(GL_VERTEX_ARRAY);
-    glVertexPointer(3, GL_FLOAT, 0, group.positions.data());
-    glDrawArrays(GL_TRIANGLES, 0, static_cast<GLsizei>(corners));
-    glPopClientAttrib();
+    DrawTriangleCorners(group.positions.data(), group.positions.size() / 3);
     EndOutline();
 }
 
@@ -237,6 +232,14 @@ bool ModelOutOfView(const MeshTree& model, const float modelView[16]) {
 }
 
 }  // namespace
+
+void DrawTriangleCorners(const float* positions, std::size_t corners) {
+    glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glVertexPointer(3, GL_FLOAT, 0, positions);
+    glDrawArrays(GL_TRIANGLES, 0, static_cast<GLsizei>(corners));
+    glPopClientAttrib();
+}
 
 TextureUnitState SaveTextureUnits() {
     TextureUnitState state;

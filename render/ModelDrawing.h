@@ -11,6 +11,10 @@ struct TextureUnitState {
 // Reads both units' GL_TEXTURE_2D; leaves the active unit as it was.
 TextureUnitState SaveTextureUnits();
 
+// Triangles from `corners` corners of three floats each, in one call; the client arrays are
+// left as found.
+void DrawTriangleCorners(const float* positions, std::size_t corners);
+
 // The shade coordinate of a normal: the normal turned by the rotation part of `modelView`
 // and normalised, against the light direction turned by the rotation part of
 // `cameraMatrix`, clamped to [0, 1].

@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include "render/MeshTree.h"
+#include "render/ModelDrawing.h"
 #include "render/Renderer.h"
 
 namespace {
@@ -49,11 +50,7 @@ void Renderer::DrawPlanarShadow(MeshTree* model, int group) {
         glScalef(1.0f, 0.0f, 1.0f);
         // The group's corners as the loader laid them out, in one call.
         const std::size_t corners = meshGroup.positions.size() / 3;
-        glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
-        glEnableClientState(GL_VERTEX_ARRAY);
-        glVertexPointer(3, GL_FLOAT, 0, meshGroup.positions.data());
-        glDrawArrays(GL_TRIANGLES, 0, static_cast<GLsizei>(corners));
-        glPopClientAttrib();
+        DrawTriangleCorners(meshGroup.positions.data(), corners);
         trianglesDrawn += static_cast<std::uint32_t>(corners / 3);
         glPopMatrix();
     }

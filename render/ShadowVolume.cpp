@@ -13,6 +13,7 @@
 #include "render/GLExtensions.h"
 #include "render/GraphicsSystem.h"
 #include "render/MeshTree.h"
+#include "render/ModelDrawing.h"
 #include "render/OutlineEdges.h"
 #include "render/Renderer.h"
 
@@ -170,12 +171,7 @@ namespace {
 // One volume's sides, drawn as triangles in a single call.
 void DrawSides(const std::vector<float>& corners) {
     const std::size_t triangles = corners.size() / 9;
-    if (triangles == 0) return;
-    glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
-    glEnableClientState(GL_VERTEX_ARRAY);
-    glVertexPointer(3, GL_FLOAT, 0, corners.data());
-    glDrawArrays(GL_TRIANGLES, 0, static_cast<GLsizei>(3 * triangles));
-    glPopClientAttrib();
+    if (triangles != 0) DrawTriangleCorners(corners.data(), 3 * triangles);
 }
 
 // A drawn volume leaves its translucent black as the current colour (the material tracking
