@@ -8,6 +8,7 @@
 #include "game/Hud.h"
 #include "game/LevelDraw.h"
 #include "particles/Particle.h"
+#include "particles/ParticleCanvas.h"
 #include "particles/ParticleSystem.h"
 #include "render/GraphicsSystem.h"
 #include "ui/MenuSystem.h"
@@ -31,6 +32,8 @@ void Application::ResetDrawColour() {
 void Application::DrawEnemyBars() {
     if (menuSystem.GetCurrentMenuName() != "LEVEL_SCREEN" || gameMode == Versus) return;
     if (!healthBars || !energyBars) return;
+    // Nothing but the bars' emitters is drawn between them.
+    const ParticlePass pass;
     for (int i = 0; i < kEnemyBars && enemies[i]; ++i) {
         BarLengths lengths;
         if (!EnemyBarLengths(*enemies[i], &lengths)) continue;

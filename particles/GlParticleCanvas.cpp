@@ -71,15 +71,43 @@ void GlParticleCanvas::LeaveParticleState() {
         glDisable(GL_TEXTURE_2D);
 }
 
+void GlParticleCanvas::ForgetGlFrame() {
+    glFrameKnown = false;
+    glBound = 0;
+    lastBound = 0;
+}
+
+void GlParticleCanvas::ApplyFrame(unsigned frame) {
+    if (glFrameKnown && glFrame == frame) return;
+    glFrame = frame;
+    glFrameKnown = true;
+    if (frame == 0) {
+        glDisable(GL_TEXTURE_2D);
+        return;
+    }
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, frame);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    glBound = frame;
+}
+
+void GlParticleCanvas::BindLastFrame() {
+    if (lastBound != 0 && lastBound != glBound) glBindTexture(GL_TEXTURE_2D, lastBound);
+    glBound = lastBound;
+}
+
 void GlParticleCanvas::BeginPass() {
     if (inPass || !HasContext()) return;
     EnterParticleState();
+    ForgetGlFrame();
     inPass = true;
 }
 
 void GlParticleCanvas::EndPass() {
     if (!inPass) return;
     inPass = false;
+    FlushBatch();
+    BindLastFrame();
     LeaveParticleState();
 }
 
@@ -88,32 +116,22 @@ void GlParticleCanvas::BeginSystem() {
     if (!drawing) return;
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
-    if (!inPass) EnterParticleState();
+    if (!inPass) {
+        EnterParticleState();
+        ForgetGlFrame();
+    }
     // Until a frame is bound: an emitter without frames draws plain colour, not whatever
     // texture the last model left bound.
-    glDisable(GL_TEXTURE_2D);
+    emitterFrame = 0;
     glGetFloatv(GL_MODELVIEW_MATRIX, systemView);
-    boundKnown = false;
-    batchPositions.clear();
-    batchTexCoords.clear();
-    batchColours.clear();
 }
 
 void GlParticleCanvas::BindFrame(unsigned texture) {
     if (!drawing) return;
-    // The emitter binds the frame of every batch of particles it made together; the frame
-    // already bound leaves the particles' batch open.
-    if (boundKnown && boundFrame == texture) return;
-    FlushBatch();
-    boundKnown = true;
-    boundFrame = texture;
-    if (texture == 0) {
-        glDisable(GL_TEXTURE_2D);
-        return;
-    }
-    glEnable(GL_TEXTURE_2D);
-    glBindTexture(GL_TEXTURE_2D, texture);
-    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    // The emitter binds the frame of every batch of particles it made together; a batch
+    // of the same frame stays open.
+    emitterFrame = texture;
+    if (texture != 0) lastBound = texture;
 }
 
 void GlParticleCanvas::DrawSphere(float radius) {
@@ -129,6 +147,7 @@ void GlParticleCanvas::DrawParticle(const ParticleDraw& d) {
         return;
     }
     FlushBatch();
+    ApplyFrame(d.type == CUSTOM_3D ? 0 : emitterFrame);
     glPushMatrix();
     glColor4f(d.rgba[0], d.rgba[1], d.rgba[2], d.rgba[3]);
     if (d.birthMatrix) {
@@ -142,8 +161,9 @@ void GlParticleCanvas::DrawParticle(const ParticleDraw& d) {
             DrawBillboard(d);
             break;
         case CUSTOM_3D:
-            glDisable(GL_TEXTURE_2D);
-            boundKnown = false;
+            // A sphere is plain colour, and so is what the emitter draws after it until it
+            // binds a frame again.
+            emitterFrame = 0;
             glDisable(GL_CULL_FACE);
             DrawSphere(d.sphereRadius);
             glEnable(GL_CULL_FACE);
@@ -179,6 +199,8 @@ void GlParticleCanvas::DrawBillboard(const ParticleDraw& d) {
 }
 
 void GlParticleCanvas::AddToBatch(const ParticleDraw& d) {
+    if (!batchPositions.empty() && batchFrame != emitterFrame) FlushBatch();
+    if (batchPositions.empty()) batchFrame = emitterFrame;
     // Where the particle's own matrix puts its origin in eye space, as the matrix calls of
     // DrawBillboard would: the billboard keeps that point and drops the turn.
     float point[3] = {d.position[0], d.position[1], d.position[2]};
@@ -205,6 +227,7 @@ void GlParticleCanvas::AddToBatch(const ParticleDraw& d) {
 
 void GlParticleCanvas::FlushBatch() {
     if (batchPositions.empty()) return;
+    ApplyFrame(batchFrame);
     glPushMatrix();
     glLoadIdentity();
     glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
@@ -228,7 +251,10 @@ void GlParticleCanvas::FlushBatch() {
 
 void GlParticleCanvas::EndSystem() {
     if (!drawing) return;
-    FlushBatch();
+    if (!inPass) {
+        FlushBatch();
+        BindLastFrame();
+    }
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     if (!inPass) LeaveParticleState();
     glPopMatrix();

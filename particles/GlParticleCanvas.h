@@ -25,15 +25,22 @@ public:
     void EndSystem() override;
     void ForgetTriangles(int particles) override;
 
-    // The billboards of one emitter between two frame binds go to GL as one batch of
-    // triangles placed in eye space, instead of one matrix change and one draw each; off,
-    // each is drawn on its own (a picture to compare with).
+    // The billboards that share a frame go to GL as one batch of triangles placed in eye
+    // space, instead of one matrix change and one draw each; within a pass the batch stays
+    // open from one emitter to the next. Off, each is drawn on its own (a picture to compare
+    // with).
     bool batchBillboards = true;
 
 private:
     static bool HasContext();
     void EnterParticleState();
     void LeaveParticleState();
+    // Texturing as GL has it is not known: other code may have drawn since.
+    void ForgetGlFrame();
+    // Sets GL's texturing to a frame (0: off), unless it stands so already.
+    void ApplyFrame(unsigned frame);
+    // Leaves bound the frame the emitters bound last, as binding each at once would.
+    void BindLastFrame();
     void DrawSphere(float radius);
     void DrawBillboard(const ParticleDraw& particle);
     void AddToBatch(const ParticleDraw& particle);
@@ -48,9 +55,17 @@ private:
     bool inPass = false;
     // The emitter's modelview as drawing began.
     float systemView[16] = {};
-    // The frame bound last in this emitter (0: texturing off), once known.
-    unsigned boundFrame = 0;
-    bool boundKnown = false;
+    // The frame that the emitter's next particles take (0: none). GL is set to it only when
+    // something is drawn, so that a batch stays open across binds of its own frame.
+    unsigned emitterFrame = 0;
+    // The frame of the open batch.
+    unsigned batchFrame = 0;
+    // GL's texturing as the canvas set it (0: off), once known.
+    unsigned glFrame = 0;
+    bool glFrameKnown = false;
+    // The texture GL has bound (0: not known), and the last frame an emitter bound.
+    unsigned glBound = 0;
+    unsigned lastBound = 0;
     // The batch's corners in eye space, each with its texture coordinates and colour, kept
     // between batches so that a warm frame allocates nothing.
     std::vector<float> batchPositions;

@@ -234,6 +234,7 @@ public:
     }
 
     void DrawBars() {
+        const ParticlePass pass;
         std::vector<Vehicle*> opponents = Opponents();
         for (size_t i = 0; i < opponents.size() && i < kOpponents; ++i) {
             Vehicle* v = opponents[i];

@@ -336,16 +336,20 @@ TEST_F(ParticleGlTest, AFrameBoundAgainTexturesAsTheFirstBind) {
 }
 
 // Emitters drawn in one pass look as drawn one by one, and leave the same state: billboards
-// with and without frames, a sphere and a decal, each emitter after the other.
+// with and without frames (those of consecutive emitters with one frame share a batch), a
+// sphere and a decal, each emitter after the other, and last an emitter that binds a frame
+// and draws nothing.
 TEST_F(ParticleGlTest, EmittersDrawnInOnePassLookAsDrawnOneByOne) {
     GlParticleCanvas canvas;
     const unsigned glow = canvas.LoadTexture("./RESOURCES/Art/Particles/glow.tga");
+    const unsigned crater = canvas.LoadTexture("./RESOURCES/Art/Particles/crater.tga");
     ASSERT_NE(glow, 0u);
-    const auto emitter = [&](ParticleSystemType type, unsigned frame, float x) {
+    ASSERT_NE(crater, 0u);
+    const auto emitter = [&](ParticleSystemType type, unsigned frame, float x, int count = 3) {
         canvas.BeginSystem();
         // An emitter without frames binds none and draws plain colour.
         if (frame != 0) canvas.BindFrame(frame);
-        for (int i = 0; i < 3; ++i) {
+        for (int i = 0; i < count; ++i) {
             ParticleDraw d;
             d.type = type;
             d.position[0] = x + 0.6f * static_cast<float>(i);
@@ -370,12 +374,18 @@ TEST_F(ParticleGlTest, EmittersDrawnInOnePassLookAsDrawnOneByOne) {
         const GlStateSnapshot state = GlStateSnapshot::Read();
         if (onePass) canvas.BeginPass();
         emitter(CUSTOM_2D, glow, -4.0f);
+        emitter(CUSTOM_2D, glow, -3.5f);
         emitter(CUSTOM_2D, 0, -2.0f);
+        emitter(CUSTOM_2D, glow, -1.5f);
         emitter(CUSTOM_3D, glow, 0.0f);
         emitter(DECAL, glow, 2.0f);
         emitter(CUSTOM_2D, glow, 3.0f);
+        emitter(CUSTOM_2D, crater, 4.0f, 0);
         if (onePass) canvas.EndPass();
         EXPECT_EQ(GlStateSnapshot::Read(), state) << (onePass ? "one pass" : "one by one");
+        GLint bound = 0;
+        glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
+        EXPECT_EQ(static_cast<unsigned>(bound), crater) << (onePass ? "one pass" : "one by one");
         glDisable(GL_BLEND);
         glBlendFunc(GL_ONE, GL_ZERO);
         return gl().ReadPixels();
