@@ -34,7 +34,8 @@ public:
     virtual unsigned LoadTextureColourKey(const std::string& file, const int key[3]) = 0;
 
     // Many emitters drawn one after another with nothing else drawn between them: the state
-    // they all draw in is set once for them, not once per emitter.
+    // they all draw in is set once for them, not once per emitter, and what they draw may
+    // reach GL only as the pass ends.
     virtual void BeginPass() {}
     virtual void EndPass() {}
     // One emitter's drawing: state saved on begin and put back on end.
