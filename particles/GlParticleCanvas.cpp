@@ -57,24 +57,25 @@ ParticlePass::~ParticlePass() {
 // Particles are blended over what is drawn without hiding each other, unlit.
 void GlParticleCanvas::EnterParticleState() {
     texturingWasOn = glIsEnabled(GL_TEXTURE_2D);
+    // Other code may have drawn since: GL's texturing is not known.
+    glFrameKnown = false;
+    lastBound = 0;
     glPushAttrib(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_LIGHTING_BIT);
     glDepthMask(GL_FALSE);
     glDisable(GL_LIGHTING);
 }
 
 void GlParticleCanvas::LeaveParticleState() {
+    // What is still batched is drawn, and the frame the emitters bound last is left bound,
+    // as binding each at once would.
+    FlushBatch();
+    if (lastBound != 0) glBindTexture(GL_TEXTURE_2D, lastBound);
     glDepthMask(GL_TRUE);
     glPopAttrib();
     if (texturingWasOn)
         glEnable(GL_TEXTURE_2D);
     else
         glDisable(GL_TEXTURE_2D);
-}
-
-void GlParticleCanvas::ForgetGlFrame() {
-    glFrameKnown = false;
-    glBound = 0;
-    lastBound = 0;
 }
 
 void GlParticleCanvas::ApplyFrame(unsigned frame) {
@@ -88,26 +89,17 @@ void GlParticleCanvas::ApplyFrame(unsigned frame) {
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, frame);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-    glBound = frame;
-}
-
-void GlParticleCanvas::BindLastFrame() {
-    if (lastBound != 0 && lastBound != glBound) glBindTexture(GL_TEXTURE_2D, lastBound);
-    glBound = lastBound;
 }
 
 void GlParticleCanvas::BeginPass() {
     if (inPass || !HasContext()) return;
     EnterParticleState();
-    ForgetGlFrame();
     inPass = true;
 }
 
 void GlParticleCanvas::EndPass() {
     if (!inPass) return;
     inPass = false;
-    FlushBatch();
-    BindLastFrame();
     LeaveParticleState();
 }
 
@@ -116,10 +108,7 @@ void GlParticleCanvas::BeginSystem() {
     if (!drawing) return;
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
-    if (!inPass) {
-        EnterParticleState();
-        ForgetGlFrame();
-    }
+    if (!inPass) EnterParticleState();
     // Until a frame is bound: an emitter without frames draws plain colour, not whatever
     // texture the last model left bound.
     emitterFrame = 0;
@@ -251,10 +240,6 @@ void GlParticleCanvas::FlushBatch() {
 
 void GlParticleCanvas::EndSystem() {
     if (!drawing) return;
-    if (!inPass) {
-        FlushBatch();
-        BindLastFrame();
-    }
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     if (!inPass) LeaveParticleState();
     glPopMatrix();

@@ -35,12 +35,8 @@ private:
     static bool HasContext();
     void EnterParticleState();
     void LeaveParticleState();
-    // Texturing as GL has it is not known: other code may have drawn since.
-    void ForgetGlFrame();
     // Sets GL's texturing to a frame (0: off), unless it stands so already.
     void ApplyFrame(unsigned frame);
-    // Leaves bound the frame the emitters bound last, as binding each at once would.
-    void BindLastFrame();
     void DrawSphere(float radius);
     void DrawBillboard(const ParticleDraw& particle);
     void AddToBatch(const ParticleDraw& particle);
@@ -63,8 +59,7 @@ private:
     // GL's texturing as the canvas set it (0: off), once known.
     unsigned glFrame = 0;
     bool glFrameKnown = false;
-    // The texture GL has bound (0: not known), and the last frame an emitter bound.
-    unsigned glBound = 0;
+    // The last frame an emitter bound (0: none yet).
     unsigned lastBound = 0;
     // The batch's corners in eye space, each with its texture coordinates and colour, kept
     // between batches so that a warm frame allocates nothing.
