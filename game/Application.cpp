@@ -11,6 +11,7 @@
 #include "app/Window.h"
 #include "game/LevelCatalogue.h"
 #include "game/LevelDraw.h"
+#include "game/MenuNames.h"
 #include "game/ParticleEffects.h"
 #include "game/WindowProc.h"
 #include "particles/Particle.h"
@@ -25,10 +26,7 @@
 #include "world/Vehicle.h"
 #include "world/World.h"
 
-Application::Application() {
-    ClearVehicles();
-    deadEntities.clear();
-}
+Application::Application() = default;
 
 Application::~Application() {
     ClearLevelLists();
@@ -92,12 +90,31 @@ bool Application::IsRunning() const {
 
 void Application::Shutdown() {
     // GL objects go while their context exists, then the context, then the window.
+    DropLevelState();
+    healthBars.reset();
+    energyBars.reset();
     menuSystem.Shutdown();
     SetMenuCanvas(nullptr);
     world.DeleteAllEntities();
     graphicsSystem.Shutdown();
     window.Destroy();
     fileLoader.ReleaseModelLoader();
+}
+
+void Application::Reset() {
+    DropLevelState();
+    ClearLevelLists();
+    ResetLevels();
+    gameMode = Battle;
+    vehiclePage.clear();
+    levelWon = false;
+    deadEntities.clear();
+    currentEntity = nullptr;
+    crosshairShown = true;
+    menuBuilder = nullptr;
+    introBuilder = nullptr;
+    healthBars.reset();
+    energyBars.reset();
 }
 
 void Application::ClearLevelLists() {
@@ -107,7 +124,8 @@ void Application::ClearLevelLists() {
 }
 
 bool Application::IsLevelFrame() const {
-    return menuSystem.GetCurrentMenuName() == "LEVEL_SCREEN" && world.GetPlayerOne() != nullptr;
+    return menuSystem.GetCurrentMenuName() == menunames::kLevelScreen &&
+           world.GetPlayerOne() != nullptr;
 }
 
 void Application::PumpMessages() {
@@ -157,7 +175,7 @@ void Application::UpdateEntities() {
         currentEntity = *entityCursor;
         std::unique_ptr<Message> message = currentEntity->Update(inputState.keys);
 
-        leveldraw::DrawEntity(*currentEntity, cameraMode);
+        leveldraw::DrawEntity(*currentEntity, level.cameraMode);
 
         if (!message) continue;
         const std::string type = message->GetType();
@@ -179,7 +197,7 @@ void Application::DrawShadowVolumes() {
     for (entityCursor = world.updateList.begin(); entityCursor != world.updateList.end();
          ++entityCursor) {
         currentEntity = *entityCursor;
-        leveldraw::DrawShadowVolume(*renderer, *currentEntity, gameMode, enemies[0]);
+        leveldraw::DrawShadowVolume(*renderer, *currentEntity, gameMode, level.enemies[0]);
     }
     renderer->FlushDrawing();
 }
@@ -191,7 +209,7 @@ void Application::DrawPasses() {
     // The tall objects of the list would cover their own effects drawn before them.
     DrawRenderListEffects();
     // Again over what the list drew, except from straight above, where nothing covers them.
-    if (cameraMode != 2) DrawEnemyBars();
+    if (level.cameraMode != TopDownCamera) DrawEnemyBars();
 }
 
 void Application::DrawEntityEffects() {
@@ -230,7 +248,7 @@ void Application::SweepDeadEntities() {
 }
 
 void Application::DrawInterface() {
-    if (levelOver) ShowCrosshair(false);
+    if (level.levelOver) ShowCrosshair(false);
     menuSystem.Draw();
     DrawHud();
     UpdateResults();

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "game/LevelLoading.h"
+#include "game/LevelState.h"
 #include "game/Results.h"
 
 class GameEntity;
@@ -29,6 +30,9 @@ public:
     void CreateFonts();
     bool IsRunning() const;
     void Shutdown();
+    // Back to the state at construction (no level, no level lists, Battle, the first Story
+    // level, no builders), so that another run can follow in the same process.
+    void Reset();
     void ClearLevelLists();
 
     // Modes, level lists and difficulty.
@@ -43,21 +47,21 @@ public:
     std::string GetCurrentLevel() const;
     float GetAIDifficulty(int index) const;
     const std::list<std::string>& GetLevelList(int mode) const { return levelLists[mode]; }
-    void ClearVehicles();
     int GetGameMode() const { return gameMode; }
     void SetGameMode(int mode);
     void SetLevelWon(bool value) { levelWon = value; }
     bool IsLevelWon() const { return levelWon; }
-    void SetResultsPending(bool value) { resultsPending = value; }
-    bool IsResultsPending() const { return resultsPending; }
-    void SetCameraMode(int mode) { cameraMode = mode; }
-    int GetCameraMode() const { return cameraMode; }
+    void SetResultsPending(bool value) { level.resultsPending = value; }
+    bool IsResultsPending() const { return level.resultsPending; }
+    void SetCameraMode(CameraMode mode) { level.cameraMode = mode; }
+    CameraMode GetCameraMode() const { return level.cameraMode; }
     int GetStoryLevel() const { return storyLevel; }
-    bool IsLevelOver() const { return levelOver; }
-    int GetSurvivalKills() const { return survivalKills; }
-    float GetDefeatCameraAngle() const { return defeatCameraAngle; }
-    Vehicle* GetPlayer(int slot) const { return players[slot]; }
-    Vehicle* GetEnemy(int slot) const { return enemies[slot]; }
+    bool IsLevelOver() const { return level.levelOver; }
+    int GetSurvivalKills() const { return level.survivalKills; }
+    float GetDefeatCameraAngle() const { return level.defeatCameraAngle; }
+    Vehicle* GetPlayer(int slot) const { return level.players[slot]; }
+    Vehicle* GetEnemy(int slot) const { return level.enemies[slot]; }
+    const LevelState& GetLevelState() const { return level; }
 
     // Level-over tests over a slot list, which ends at its first empty slot.
     static bool AllDestroyed(std::span<Vehicle* const> slots);
@@ -122,9 +126,11 @@ public:
     // Level leave: the World, the caster table, the slots and the render lists emptied; the
     // answer says where the unloading screen goes.
     UnloadTarget EndLevel(LeaveButton button);
-    // The flags of a level that starts: not won, no results, no kills, the in-game menu's
-    // memory empty.
+    // A level that starts: a fresh level state, and not won.
     void ResetLevelState();
+    // A level that is left: its state dropped. The level's won flag stays for what follows
+    // (the unloading screen's target, the next Story level).
+    void DropLevelState();
     bool IsCrosshairShown() const { return crosshairShown; }
 
     const float* GetCameraMatrix() const { return cameraMatrix; }
@@ -146,14 +152,12 @@ private:
     void ShowCrosshair(bool visible);
     std::string PopupMenuName() const;
     void TogglePopup(const std::string& name);
-    static constexpr int kEnemyBars = 5;
+    static constexpr int kEnemyBars = kEnemySlots;
 
-    Vehicle* players[2];
-    Vehicle* enemies[5];
+    // Everything that lives from a level's start to its leave.
+    LevelState level;
     int gameMode = Battle;
-    int chosenVehicle = -1;
     std::string vehiclePage;
-    int survivalKills = 0;
     // The one cursor of the passes over the World's lists.
     std::list<GameEntity*>::iterator entityCursor;
     std::list<GameEntity*> deadEntities;
@@ -167,17 +171,14 @@ private:
     const char* configFileName = "config.cfg";
     float storyDifficulty[6] = {0.15f, 0.25f, 0.4f, 0.7f, 0.45f, 0.6f};
     int storyLevel = 0;
-    float defeatCameraAngle = 2.0f;
-    bool levelOver = false;
+    // Player one won the level last decided; read when the next level starts.
     bool levelWon = false;
-    bool resultsPending = false;
-    int cameraMode = 0;
     // Start-up view matrix, column-major.
     float cameraMatrix[16] = {};
+    // What the crosshair widget was last set to; the widget outlives the level.
     bool crosshairShown = true;
     MenuBuilder menuBuilder = nullptr;
     MenuBuilder introBuilder = nullptr;
-    InGameMenuToggle inGameMenu;
     std::unique_ptr<Particle[]> healthBars;
     std::unique_ptr<Particle[]> energyBars;
 };

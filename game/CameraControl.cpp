@@ -5,14 +5,15 @@
 #include "app/FrameTimer.h"
 #include "app/InputState.h"
 #include "game/Application.h"
+#include "game/MenuNames.h"
 #include "game/Results.h"
 #include "render/GraphicsSystem.h"
 #include "world/GameEntity.h"
 #include "world/Vehicle.h"
 #include "world/World.h"
 
-int NextCameraMode(int cameraMode, const std::uint8_t* keys, int gameMode, bool playersDestroyed,
-                   bool enemiesDestroyed) {
+CameraMode NextCameraMode(CameraMode cameraMode, const std::uint8_t* keys, int gameMode,
+                          bool playersDestroyed, bool enemiesDestroyed) {
     if (gameMode == Versus) return cameraMode;
     if (keys[CameraKey1])
         cameraMode = ChaseCamera;
@@ -25,7 +26,7 @@ int NextCameraMode(int cameraMode, const std::uint8_t* keys, int gameMode, bool 
     return cameraMode;
 }
 
-CameraShot ShotFor(int cameraMode) {
+CameraShot ShotFor(CameraMode cameraMode) {
     CameraShot shot;
     switch (cameraMode) {
         case TopDownCamera:
@@ -65,14 +66,14 @@ void Application::UpdateCamera() {
             glTranslatef(-2.0f * static_cast<float>(world.GetGridSizeX()), 0.0f,
                          -2.0f * static_cast<float>(world.GetGridSizeZ()));
         }
-        const bool playersDestroyed = AllDestroyed(players);
-        const bool enemiesDestroyed = AllDestroyed(enemies);
-        cameraMode = NextCameraMode(cameraMode, inputState.keys, gameMode, playersDestroyed,
-                                    enemiesDestroyed);
+        const bool playersDestroyed = AllDestroyed(level.players);
+        const bool enemiesDestroyed = AllDestroyed(level.enemies);
+        level.cameraMode = NextCameraMode(level.cameraMode, inputState.keys, gameMode,
+                                          playersDestroyed, enemiesDestroyed);
         if (gameMode != Versus && playersDestroyed && !enemiesDestroyed)
-            defeatCameraAngle += frameTimer.GetDeltaTime() * kDefeatOrbitSpeed;
+            level.defeatCameraAngle += frameTimer.GetDeltaTime() * kDefeatOrbitSpeed;
 
-        const CameraShot shot = ShotFor(cameraMode);
+        const CameraShot shot = ShotFor(level.cameraMode);
         const GameEntity* playerOne = world.GetPlayerOne();
         const float* own =
             playerOne->GetModel()->matrix ? playerOne->GetModel()->matrix->m : nullptr;
@@ -84,14 +85,14 @@ void Application::UpdateCamera() {
                 ShowCrosshair(false);
             }
         } else {
-            const float c = shot.orbitAngle ? defeatCameraAngle : shot.c;
+            const float c = shot.orbitAngle ? level.defeatCameraAngle : shot.c;
             if (camera && own) camera->Follow(shot.followMode, own, shot.a, shot.b, c);
-            if (shot.followMode == ChaseCamera) defeatCameraAngle = kDefeatOrbitStart;
+            if (shot.followMode == ChaseCamera) level.defeatCameraAngle = kDefeatOrbitStart;
             ShowCrosshair(shot.crosshair);
         }
     } else if (camera) {
         camera->ResetLight();
         camera->SetDefaultView();
     }
-    if (PopupMenuName() == kInGameMenu) ShowCrosshair(false);
+    if (PopupMenuName() == menunames::kInGameMenu) ShowCrosshair(false);
 }

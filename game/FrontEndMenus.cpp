@@ -3,6 +3,7 @@
 #include <string>
 
 #include "game/MenuCatalogue.h"
+#include "game/MenuNames.h"
 #include "game/MenuStyle.h"
 #include "game/WidgetIds.h"
 #include "ui/MenuSystem.h"
@@ -22,36 +23,36 @@ void GameLogo(const char* menu, int w) {
 }
 
 void MainMenu(int w, int h) {
-    const char* menu = "MAIN_MENU";
+    const char* menu = menunames::kMainMenu;
     GameLogo(menu, w);
-    MenuButton(menu, "Single-Player", w / 2, h / 2 - 120, "SINGLE_PLAYER_OPTIONS");
-    MenuButton(menu, "Multi-Player", w / 2, h / 2 - 65, "MULTI_PLAYER_OPTIONS");
-    MenuButton(menu, "Options ", w / 2, h / 2 - 10, "OPTIONS");
-    MenuButton(menu, "Credits", w / 2, h / 2 + 45, "CREDITS");
-    MenuButton(menu, "Exit", w / 2, h / 2 + 120, "EXIT");
+    MenuButton(menu, "Single-Player", w / 2, h / 2 - 120, menunames::kSinglePlayerOptions);
+    MenuButton(menu, "Multi-Player", w / 2, h / 2 - 65, menunames::kMultiPlayerOptions);
+    MenuButton(menu, "Options ", w / 2, h / 2 - 10, menunames::kOptions);
+    MenuButton(menu, "Credits", w / 2, h / 2 + 45, menunames::kCredits);
+    MenuButton(menu, "Exit", w / 2, h / 2 + 120, menunames::kExit);
 }
 
 void SinglePlayerOptions(int w, int h) {
-    const char* menu = "SINGLE_PLAYER_OPTIONS";
+    const char* menu = menunames::kSinglePlayerOptions;
     GameLogo(menu, w);
-    MenuButton(menu, "Story Mode ", w / 2, h / 2 - 120, "VEHICLE_SELECTION_STORY");
-    MenuButton(menu, "Battle Mode ", w / 2, h / 2 - 65, "VEHICLE_SELECTION_BATTLE_1P");
-    MenuButton(menu, "Assault Mode ", w / 2, h / 2 - 10, "VEHICLE_SELECTION_ASSAULT_1P");
-    MenuButton(menu, "Survival", w / 2, h / 2 + 45, "VEHICLE_SELECTION_SURVIVAL_1P");
-    MenuButton(menu, "Back ", w / 2, h / 2 + 120, "MAIN_MENU");
+    MenuButton(menu, "Story Mode ", w / 2, h / 2 - 120, menunames::kSelectionStory);
+    MenuButton(menu, "Battle Mode ", w / 2, h / 2 - 65, menunames::kSelectionBattle);
+    MenuButton(menu, "Assault Mode ", w / 2, h / 2 - 10, menunames::kSelectionAssault);
+    MenuButton(menu, "Survival", w / 2, h / 2 + 45, menunames::kSelectionSurvival);
+    MenuButton(menu, "Back ", w / 2, h / 2 + 120, menunames::kMainMenu);
 }
 
 void MultiPlayerOptions(int w, int h) {
-    const char* menu = "MULTI_PLAYER_OPTIONS";
+    const char* menu = menunames::kMultiPlayerOptions;
     GameLogo(menu, w);
-    MenuButton(menu, "2-Player Vs.", w / 2, h / 2 - 120, "VEHICLE_SELECTION_BATTLE_2P");
-    MenuButton(menu, "Back ", w / 2, h / 2 + 120, "MAIN_MENU");
+    MenuButton(menu, "2-Player Vs.", w / 2, h / 2 - 120, menunames::kSelectionVersus);
+    MenuButton(menu, "Back ", w / 2, h / 2 + 120, menunames::kMainMenu);
 }
 
 void Options(int w, int h) {
-    const char* menu = "OPTIONS";
+    const char* menu = menunames::kOptions;
     Title(menu, "OPTIONS   ", w / 2, 40);
-    MenuButton(menu, "Return ", w / 2, h / 3 + 410, "MAIN_MENU");
+    MenuButton(menu, "Return ", w / 2, h / 3 + 410, menunames::kMainMenu);
     // The index is the computer difficulty: 0 Medium, 1 Hard, 2 the hardest, 3 Easy.
     AIDifficultyIds.Merge(menuSystem.CreateSelector(
         kOptionSelectorWidget, "AI Difficulty", "", kLeftArrow, kRightArrow, menu, w / 2,
@@ -71,7 +72,7 @@ std::string TeamLine(const std::string& name, const std::string& role, const std
 }
 
 void Credits(int w, int h) {
-    const char* menu = "CREDITS";
+    const char* menu = menunames::kCredits;
     static const std::string kTeam[] = {
         TeamLine("Dana Okafor", "(Producer)", "AI / Website"),
         TeamLine("Oren Vale", "(Technical Director)", "Architecture / Collision / Gameplay"),
@@ -88,7 +89,7 @@ void Credits(int w, int h) {
               kLightGray, kWhite, 2);
     TextLabel(menu, "Nell Parris, Jon Ekberg and the VIT Game Lab", w / 2, h / 3 + 380, 300, 50,
               kLightGray, kWhite, 2);
-    MenuButton(menu, "Return ", w / 2, h / 3 + 450, "MAIN_MENU");
+    MenuButton(menu, "Return ", w / 2, h / 3 + 450, menunames::kMainMenu);
 }
 
 void StoryPages(int w, int h) {
@@ -99,15 +100,20 @@ void StoryPages(int w, int h) {
         const char* next;
     };
     static constexpr Page kPages[] = {
-        {"BACKSTORY1", "./RESOURCES/Art/Textures/Story/MainStory.jpg", "BACKSTORY5", "BACKSTORY2"},
-        {"BACKSTORY2", "./RESOURCES/Art/Textures/Story/Terran.jpg", "BACKSTORY1", "BACKSTORY3"},
-        {"BACKSTORY3", "./RESOURCES/Art/Textures/Story/Dovevevuzu.jpg", "BACKSTORY2", "BACKSTORY4"},
-        {"BACKSTORY4", "./RESOURCES/Art/Textures/Story/Vavedodev.jpg", "BACKSTORY3", "BACKSTORY5"},
-        {"BACKSTORY5", "./RESOURCES/Art/Textures/Story/Diveroruz.jpg", "BACKSTORY4", "BACKSTORY1"},
+        {menunames::kBackstory1, "./RESOURCES/Art/Textures/Story/MainStory.jpg",
+         menunames::kBackstory5, menunames::kBackstory2},
+        {menunames::kBackstory2, "./RESOURCES/Art/Textures/Story/Terran.jpg",
+         menunames::kBackstory1, menunames::kBackstory3},
+        {menunames::kBackstory3, "./RESOURCES/Art/Textures/Story/Dovevevuzu.jpg",
+         menunames::kBackstory2, menunames::kBackstory4},
+        {menunames::kBackstory4, "./RESOURCES/Art/Textures/Story/Vavedodev.jpg",
+         menunames::kBackstory3, menunames::kBackstory5},
+        {menunames::kBackstory5, "./RESOURCES/Art/Textures/Story/Diveroruz.jpg",
+         menunames::kBackstory4, menunames::kBackstory1},
     };
     for (const Page& page : kPages) {
         Picture(page.menu, page.picture, w / 2, h / 3 + 50, 550, 550, false);
-        MenuButton(page.menu, "Return", w / 2 + 200, h / 2 + 250, "VEHICLE_SELECTION_STORY");
+        MenuButton(page.menu, "Return", w / 2 + 200, h / 2 + 250, menunames::kSelectionStory);
         MenuButton(page.menu, "Previous ", w / 2 - 200, h / 2 + 250, page.previous);
         MenuButton(page.menu, "Next ", w / 2, h / 2 + 250, page.next);
     }
@@ -116,7 +122,7 @@ void StoryPages(int w, int h) {
 }  // namespace
 
 void BuildFrontEndMenus(int w, int h) {
-    Picture("STARS_BACKGROUND", kStars, w / 2, h / 2, w, h, false);
+    Picture(menunames::kStarsBackground, kStars, w / 2, h / 2, w, h, false);
     MainMenu(w, h);
     SinglePlayerOptions(w, h);
     MultiPlayerOptions(w, h);

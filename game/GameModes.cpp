@@ -98,8 +98,3 @@ float Application::GetAIDifficulty(int index) const {
             return base + 0.25f;
     }
 }
-
-void Application::ClearVehicles() {
-    for (Vehicle*& player : players) player = nullptr;
-    for (Vehicle*& enemy : enemies) enemy = nullptr;
-}

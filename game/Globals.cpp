@@ -1,6 +1,8 @@
 // Every manager of the game, defined here in the order of their construction (C++ orders
 // initialisation within one file only). They are destroyed in the reverse order at exit,
 // after the entry point has shut them down; each release finds its work done.
+#include "game/Globals.h"
+
 #include "app/Constants.h"
 #include "app/FileLoader.h"
 #include "app/FrameTimer.h"
@@ -8,6 +10,7 @@
 #include "app/Sound.h"
 #include "app/Window.h"
 #include "game/Application.h"
+#include "game/Results.h"
 #include "game/WidgetIds.h"
 #include "physics/Physics.h"
 #include "render/GraphicsSystem.h"
@@ -37,3 +40,31 @@ WidgetIdMap LevelSelectorIds;
 WidgetIdMap AIDifficultyIds;
 Application application;
 SoundBank soundBank;
+
+void ResetWidgetIds() {
+    for (WidgetIdMap* ids :
+         {&HealthBarIds, &EnergyBarIds, &LeftHudPanelIds, &RightHudPanelIds, &CrosshairIds,
+          &LoadingWidgetIds, &VehicleSelectorIds, &SecondVehicleSelectorIds, &StartButtonIds,
+          &ReplayButtonIds, &LevelSelectorIds, &AIDifficultyIds})
+        *ids = WidgetIdMap();
+    for (WidgetIdMap& ids : VersusPortraitIds) ids = WidgetIdMap();
+}
+
+void ResetGlobals() {
+    // Shutdown first: it releases what the others hold while they still hold it.
+    application.Shutdown();
+    application.Reset();
+    world.ClearLevel();
+    world.time = 0.0f;
+    menuSystem.Shutdown();
+    graphicsSystem.Shutdown();
+    window.Destroy();
+    window.SetRunning(false);
+    window.SetKeyPressed(false);
+    window.SetMouseClicked(false);
+    Sound::CloseSystem();
+    frameTimer.Init(false);
+    inputState = InputState();
+    MissionStats = MissionStatistics{};
+    ResetWidgetIds();
+}

@@ -2,6 +2,7 @@
 // school's splash, the team's splash and the menu-loading caption.
 #include "app/Window.h"
 #include "game/MenuCatalogue.h"
+#include "game/MenuNames.h"
 #include "game/MenuStyle.h"
 #include "ui/MenuSystem.h"
 
@@ -32,18 +33,20 @@ void BuildIntroScreens() {
     const int w = window.GetWidth();
     const int h = window.GetHeight();
 
-    IntroPicture("BLACK_BACKGROUND", kBlackPicture, w / 2, h / 2, w, h);
-    IntroPicture("INTRO", kSchoolEmblem, w / 2, h / 2 - 50, 128, 128);
-    IntroText("INTRO", "Varnoth Institute of Technology", w / 2, h / 2 + 50, 256, 50, kWhite, 0);
-    IntroText("INTRO", "Copyright 2026 Varnoth Institute of Technology", w / 2 + 50, h / 2 + 100,
-              256, 50, kWhite, 1);
-    IntroPicture("TEAM_INTRO", kTeamLogo, w / 2, h / 2, 450, 450);
-    IntroText("TEAM_INTRO", "A", w / 2, h / 2 - 240, 256, 50, kWhite, 3);
-    IntroText("TEAM_INTRO", "Production      ", w / 2, h / 2 + 220, 256, 50, kWhite, 3);
-    IntroText("MENU_LOADING", "Loading Menu...", w / 2, h / 2, w, h, kWhiteTransparent, 1);
+    IntroPicture(menunames::kBlackBackground, kBlackPicture, w / 2, h / 2, w, h);
+    IntroPicture(menunames::kIntro, kSchoolEmblem, w / 2, h / 2 - 50, 128, 128);
+    IntroText(menunames::kIntro, "Varnoth Institute of Technology", w / 2, h / 2 + 50, 256, 50,
+              kWhite, 0);
+    IntroText(menunames::kIntro, "Copyright 2026 Varnoth Institute of Technology", w / 2 + 50,
+              h / 2 + 100, 256, 50, kWhite, 1);
+    IntroPicture(menunames::kTeamIntro, kTeamLogo, w / 2, h / 2, 450, 450);
+    IntroText(menunames::kTeamIntro, "A", w / 2, h / 2 - 240, 256, 50, kWhite, 3);
+    IntroText(menunames::kTeamIntro, "Production      ", w / 2, h / 2 + 220, 256, 50, kWhite, 3);
+    IntroText(menunames::kMenuLoading, "Loading Menu...", w / 2, h / 2, w, h, kWhiteTransparent, 1);
 
-    menuSystem.ShareWidgets("BLACK_BACKGROUND", 3, "INTRO", "TEAM_INTRO", "MENU_LOADING");
-    menuSystem.AddTransition("INTRO", "TEAM_INTRO", kBlack, kFadeSpeed);
-    menuSystem.AddTransition("TEAM_INTRO", "MENU_LOADING", kBlack, kFadeSpeed);
-    menuSystem.SetCurrentMenu("INTRO");
+    menuSystem.ShareWidgets(menunames::kBlackBackground, 3, menunames::kIntro,
+                            menunames::kTeamIntro, menunames::kMenuLoading);
+    menuSystem.AddTransition(menunames::kIntro, menunames::kTeamIntro, kBlack, kFadeSpeed);
+    menuSystem.AddTransition(menunames::kTeamIntro, menunames::kMenuLoading, kBlack, kFadeSpeed);
+    menuSystem.SetCurrentMenu(menunames::kIntro);
 }

@@ -11,6 +11,7 @@
 #include "game/CameraControl.h"
 #include "game/LevelDraw.h"
 #include "game/MenuLinks.h"
+#include "game/MenuNames.h"
 #include "game/WidgetIds.h"
 #include "platform/Memory.h"
 #include "render/GraphicsSystem.h"
@@ -73,8 +74,9 @@ bool LevelFileBuilds(const std::string& path) {
 }
 
 void Application::TakeVehicleSlots(int choice) {
-    ClearVehicles();
-    const int left = FillVehicleSlots(world.collisionList, players, enemies, choice);
+    for (Vehicle*& player : level.players) player = nullptr;
+    for (Vehicle*& enemy : level.enemies) enemy = nullptr;
+    const int left = FillVehicleSlots(world.collisionList, level.players, level.enemies, choice);
     if (left > 0)
         std::fprintf(stderr,
                      "The level brings %d computer vehicles more than the five the game "
@@ -83,11 +85,12 @@ void Application::TakeVehicleSlots(int choice) {
 }
 
 void Application::ResetLevelState() {
+    level = LevelState{};
     levelWon = false;
-    resultsPending = false;
-    levelOver = false;
-    survivalKills = 0;
-    inGameMenu.Reset();
+}
+
+void Application::DropLevelState() {
+    level = LevelState{};
 }
 
 namespace {
@@ -143,10 +146,10 @@ bool Application::StartLevel(int levelIndex, int difficultyIndex, int choice1, i
     BuildShadowCasterTable();
     world.CreatePlayerVehicle(choice1);
     if (gameMode == Versus) world.CreatePlayerVehicle(choice2);
-    chosenVehicle = choice1;
-    TakeVehicleSlots(choice1);
     ResetLevelState();
-    cameraMode = HudForMode(gameMode).cameraMode;
+    level.chosenVehicle = choice1;
+    TakeVehicleSlots(choice1);
+    level.cameraMode = HudForMode(gameMode).cameraMode;
     frameTimer.ResetAlarms();
     return true;
 }
@@ -154,7 +157,7 @@ bool Application::StartLevel(int levelIndex, int difficultyIndex, int choice1, i
 UnloadTarget Application::EndLevel(LeaveButton button) {
     world.ClearLevel();
     if (graphicsSystem.renderer) graphicsSystem.renderer->FreeShadowCasterTable();
-    ClearVehicles();
+    DropLevelState();
     const UnloadTarget target = ChooseUnloadTarget(button, IsLastLevel(), gameMode);
     // A restart plays the level being played: a won Story level does not advance.
     if (button == LeaveButton::RestartLevel) levelWon = false;
@@ -180,13 +183,13 @@ LeaveButton ReleasedLeaveButton() {
         const char* popup;
         LeaveButton button;
     } kReplayButtons[] = {
-        {"WIN_DISPLAY", LeaveButton::NextLevel},
-        {"LOSE_DISPLAY", LeaveButton::Replay},
-        {"DRAW_DISPLAY", LeaveButton::Replay},
-        {"P1_WIN", LeaveButton::Replay},
-        {"P2_WIN", LeaveButton::Replay},
-        {kInGameMenu, LeaveButton::RestartLevel},
-        {"BATTLE_WIN_DISPLAY", LeaveButton::BattleWinReplay},
+        {menunames::kWinDisplay, LeaveButton::NextLevel},
+        {menunames::kLoseDisplay, LeaveButton::Replay},
+        {menunames::kDrawDisplay, LeaveButton::Replay},
+        {menunames::kP1Win, LeaveButton::Replay},
+        {menunames::kP2Win, LeaveButton::Replay},
+        {menunames::kInGameMenu, LeaveButton::RestartLevel},
+        {menunames::kBattleWinDisplay, LeaveButton::BattleWinReplay},
     };
     for (const auto& replay : kReplayButtons)
         if (ReplayButtonIds.WasClicked(replay.popup)) return replay.button;
@@ -195,43 +198,44 @@ LeaveButton ReleasedLeaveButton() {
 
 void SetUpHud(int gameMode) {
     const HudSetup hud = HudForMode(gameMode);
-    menuSystem.SetWidgetVisible(HealthBarIds.GetId("LEVEL_SCREEN"), hud.healthBar);
-    menuSystem.SetWidgetVisible(EnergyBarIds.GetId("LEVEL_SCREEN"), hud.energyBar);
-    menuSystem.SetWidgetVisible(LeftHudPanelIds.GetId("LEVEL_SCREEN"), hud.leftPanel);
-    menuSystem.SetWidgetVisible(RightHudPanelIds.GetId("LEVEL_SCREEN"), hud.rightPanel);
+    menuSystem.SetWidgetVisible(HealthBarIds.GetId(menunames::kLevelScreen), hud.healthBar);
+    menuSystem.SetWidgetVisible(EnergyBarIds.GetId(menunames::kLevelScreen), hud.energyBar);
+    menuSystem.SetWidgetVisible(LeftHudPanelIds.GetId(menunames::kLevelScreen), hud.leftPanel);
+    menuSystem.SetWidgetVisible(RightHudPanelIds.GetId(menunames::kLevelScreen), hud.rightPanel);
 }
 
 }  // namespace
 
 void Application::QueueLoadingSteps() {
-    if (LoadingScreenWidget* loading = FindLoadingWidget("LOADING_SCREEN"))
+    if (LoadingScreenWidget* loading = FindLoadingWidget(menunames::kLoadingScreen))
         loading->AddStep(LoadLevelCallback);
-    if (LoadingScreenWidget* unloading = FindLoadingWidget("UNLOADING_SCREEN"))
+    if (LoadingScreenWidget* unloading = FindLoadingWidget(menunames::kUnloadingScreen))
         unloading->AddStep(UnloadLevelCallback);
 }
 
 void LoadLevelCallback() {
     const std::string page = application.GetVehiclePage();
     const bool started = application.StartLevel(
-        SelectedOrFirst(LevelSelectorIds, page), SelectedOrFirst(AIDifficultyIds, "OPTIONS"),
+        SelectedOrFirst(LevelSelectorIds, page),
+        SelectedOrFirst(AIDifficultyIds, menunames::kOptions),
         SelectedOrFirst(VehicleSelectorIds, page), SelectedOrFirst(SecondVehicleSelectorIds, page),
         StartButtonIds.WasClicked(page));
     if (!started) {
         // Back to the selection menu, with the step in place for the next try.
         menuSystem.SetCurrentMenuTarget(page);
-        if (LoadingScreenWidget* loading = FindLoadingWidget("LOADING_SCREEN"))
+        if (LoadingScreenWidget* loading = FindLoadingWidget(menunames::kLoadingScreen))
             loading->AddStep(LoadLevelCallback);
         return;
     }
     menuSystem.StopDialogue();
-    menuSystem.SetCurrentMenuTarget("LEVEL_SCREEN");
+    menuSystem.SetCurrentMenuTarget(menunames::kLevelScreen);
     SetUpHud(application.GetGameMode());
 }
 
 void UnloadLevelCallback() {
     const UnloadTarget target = application.EndLevel(ReleasedLeaveButton());
     menuSystem.SetCurrentMenuTarget(target == UnloadTarget::LoadingScreen
-                                        ? std::string("LOADING_SCREEN")
+                                        ? std::string(menunames::kLoadingScreen)
                                         : application.GetVehiclePage());
     application.QueueLoadingSteps();
 }

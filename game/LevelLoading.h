@@ -6,6 +6,8 @@
 #include <span>
 #include <string>
 
+#include "game/CameraControl.h"
+
 class GameEntity;
 class Vehicle;
 
@@ -26,7 +28,7 @@ struct HudSetup {
     bool energyBar;
     bool leftPanel;
     bool rightPanel;
-    int cameraMode;
+    CameraMode cameraMode;
 };
 HudSetup HudForMode(int gameMode);
 

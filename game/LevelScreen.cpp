@@ -7,6 +7,7 @@
 #include "game/CameraControl.h"
 #include "game/Hud.h"
 #include "game/LevelDraw.h"
+#include "game/MenuNames.h"
 #include "particles/Particle.h"
 #include "particles/ParticleCanvas.h"
 #include "particles/ParticleSystem.h"
@@ -30,17 +31,17 @@ void Application::ResetDrawColour() {
 }
 
 void Application::DrawEnemyBars() {
-    if (menuSystem.GetCurrentMenuName() != "LEVEL_SCREEN" || gameMode == Versus) return;
+    if (menuSystem.GetCurrentMenuName() != menunames::kLevelScreen || gameMode == Versus) return;
     if (!healthBars || !energyBars) return;
     // Nothing but the bars' emitters is drawn between them.
     const ParticlePass pass;
-    for (int i = 0; i < kEnemyBars && enemies[i]; ++i) {
+    for (int i = 0; i < kEnemyBars && level.enemies[i]; ++i) {
         BarLengths lengths;
-        if (!EnemyBarLengths(*enemies[i], &lengths)) continue;
+        if (!EnemyBarLengths(*level.enemies[i], &lengths)) continue;
         Particle& health = healthBars[i];
         Particle& energy = energyBars[i];
-        health.PlaceAt(enemies[i]->GetModel(), true);
-        energy.PlaceAt(enemies[i]->GetModel(), true);
+        health.PlaceAt(level.enemies[i]->GetModel(), true);
+        energy.PlaceAt(level.enemies[i]->GetModel(), true);
         // Emitter 0 is the full bar behind; emitter 1 shows the value.
         if (ParticleSystem* value = health.GetSystem(1))
             value->SetSizeFromEdge(lengths.health, 1.0f);
@@ -48,7 +49,7 @@ void Application::DrawEnemyBars() {
             value->SetSizeFromEdge(lengths.energy, 1.0f);
         health.Draw();
         // Seen from straight above, the energy bar lies beside the health bar.
-        const bool topDown = cameraMode == TopDownCamera && graphicsSystem.renderer;
+        const bool topDown = level.cameraMode == TopDownCamera && graphicsSystem.renderer;
         if (topDown) glTranslatef(0, 0, -0.3f);
         energy.Draw();
         if (topDown) glTranslatef(0, 0, 0.3f);
@@ -56,18 +57,18 @@ void Application::DrawEnemyBars() {
 }
 
 void Application::DrawHud() {
-    if (menuSystem.GetCurrentMenuName() != "LEVEL_SCREEN" || menuSystem.IsTransitioning() ||
-        !players[0])
+    if (menuSystem.GetCurrentMenuName() != menunames::kLevelScreen ||
+        menuSystem.IsTransitioning() || !level.players[0])
         return;
     HudState state;
     state.gameMode = gameMode;
     state.windowWidth = window.GetWidth();
     state.windowHeight = window.GetHeight();
     state.fullscreen = window.IsFullscreen();
-    state.playerOne = players[0];
-    state.playerTwo = players[1];
-    state.enemiesAlive = CountAlive(enemies);
-    state.survivalKills = survivalKills;
+    state.playerOne = level.players[0];
+    state.playerTwo = level.players[1];
+    state.enemiesAlive = CountAlive(level.enemies);
+    state.survivalKills = level.survivalKills;
     for (const HudText& text : LayOutHud(state)) {
         const float rgb[3] = {text.r, text.g, text.b};
         if (text.inScene)

@@ -1,6 +1,7 @@
 // The level screen: the HUD's bar frames, panels and crosshair over the 3D scene, and its
 // eight popups: six result panels, the congratulations and the in-game menu.
 #include "game/MenuCatalogue.h"
+#include "game/MenuNames.h"
 #include "game/MenuStyle.h"
 #include "game/Results.h"
 #include "game/WidgetIds.h"
@@ -11,7 +12,7 @@ namespace {
 
 using namespace menus;
 
-constexpr const char* kLevelScreen = "LEVEL_SCREEN";
+constexpr const char* kLevelScreen = menunames::kLevelScreen;
 constexpr const char* kHud = "./RESOURCES/Art/Textures/UI/HUD/";
 constexpr const char* kPanel = "./RESOURCES/Art/Textures/UI/HUD/hud_background_large_nb.jpg";
 // In full screen the bar frames sit this much lower; the panels stay.
@@ -81,19 +82,19 @@ struct ResultPopup {
 };
 
 const ResultPopup kResults[] = {
-    {"WIN_DISPLAY", "Mission Results:", "You have WON this battle!", 0, true, kBlue, kBlue, 2, true,
-     "Next Level"},
-    {"BATTLE_WIN_DISPLAY", "Mission Results:", "You have WON this battle!", 0, true, kBlue, kBlue,
-     2, true, "Replay Level"},
-    {"LOSE_DISPLAY", "Mission Results:", "You have been DESTROYED!   ", 0, false, kRed, kWhite, 2,
-     false, "Replay Level"},
-    {"DRAW_DISPLAY", "Mission Results:", "You BOTH have FAILED!     ", 0, false, kYellow, kWhite, 2,
-     false, "Replay Level"},
-    {"CONGRATS_DISPLAY", "Congratulations!", "You have beaten all the levels in this mode!", 10,
-     true, kWhite, kWhite, 2, true, nullptr},
-    {"P1_WIN", "Mission Results:", "Player 1 has WON!", 0, false, kBlue, kWhite, 0, false,
+    {menunames::kWinDisplay, "Mission Results:", "You have WON this battle!", 0, true, kBlue, kBlue,
+     2, true, "Next Level"},
+    {menunames::kBattleWinDisplay, "Mission Results:", "You have WON this battle!", 0, true, kBlue,
+     kBlue, 2, true, "Replay Level"},
+    {menunames::kLoseDisplay, "Mission Results:", "You have been DESTROYED!   ", 0, false, kRed,
+     kWhite, 2, false, "Replay Level"},
+    {menunames::kDrawDisplay, "Mission Results:", "You BOTH have FAILED!     ", 0, false, kYellow,
+     kWhite, 2, false, "Replay Level"},
+    {menunames::kCongratsDisplay, "Congratulations!",
+     "You have beaten all the levels in this mode!", 10, true, kWhite, kWhite, 2, true, nullptr},
+    {menunames::kP1Win, "Mission Results:", "Player 1 has WON!", 0, false, kBlue, kWhite, 0, false,
      "Replay Level"},
-    {"P2_WIN", "Mission Results:", "Player 2 has WON!", 0, false, kRed, kWhite, 0, false,
+    {menunames::kP2Win, "Mission Results:", "Player 2 has WON!", 0, false, kRed, kWhite, 0, false,
      "Replay Level"},
 };
 
@@ -104,20 +105,20 @@ void Result(const ResultPopup& popup, int w, int h) {
               popup.outcomeColour, popup.outcomeHover, popup.outcomeFont);
     if (popup.statistics) Statistics(popup.name, w, h);
     if (popup.firstButton)
-        ReplayButtonIds.Merge(
-            TextButton(popup.name, popup.firstButton, w / 2, h / 2 + 120, "UNLOADING_SCREEN"));
-    TextButton(popup.name, "Return to Menu ", w / 2, h / 2 + 170, "UNLOADING_SCREEN");
-    TextButton(popup.name, "Exit Game", w / 2, h / 2 + 220, "EXIT");
+        ReplayButtonIds.Merge(TextButton(popup.name, popup.firstButton, w / 2, h / 2 + 120,
+                                         menunames::kUnloadingScreen));
+    TextButton(popup.name, "Return to Menu ", w / 2, h / 2 + 170, menunames::kUnloadingScreen);
+    TextButton(popup.name, "Exit Game", w / 2, h / 2 + 220, menunames::kExit);
 }
 
 void InGameMenu(int w, int h) {
-    const char* menu = "IN_GAME_MENU";
+    const char* menu = menunames::kInGameMenu;
     PopupPanel(menu, 600, w, h);
     PopupLine(menu, "Main Menu:", w / 2, h / 4, kYellow, kWhite, 0);
     ReplayButtonIds.Merge(
-        TextButton(menu, "Restart Level", w / 2, h / 4 + 130, "UNLOADING_SCREEN"));
-    TextButton(menu, "Return to Menu ", w / 2, h / 4 + 220, "UNLOADING_SCREEN");
-    TextButton(menu, "Exit Game", w / 2, h / 4 + 310, "EXIT");
+        TextButton(menu, "Restart Level", w / 2, h / 4 + 130, menunames::kUnloadingScreen));
+    TextButton(menu, "Return to Menu ", w / 2, h / 4 + 220, menunames::kUnloadingScreen);
+    TextButton(menu, "Exit Game", w / 2, h / 4 + 310, menunames::kExit);
 }
 
 }  // namespace

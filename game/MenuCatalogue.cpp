@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/Window.h"
+#include "game/MenuNames.h"
 #include "game/MenuStyle.h"
 #include "game/Results.h"
 #include "ui/MenuSystem.h"
@@ -16,60 +17,63 @@ using namespace menus;
 
 constexpr const char* kDialogueList = "./RESOURCES/Files/UI/Dialogue/DialogueList.txt";
 
-const char* const kOnePlayerSelections[] = {
-    "VEHICLE_SELECTION_STORY", "VEHICLE_SELECTION_BATTLE_1P", "VEHICLE_SELECTION_ASSAULT_1P",
-    "VEHICLE_SELECTION_SURVIVAL_1P"};
+const char* const kOnePlayerSelections[] = {menunames::kSelectionStory, menunames::kSelectionBattle,
+                                            menunames::kSelectionAssault,
+                                            menunames::kSelectionSurvival};
 
 }  // namespace
 
 void AddMenuFades() {
     // Each pair fades both ways; in this order.
     static const char* const kPairs[][2] = {
-        {"MENU_LOADING", "MAIN_MENU"},
-        {"MAIN_MENU", "CREDITS"},
-        {"MAIN_MENU", "OPTIONS"},
-        {"SINGLE_PLAYER_OPTIONS", "VEHICLE_SELECTION_STORY"},
-        {"SINGLE_PLAYER_OPTIONS", "VEHICLE_SELECTION_BATTLE_1P"},
-        {"SINGLE_PLAYER_OPTIONS", "VEHICLE_SELECTION_ASSAULT_1P"},
-        {"SINGLE_PLAYER_OPTIONS", "VEHICLE_SELECTION_SURVIVAL_1P"},
-        {"MULTI_PLAYER_OPTIONS", "VEHICLE_SELECTION_BATTLE_2P"},
-        {"VEHICLE_SELECTION_STORY", "MAIN_MENU"},
-        {"VEHICLE_SELECTION_STORY", "LOADING_SCREEN"},
-        {"VEHICLE_SELECTION_BATTLE_1P", "MAIN_MENU"},
-        {"VEHICLE_SELECTION_BATTLE_1P", "LOADING_SCREEN"},
-        {"VEHICLE_SELECTION_BATTLE_2P", "MAIN_MENU"},
-        {"VEHICLE_SELECTION_BATTLE_2P", "LOADING_SCREEN"},
-        {"VEHICLE_SELECTION_ASSAULT_1P", "MAIN_MENU"},
-        {"VEHICLE_SELECTION_ASSAULT_1P", "LOADING_SCREEN"},
-        {"VEHICLE_SELECTION_SURVIVAL_1P", "MAIN_MENU"},
-        {"VEHICLE_SELECTION_SURVIVAL_1P", "LOADING_SCREEN"},
-        {"LOADING_SCREEN", "LEVEL_SCREEN"},
-        {"LEVEL_SCREEN", "UNLOADING_SCREEN"},
-        {"UNLOADING_SCREEN", "VEHICLE_SELECTION_STORY"},
-        {"UNLOADING_SCREEN", "VEHICLE_SELECTION_BATTLE_1P"},
-        {"UNLOADING_SCREEN", "VEHICLE_SELECTION_BATTLE_2P"},
-        {"UNLOADING_SCREEN", "VEHICLE_SELECTION_ASSAULT_1P"},
-        {"UNLOADING_SCREEN", "VEHICLE_SELECTION_SURVIVAL_1P"},
-        {"UNLOADING_SCREEN", "LOADING_SCREEN"},
+        {menunames::kMenuLoading, menunames::kMainMenu},
+        {menunames::kMainMenu, menunames::kCredits},
+        {menunames::kMainMenu, menunames::kOptions},
+        {menunames::kSinglePlayerOptions, menunames::kSelectionStory},
+        {menunames::kSinglePlayerOptions, menunames::kSelectionBattle},
+        {menunames::kSinglePlayerOptions, menunames::kSelectionAssault},
+        {menunames::kSinglePlayerOptions, menunames::kSelectionSurvival},
+        {menunames::kMultiPlayerOptions, menunames::kSelectionVersus},
+        {menunames::kSelectionStory, menunames::kMainMenu},
+        {menunames::kSelectionStory, menunames::kLoadingScreen},
+        {menunames::kSelectionBattle, menunames::kMainMenu},
+        {menunames::kSelectionBattle, menunames::kLoadingScreen},
+        {menunames::kSelectionVersus, menunames::kMainMenu},
+        {menunames::kSelectionVersus, menunames::kLoadingScreen},
+        {menunames::kSelectionAssault, menunames::kMainMenu},
+        {menunames::kSelectionAssault, menunames::kLoadingScreen},
+        {menunames::kSelectionSurvival, menunames::kMainMenu},
+        {menunames::kSelectionSurvival, menunames::kLoadingScreen},
+        {menunames::kLoadingScreen, menunames::kLevelScreen},
+        {menunames::kLevelScreen, menunames::kUnloadingScreen},
+        {menunames::kUnloadingScreen, menunames::kSelectionStory},
+        {menunames::kUnloadingScreen, menunames::kSelectionBattle},
+        {menunames::kUnloadingScreen, menunames::kSelectionVersus},
+        {menunames::kUnloadingScreen, menunames::kSelectionAssault},
+        {menunames::kUnloadingScreen, menunames::kSelectionSurvival},
+        {menunames::kUnloadingScreen, menunames::kLoadingScreen},
     };
     for (const auto& pair : kPairs) menuSystem.AddTransition(pair[0], pair[1], kBlack, kFadeSpeed);
 }
 
 void ShareStarBackground() {
-    menuSystem.ShareWidgets("STARS_BACKGROUND", 14, "MAIN_MENU", "SINGLE_PLAYER_OPTIONS",
-                            "MULTI_PLAYER_OPTIONS", "CREDITS", "BACKSTORY1", "BACKSTORY2",
-                            "BACKSTORY3", "BACKSTORY4", "BACKSTORY5", "VEHICLE_SELECTION_STORY",
-                            "VEHICLE_SELECTION_BATTLE_1P", "VEHICLE_SELECTION_BATTLE_2P",
-                            "VEHICLE_SELECTION_ASSAULT_1P", "VEHICLE_SELECTION_SURVIVAL_1P");
-    menuSystem.ShareWidgets("STARS_BACKGROUND", 1, "OPTIONS");
-    menuSystem.SetTextureScroll("STARS_BACKGROUND", 1.0f, 1.0f, 0.1f);
+    menuSystem.ShareWidgets(
+        menunames::kStarsBackground, 14, menunames::kMainMenu, menunames::kSinglePlayerOptions,
+        menunames::kMultiPlayerOptions, menunames::kCredits, menunames::kBackstory1,
+        menunames::kBackstory2, menunames::kBackstory3, menunames::kBackstory4,
+        menunames::kBackstory5, menunames::kSelectionStory, menunames::kSelectionBattle,
+        menunames::kSelectionVersus, menunames::kSelectionAssault, menunames::kSelectionSurvival);
+    menuSystem.ShareWidgets(menunames::kStarsBackground, 1, menunames::kOptions);
+    menuSystem.SetTextureScroll(menunames::kStarsBackground, 1.0f, 1.0f, 0.1f);
 }
 
 void AddChildMenus() {
     for (const char* parent : kOnePlayerSelections)
-        for (const char* info : {"TANK_INFO", "BUGGY_INFO", "UFO_INFO", "LANCER_INFO"})
+        for (const char* info : {menunames::kTankInfo, menunames::kBuggyInfo, menunames::kUfoInfo,
+                                 menunames::kLancerInfo})
             menuSystem.AddChildMenu(parent, info);
-    for (const char* popup : kLevelScreenPopups) menuSystem.AddChildMenu("LEVEL_SCREEN", popup);
+    for (const char* popup : kLevelScreenPopups)
+        menuSystem.AddChildMenu(menunames::kLevelScreen, popup);
 }
 
 void BuildMenus() {

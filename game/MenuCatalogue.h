@@ -1,6 +1,8 @@
 #pragma once
 // The menus of the game, made as calls on the one menu system. The intro screens are built
 // at start-up; every other menu is built once, behind "MENU_LOADING".
+#include "game/MenuNames.h"
+
 void BuildIntroScreens();
 void BuildMenus();
 
@@ -14,7 +16,7 @@ void ShareStarBackground();
 void AddChildMenus();
 
 // The eight popups of the level screen, in the order they become its children.
-inline constexpr const char* kLevelScreenPopups[] = {"WIN_DISPLAY",      "BATTLE_WIN_DISPLAY",
-                                                     "LOSE_DISPLAY",     "DRAW_DISPLAY",
-                                                     "CONGRATS_DISPLAY", "P1_WIN",
-                                                     "P2_WIN",           "IN_GAME_MENU"};
+inline constexpr const char* kLevelScreenPopups[] = {
+    menunames::kWinDisplay,  menunames::kBattleWinDisplay, menunames::kLoseDisplay,
+    menunames::kDrawDisplay, menunames::kCongratsDisplay,  menunames::kP1Win,
+    menunames::kP2Win,       menunames::kInGameMenu};

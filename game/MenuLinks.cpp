@@ -2,6 +2,7 @@
 #include "game/MenuLinks.h"
 
 #include "game/Application.h"
+#include "game/MenuNames.h"
 #include "game/WidgetIds.h"
 #include "ui/LoadingScreenWidget.h"
 #include "ui/MenuSystem.h"
@@ -42,7 +43,7 @@ bool Application::IsDialogueActive() const {
 
 void Application::ShowCrosshair(bool visible) {
     crosshairShown = visible;
-    menuSystem.SetWidgetVisible(CrosshairIds.GetId("LEVEL_SCREEN"), visible);
+    menuSystem.SetWidgetVisible(CrosshairIds.GetId(menunames::kLevelScreen), visible);
 }
 
 std::string Application::PopupMenuName() const {

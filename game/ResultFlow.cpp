@@ -3,6 +3,7 @@
 #include "app/FrameTimer.h"
 #include "app/InputState.h"
 #include "game/Application.h"
+#include "game/MenuNames.h"
 #include "game/Results.h"
 
 namespace {
@@ -17,32 +18,34 @@ constexpr float kPopupDelay = 0.25f;
 }  // namespace
 
 bool Application::ResultsDue(bool dialogueActive) {
-    if (!levelOver) return false;
-    if (frameTimer.Alarm(kPendingAlarm, kPendingDelay, false)) resultsPending = true;
+    if (!level.levelOver) return false;
+    if (frameTimer.Alarm(kPendingAlarm, kPendingDelay, false)) level.resultsPending = true;
     // In this order: the popup alarm counts only in frames without a dialogue once results
     // are pending.
-    return !dialogueActive && resultsPending && frameTimer.Alarm(kPopupAlarm, kPopupDelay, false) &&
-           players[0] && (players[1] || enemies[0]);
+    return !dialogueActive && level.resultsPending &&
+           frameTimer.Alarm(kPopupAlarm, kPopupDelay, false) && level.players[0] &&
+           (level.players[1] || level.enemies[0]);
 }
 
 bool Application::PlayStoryDialogue(int event) {
-    const std::string key = StoryDialogueKey(chosenVehicle, event, storyLevel);
+    const std::string key = StoryDialogueKey(level.chosenVehicle, event, storyLevel);
     if (key.empty()) return false;
     return StartDialogueIfPresent(key, -1);
 }
 
 void Application::UpdateResults() {
-    if (CurrentMenuName() != "LEVEL_SCREEN") return;
+    if (CurrentMenuName() != menunames::kLevelScreen) return;
     if (frameTimer.Alarm(kObjectivesAlarm, kObjectivesDelay, false)) {
         StartDialogueIfPresent("objectives", -1);
         // A Story level's own opening replaces the objectives where it has one.
         if (gameMode == Story) PlayStoryDialogue(StoryIntro);
     }
     if (ResultsDue(IsDialogueActive())) {
-        const ResultChoice choice = ChooseResultPopup(
-            gameMode, players, enemies, nextLevel >= static_cast<int>(levelLists[gameMode].size()));
+        const ResultChoice choice =
+            ChooseResultPopup(gameMode, level.players, level.enemies,
+                              nextLevel >= static_cast<int>(levelLists[gameMode].size()));
         if (choice.won) levelWon = true;
         TogglePopup(choice.popup);
     }
-    if (inputState.keys[ESCAPE]) TogglePopup(inGameMenu.Toggle(PopupMenuName()));
+    if (inputState.keys[ESCAPE]) TogglePopup(level.inGameMenu.Toggle(PopupMenuName()));
 }

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "game/Application.h"
+#include "game/MenuNames.h"
 #include "world/Vehicle.h"
 
 MissionStatistics MissionStats;
@@ -58,30 +59,30 @@ ResultChoice ChooseResultPopup(int gameMode, std::span<Vehicle* const> players,
         const int p1 = players.size() > 0 && players[0] ? players[0]->GetHitPoints() : 0;
         const int p2 = players.size() > 1 && players[1] ? players[1]->GetHitPoints() : 0;
         if (p1 > 0 && p2 <= 0)
-            choice.popup = "P1_WIN";
+            choice.popup = menunames::kP1Win;
         else if (p1 <= 0 && p2 > 0)
-            choice.popup = "P2_WIN";
+            choice.popup = menunames::kP2Win;
         else
-            choice.popup = "DRAW_DISPLAY";
+            choice.popup = menunames::kDrawDisplay;
         return choice;
     }
     const bool playersGone = Application::AllDestroyed(players);
     const bool enemiesGone = Application::AllDestroyed(enemies);
     if (gameMode == Survival) {
         // Survival is decided by player one's end alone.
-        choice.popup = enemiesGone ? "DRAW_DISPLAY" : "LOSE_DISPLAY";
+        choice.popup = enemiesGone ? menunames::kDrawDisplay : menunames::kLoseDisplay;
         return choice;
     }
     if (!playersGone && enemiesGone) {
         choice.won = true;
         if (gameMode == Story)
-            choice.popup = lastOfList ? "CONGRATS_DISPLAY" : "WIN_DISPLAY";
+            choice.popup = lastOfList ? menunames::kCongratsDisplay : menunames::kWinDisplay;
         else
-            choice.popup = "BATTLE_WIN_DISPLAY";
+            choice.popup = menunames::kBattleWinDisplay;
     } else if (playersGone && !enemiesGone) {
-        choice.popup = "LOSE_DISPLAY";
+        choice.popup = menunames::kLoseDisplay;
     } else if (playersGone && enemiesGone) {
-        choice.popup = "DRAW_DISPLAY";
+        choice.popup = menunames::kDrawDisplay;
     }
     return choice;
 }
@@ -96,11 +97,11 @@ std::string StoryDialogueKey(int chosenVehicle, int event, int storyLevel) {
 }
 
 std::string InGameMenuToggle::Toggle(const std::string& shownPopup) {
-    if (shownPopup == kInGameMenu) {
-        std::string back = savedPopup.empty() ? std::string(kInGameMenu) : savedPopup;
+    if (shownPopup == menunames::kInGameMenu) {
+        std::string back = savedPopup.empty() ? std::string(menunames::kInGameMenu) : savedPopup;
         savedPopup.clear();
         return back;
     }
     savedPopup = shownPopup;
-    return kInGameMenu;
+    return menunames::kInGameMenu;
 }

@@ -22,9 +22,6 @@ extern MissionStatistics MissionStats;
 int HitRatio(int hits, int shots, int specials);
 MissionStatistics TakeMissionStats(const Vehicle& playerOne);
 
-// The popup names of the level screen.
-inline constexpr const char* kInGameMenu = "IN_GAME_MENU";
-
 struct ResultChoice {
     std::string popup;
     bool won = false;  // player one won a Battle, Story or Assault level

@@ -4,6 +4,7 @@
 #include "app/Window.h"
 #include "game/Application.h"
 #include "game/MenuLinks.h"
+#include "game/MenuNames.h"
 #include "game/Results.h"
 #include "game/WidgetIds.h"
 #include "ui/MenuSystem.h"
@@ -17,15 +18,15 @@ struct SelectionMenu {
     int mode;
 };
 constexpr SelectionMenu kSelectionMenus[] = {
-    {"VEHICLE_SELECTION_STORY", Story},          {"VEHICLE_SELECTION_BATTLE_1P", Battle},
-    {"VEHICLE_SELECTION_BATTLE_2P", Versus},     {"VEHICLE_SELECTION_ASSAULT_1P", Assault},
-    {"VEHICLE_SELECTION_SURVIVAL_1P", Survival},
+    {menunames::kSelectionStory, Story},       {menunames::kSelectionBattle, Battle},
+    {menunames::kSelectionVersus, Versus},     {menunames::kSelectionAssault, Assault},
+    {menunames::kSelectionSurvival, Survival},
 };
 
-constexpr const char* kTwoPlayerSelection = "VEHICLE_SELECTION_BATTLE_2P";
+constexpr const char* kTwoPlayerSelection = menunames::kSelectionVersus;
 constexpr int kVehicleKinds = 4;
-constexpr const char* kInfoPopups[kVehicleKinds] = {"TANK_INFO", "BUGGY_INFO", "UFO_INFO",
-                                                    "LANCER_INFO"};
+constexpr const char* kInfoPopups[kVehicleKinds] = {menunames::kTankInfo, menunames::kBuggyInfo,
+                                                    menunames::kUfoInfo, menunames::kLancerInfo};
 
 // The screens' alarm slots and waits.
 constexpr int kIntroAlarm = 0;
@@ -62,7 +63,7 @@ void Application::UpdateLevelScreen() {
     DrawRoom();
     ResetDrawColour();
 
-    levelOver = false;
+    level.levelOver = false;
     switch (gameMode) {
         case Battle:
         case Story:
@@ -70,9 +71,9 @@ void Application::UpdateLevelScreen() {
             ApplyOneSidedRules();
             break;
         case Versus:
-            if (players[0] && players[1] &&
-                (players[0]->GetHitPoints() <= 0 || players[1]->GetHitPoints() <= 0))
-                levelOver = true;
+            if (level.players[0] && level.players[1] &&
+                (level.players[0]->GetHitPoints() <= 0 || level.players[1]->GetHitPoints() <= 0))
+                level.levelOver = true;
             break;
         case Survival:
             ApplySurvivalRules();
@@ -84,16 +85,16 @@ void Application::UpdateLevelScreen() {
 
 void Application::ApplyOneSidedRules() {
     // A level in which no computer vehicle stands is never decided here.
-    if (!players[0] || !enemies[0]) return;
-    const bool playersDestroyed = AllDestroyed(players);
-    if (!playersDestroyed && !AllDestroyed(enemies)) return;
-    levelOver = true;
+    if (!level.players[0] || !level.enemies[0]) return;
+    const bool playersDestroyed = AllDestroyed(level.players);
+    if (!playersDestroyed && !AllDestroyed(level.enemies)) return;
+    level.levelOver = true;
     // Written again each frame while the level stays decided.
-    MissionStats = TakeMissionStats(*players[0]);
+    MissionStats = TakeMissionStats(*level.players[0]);
     if (!frameTimer.Alarm(kDefeatDialogueAlarm, kDefeatDialogueDelay, false)) return;
     if (playersDestroyed) {
         // The race of player one's vehicle picks its part of the death dialogue.
-        StartDialogueIfPresent("death", players[0]->GetSelectionIndex());
+        StartDialogueIfPresent("death", level.players[0]->GetSelectionIndex());
         if (gameMode == Story) PlayStoryDialogue(StoryPlayerDefeat);
     } else if (gameMode == Story) {
         PlayStoryDialogue(StoryEnemyDefeat);
@@ -101,15 +102,15 @@ void Application::ApplyOneSidedRules() {
 }
 
 void Application::ApplySurvivalRules() {
-    if (!players[0] || !enemies[0]) return;
-    if (AllDestroyed(players)) {
-        levelOver = true;
+    if (!level.players[0] || !level.enemies[0]) return;
+    if (AllDestroyed(level.players)) {
+        level.levelOver = true;
         return;
     }
-    if (AllDestroyed(enemies)) {
+    if (AllDestroyed(level.enemies)) {
         // The wreck stays in the World; a new opponent takes its slot in the same frame.
-        enemies[0] = static_cast<Vehicle*>(world.SpawnRandomVehicle());
-        ++survivalKills;
+        level.enemies[0] = static_cast<Vehicle*>(world.SpawnRandomVehicle());
+        ++level.survivalKills;
     }
 }
 
@@ -120,22 +121,22 @@ void Application::UpdateScreens() {
         SetGameMode(selectionMode);
         vehiclePage = name;
         UpdateVehicleSelection();
-    } else if (name != "LEVEL_SCREEN") {
+    } else if (name != menunames::kLevelScreen) {
         // Outside the selection menus and the level screen no popup stays open.
         menuSystem.SetPopupMenu("", false);
     }
 
-    if (name == "INTRO") {
+    if (name == menunames::kIntro) {
         if (IntroMovesOn(menuSystem.IsTransitioning(), kIntroAlarm, kIntroWait))
-            menuSystem.GoToMenu("TEAM_INTRO");
-    } else if (name == "TEAM_INTRO") {
+            menuSystem.GoToMenu(menunames::kTeamIntro);
+    } else if (name == menunames::kTeamIntro) {
         if (IntroMovesOn(menuSystem.IsTransitioning(), kTeamIntroAlarm, kIntroWait))
-            menuSystem.GoToMenu("MENU_LOADING");
-    } else if (name == "MENU_LOADING") {
+            menuSystem.GoToMenu(menunames::kMenuLoading);
+    } else if (name == menunames::kMenuLoading) {
         if (!menuSystem.IsTransitioning() &&
             frameTimer.Alarm(kMenuLoadingAlarm, kMenuLoadingWait, false))
             BuildRemainingMenus();
-    } else if (name == "LEVEL_SCREEN") {
+    } else if (name == menunames::kLevelScreen) {
         UpdateLevelScreen();
     }
 }
@@ -148,7 +149,7 @@ void Application::BuildRemainingMenus() {
     frameTimer.Update();
     frameTimer.Update();
     frameTimer.ResetAlarms();
-    menuSystem.GoToMenu("MAIN_MENU");
+    menuSystem.GoToMenu(menunames::kMainMenu);
 }
 
 void Application::UpdateVehicleSelection() {

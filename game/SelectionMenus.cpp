@@ -7,6 +7,7 @@
 #include "game/Application.h"
 #include "game/LevelCatalogue.h"
 #include "game/MenuCatalogue.h"
+#include "game/MenuNames.h"
 #include "game/MenuStyle.h"
 #include "game/WidgetIds.h"
 #include "ui/MenuSystem.h"
@@ -42,14 +43,14 @@ WidgetIdMap LevelSelector(const char* menu, int mode, int w, int h) {
 }
 
 void StoryMenu(int w, int h) {
-    const char* menu = "VEHICLE_SELECTION_STORY";
+    const char* menu = menunames::kSelectionStory;
     Title(menu, "Story Mode", w / 2, 40);
     Title(menu, "Select Your Vehicle:", w / 2, 90);
     VehicleSelectorIds.Merge(VehicleSelector(menu, w / 2, h / 2 - 80, 500, 200));
     StartButtonIds.Merge(
-        StartButton(menu, "Begin Game  ", w / 2 + 250, h / 2 + 280, "LOADING_SCREEN"));
-    MenuButton(menu, "Return ", w / 2 - 250, h / 2 + 280, "MAIN_MENU");
-    MenuButton(menu, "Backstory ", w / 2, h / 2 + 280, "BACKSTORY1");
+        StartButton(menu, "Begin Game  ", w / 2 + 250, h / 2 + 280, menunames::kLoadingScreen));
+    MenuButton(menu, "Return ", w / 2 - 250, h / 2 + 280, menunames::kMainMenu);
+    MenuButton(menu, "Backstory ", w / 2, h / 2 + 280, menunames::kBackstory1);
 }
 
 // Battle and Assault: a title, the vehicle, the level, the buttons 250 below the centre.
@@ -59,12 +60,12 @@ void OnePlayerMenuWithLevels(const char* menu, const char* title, int mode, int 
     VehicleSelectorIds.Merge(VehicleSelector(menu, w / 2, h / 2 - 80, 500, 200));
     LevelSelectorIds.Merge(LevelSelector(menu, mode, w, h));
     StartButtonIds.Merge(
-        StartButton(menu, "To Battle!", w / 2 + 200, h / 2 + 250, "LOADING_SCREEN"));
-    MenuButton(menu, "Return ", w / 2 - 200, h / 2 + 250, "MAIN_MENU");
+        StartButton(menu, "To Battle!", w / 2 + 200, h / 2 + 250, menunames::kLoadingScreen));
+    MenuButton(menu, "Return ", w / 2 - 200, h / 2 + 250, menunames::kMainMenu);
 }
 
 void VersusMenu(int w, int h) {
-    const char* menu = "VEHICLE_SELECTION_BATTLE_2P";
+    const char* menu = menunames::kSelectionVersus;
     Title(menu, "Versus Mode - Player 1 vs. Player 2", w / 2, 40);
     Title(menu, "Player 1 (Blue):", w / 4, 90);
     Title(menu, "Player 2 (Red):", w / 2 + w / 4, 90);
@@ -72,18 +73,18 @@ void VersusMenu(int w, int h) {
     SecondVehicleSelectorIds.Merge(VehicleSelector(menu, w / 2 + w / 4, h / 2 - 80, 400, 200));
     LevelSelectorIds.Merge(LevelSelector(menu, Versus, w, h));
     StartButtonIds.Merge(
-        StartButton(menu, "To Battle!", w / 2 + 200, h / 2 + 260, "LOADING_SCREEN"));
-    MenuButton(menu, "Return ", w / 2 - 200, h / 2 + 260, "MAIN_MENU");
+        StartButton(menu, "To Battle!", w / 2 + 200, h / 2 + 260, menunames::kLoadingScreen));
+    MenuButton(menu, "Return ", w / 2 - 200, h / 2 + 260, menunames::kMainMenu);
 }
 
 void SurvivalMenu(int w, int h) {
-    const char* menu = "VEHICLE_SELECTION_SURVIVAL_1P";
+    const char* menu = menunames::kSelectionSurvival;
     Title(menu, "Survival Mode - Player 1 vs. CPU", w / 2, 40);
     Title(menu, "Select Your Vehicle:", w / 2, 90);
     VehicleSelectorIds.Merge(VehicleSelector(menu, w / 2, h / 2 - 80, 500, 200));
     StartButtonIds.Merge(
-        StartButton(menu, "To Battle!", w / 2 + 200, h / 2 + 280, "LOADING_SCREEN"));
-    MenuButton(menu, "Return ", w / 2 - 200, h / 2 + 280, "MAIN_MENU");
+        StartButton(menu, "To Battle!", w / 2 + 200, h / 2 + 280, menunames::kLoadingScreen));
+    MenuButton(menu, "Return ", w / 2 - 200, h / 2 + 280, menunames::kMainMenu);
 }
 
 // The loading widget covers the window and must be its menu's first widget: the level start
@@ -102,14 +103,14 @@ std::string PortraitPath(const char* file) {
 
 void BuildSelectionMenus(int w, int h) {
     StoryMenu(w, h);
-    OnePlayerMenuWithLevels("VEHICLE_SELECTION_BATTLE_1P", "Battle Mode - Player 1 vs. CPU", Battle,
+    OnePlayerMenuWithLevels(menunames::kSelectionBattle, "Battle Mode - Player 1 vs. CPU", Battle,
                             w, h);
-    OnePlayerMenuWithLevels("VEHICLE_SELECTION_ASSAULT_1P",
+    OnePlayerMenuWithLevels(menunames::kSelectionAssault,
                             "Assault Mode - Player 1 vs. Multiple Enemies", Assault, w, h);
     VersusMenu(w, h);
     SurvivalMenu(w, h);
-    LoadingScreen("LOADING_SCREEN", "Get Ready...", w, h);
-    LoadingScreen("UNLOADING_SCREEN", "Unloading Resources...", w, h);
+    LoadingScreen(menunames::kLoadingScreen, "Get Ready...", w, h);
+    LoadingScreen(menunames::kUnloadingScreen, "Unloading Resources...", w, h);
 }
 
 void BuildInformationMenus(int w, int h) {
@@ -119,23 +120,23 @@ void BuildInformationMenus(int w, int h) {
         const char* sheet;
     };
     static constexpr Information kInformation[] = {
-        {"TANK_INFO", "terran_info.jpg", "tank_info.jpg"},
-        {"BUGGY_INFO", "dovevevuzu_info.jpg", "buggy_info.jpg"},
-        {"UFO_INFO", "vavedodev_info.jpg", "ufo_info.jpg"},
-        {"LANCER_INFO", "diveroruz_info.jpg", "lancer_info.jpg"},
+        {menunames::kTankInfo, "terran_info.jpg", "tank_info.jpg"},
+        {menunames::kBuggyInfo, "dovevevuzu_info.jpg", "buggy_info.jpg"},
+        {menunames::kUfoInfo, "vavedodev_info.jpg", "ufo_info.jpg"},
+        {menunames::kLancerInfo, "diveroruz_info.jpg", "lancer_info.jpg"},
     };
     for (const Information& info : kInformation) {
         Picture(info.menu, PortraitPath(info.race).c_str(), w / 2 - 256, h / 2 + 110, 236, 200,
                 true);
         Picture(info.menu, PortraitPath(info.sheet).c_str(), w / 2 + 112, h / 2 + 110, 462, 190,
                 true);
-        if (std::string(info.menu) == "UFO_INFO")
+        if (std::string(info.menu) == menunames::kUfoInfo)
             Picture(info.menu, PortraitPath("ufo_info_addendum.jpg").c_str(), w / 2 + 352,
                     h / 2 + 60, 113, 28, true);
     }
     // The two-player sheets: player one's four on the left, player two's on the right, all
     // hidden until the screen flow shows the two chosen ones.
-    const char* versus = "VEHICLE_SELECTION_BATTLE_2P";
+    const char* versus = menunames::kSelectionVersus;
     for (int i = 0; i < kVersusPortraits; ++i) {
         const int x = i < kVehicleCount ? w / 2 - 240 : w / 2 + 270;
         VersusPortraitIds[i].Merge(Picture(versus, PortraitPath(kInformation[i % 4].sheet).c_str(),

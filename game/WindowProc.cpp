@@ -2,6 +2,7 @@
 
 #include "app/MessageBox.h"
 #include "app/Window.h"
+#include "game/MenuNames.h"
 #include "platform/Keyboard.h"
 #include "render/GraphicsSystem.h"
 #include "ui/MenuSystem.h"
@@ -40,7 +41,7 @@ long WindowProc(const WindowMessage& message) {
         case WM_KEYDOWN:
             if (message.wParam != 0) window.SetKeyPressed(true);
             if (message.wParam == static_cast<unsigned>(vk::Escape) &&
-                menuSystem.GetCurrentMenuName() != "LEVEL_SCREEN")
+                menuSystem.GetCurrentMenuName() != menunames::kLevelScreen)
                 AskToExit();
             return 0;
         case WM_LBUTTONDOWN:

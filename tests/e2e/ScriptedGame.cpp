@@ -11,6 +11,7 @@
 #include "app/Sound.h"
 #include "app/Window.h"
 #include "game/Application.h"
+#include "game/Globals.h"
 #include "game/MenuCatalogue.h"
 #include "game/WidgetIds.h"
 #include "platform/sdl/SdlPlatform.h"
@@ -50,27 +51,8 @@ ScriptedGame::ScriptedGame() {
 }
 
 ScriptedGame::~ScriptedGame() {
-    application.Shutdown();
     // The globals as at program start, so that another run can follow in the same program.
-    application.ClearLevelLists();
-    menuSystem.Shutdown();
-    graphicsSystem.Shutdown();
-    window.Destroy();
-    window.SetRunning(false);
-    window.SetKeyPressed(false);
-    window.SetMouseClicked(false);
-    Sound::CloseSystem();
-    frameTimer.Init(false);
-    inputState = InputState();
-    world.time = 0.0f;
-    application.SetMenuBuilder(nullptr);
-    application.SetIntroBuilder(nullptr);
-    for (WidgetIdMap* ids :
-         {&HealthBarIds, &EnergyBarIds, &LeftHudPanelIds, &RightHudPanelIds, &CrosshairIds,
-          &LoadingWidgetIds, &VehicleSelectorIds, &SecondVehicleSelectorIds, &StartButtonIds,
-          &ReplayButtonIds, &LevelSelectorIds, &AIDifficultyIds})
-        *ids = WidgetIdMap();
-    for (WidgetIdMap& ids : VersusPortraitIds) ids = WidgetIdMap();
+    ResetGlobals();
     Uninstall();
     devices.reset();
     std::error_code error;

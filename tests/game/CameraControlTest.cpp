@@ -14,12 +14,12 @@ namespace {
 
 struct CameraCase {
     const char* name;
-    int before;
+    CameraMode before;
     int key;  // camera key slot held, or -1
     int mode;
     bool playersDestroyed;
     bool enemiesDestroyed;
-    int after;
+    CameraMode after;
 };
 void PrintTo(const CameraCase& c, std::ostream* os) {
     *os << c.name;
@@ -53,7 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Camera, OnlyTheChaseViewShowsTheCrosshair) {
     for (int mode : {0, static_cast<int>(ChaseCamera), 7}) {
-        const CameraShot shot = ShotFor(mode);
+        const CameraShot shot = ShotFor(static_cast<CameraMode>(mode));
         EXPECT_EQ(shot.followMode, ChaseCamera) << mode;
         EXPECT_TRUE(shot.crosshair) << mode;
     }
@@ -84,7 +84,7 @@ protected:
     }
     void TearDown() override {
         world.playerOneVehicle = nullptr;
-        application.ClearVehicles();
+        application.DropLevelState();
         GlobalsTest::TearDown();
     }
     void Frame(int key = -1) {

@@ -8,7 +8,7 @@
 #include "app/Sound.h"
 #include "app/Window.h"
 #include "game/Application.h"
-#include "game/WidgetIds.h"
+#include "game/Globals.h"
 #include "platform/fake/FakePlatform.h"
 #include "render/GraphicsSystem.h"
 #include "ui/MenuSystem.h"
@@ -17,31 +17,9 @@
 class GlobalsTest : public ::testing::Test {
 protected:
     void SetUp() override { Reset(); }
-    void TearDown() override {
-        application.Shutdown();
-        Reset();
-    }
+    void TearDown() override { Reset(); }
 
-    static void Reset() {
-        application.ClearLevelLists();
-        menuSystem.Shutdown();
-        graphicsSystem.Shutdown();
-        window.Destroy();
-        window.SetRunning(false);
-        window.SetKeyPressed(false);
-        window.SetMouseClicked(false);
-        Sound::CloseSystem();
-        frameTimer.Init(false);
-        inputState = InputState();
-        world.time = 0.0f;
-        application.SetMenuBuilder(nullptr);
-        for (WidgetIdMap* ids :
-             {&HealthBarIds, &EnergyBarIds, &LeftHudPanelIds, &RightHudPanelIds, &CrosshairIds,
-              &LoadingWidgetIds, &VehicleSelectorIds, &SecondVehicleSelectorIds, &StartButtonIds,
-              &ReplayButtonIds, &LevelSelectorIds, &AIDifficultyIds})
-            *ids = WidgetIdMap();
-        for (WidgetIdMap& ids : VersusPortraitIds) ids = WidgetIdMap();
-    }
+    static void Reset() { ResetGlobals(); }
 
     platform::FakePlatform fake;
 };

@@ -10,6 +10,7 @@
 
 #include "app/Window.h"
 #include "game/Application.h"
+#include "game/Globals.h"
 #include "game/LevelCatalogue.h"
 #include "game/MenuCatalogue.h"
 #include "game/Results.h"
@@ -42,20 +43,11 @@ protected:
     }
     void TearDown() override {
         menuSystem.Shutdown();
-        ResetIdMaps();
+        ResetWidgetIds();
         SetMenuDeltaTimeSource(nullptr);
         SetMenuCanvas(nullptr);
         window.Destroy();
         window.SetRunning(false);
-    }
-
-    static void ResetIdMaps() {
-        for (WidgetIdMap* map :
-             {&HealthBarIds, &EnergyBarIds, &LeftHudPanelIds, &RightHudPanelIds, &CrosshairIds,
-              &LoadingWidgetIds, &VehicleSelectorIds, &SecondVehicleSelectorIds, &StartButtonIds,
-              &ReplayButtonIds, &LevelSelectorIds, &AIDifficultyIds})
-            *map = WidgetIdMap();
-        for (WidgetIdMap& map : VersusPortraitIds) map = WidgetIdMap();
     }
 
     static const Menu& MenuNamed(const std::string& name) {

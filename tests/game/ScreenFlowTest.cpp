@@ -102,7 +102,7 @@ protected:
         world.collisionList.clear();
     }
     void TearDown() override {
-        application.ClearVehicles();
+        application.DropLevelState();
         world.ClearLevel();
         Frames::TearDown();
     }
