@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs (only those missing), then configures
 # and builds the game, its content and its tests.
-# Usage: scripts/setup.sh [--sanitize] [--werror]
+# Usage: scripts/setup.sh [--sanitize | --release] [--werror]
 #   --sanitize  an AddressSanitizer + UBSan build in build-asan/
+#   --release   the Release build a packager makes, in build-release/
 #   --werror    warnings stop the build (CI uses it; a player's newer compiler need not)
 # BRASK_JOBS, when set, limits the build's parallelism.
 set -euo pipefail
@@ -38,10 +39,11 @@ if ((${#missing[@]})); then
 fi
 
 build="$top/build"
-options=(-DBRASK_SANITIZE=OFF -DBRASK_WERROR=OFF)
+options=(-DBRASK_SANITIZE=OFF -DBRASK_WERROR=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo)
 for argument in "$@"; do
   case "$argument" in
     --sanitize) build="$top/build-asan"; options[0]=-DBRASK_SANITIZE=ON ;;
+    --release) build="$top/build-release"; options[2]=-DCMAKE_BUILD_TYPE=Release ;;
     --werror) options[1]=-DBRASK_WERROR=ON ;;
     *) echo "unknown option: $argument" >&2; exit 2 ;;
   esac

@@ -42,12 +42,8 @@ protected:
         BuildMenus();
     }
     void TearDown() override {
-        menuSystem.Shutdown();
-        ResetWidgetIds();
         SetMenuDeltaTimeSource(nullptr);
-        SetMenuCanvas(nullptr);
-        window.Destroy();
-        window.SetRunning(false);
+        ResetGlobals();
     }
 
     static const Menu& MenuNamed(const std::string& name) {
