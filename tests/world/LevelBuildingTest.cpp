@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "game/ComputerDrivers.h"
 #include "platform/fake/FakePlatform.h"
 #include "tests/world/WorldFixtures.h"
 #include "world/GameEntity.h"
@@ -41,6 +42,8 @@ protected:
         battery["MESH_FILE"] = "crate.ms3d";
         files.Vehicle("battery.txt", battery);
         w = worldtest::MakeWorld();
+        // Computer vehicles get the game's drivers, as start-up installs them.
+        InstallComputerDrivers();
     }
 
     // Builds `records` into the World in a room of x by z cells.
