@@ -10,7 +10,6 @@
 #include <utility>
 #include <vector>
 
-#include "game/ComputerDrivers.h"
 #include "platform/fake/FakePlatform.h"
 #include "tests/world/WorldFixtures.h"
 #include "world/GameEntity.h"
@@ -42,8 +41,6 @@ protected:
         battery["MESH_FILE"] = "crate.ms3d";
         files.Vehicle("battery.txt", battery);
         w = worldtest::MakeWorld();
-        // Computer vehicles get the game's drivers, as start-up installs them.
-        InstallComputerDrivers();
     }
 
     // Builds `records` into the World in a room of x by z cells.
@@ -69,6 +66,7 @@ protected:
 
     platform::FakePlatform fake;
     FakeEffects effects;
+    worldtest::GameDrivers drivers;
     ContentFolder files;
     std::unique_ptr<World> w;
 };

@@ -27,8 +27,6 @@ protected:
         files.Model("car.ms3d", worldtest::BoxModel(2.0f, 1.0f, 3.0f));
         files.Weapons();
         w = worldtest::MakeWorld();
-        // Computer vehicles get the game's drivers, as start-up installs them.
-        InstallComputerDrivers();
     }
 
     // Loads the vehicle file "car.txt" with `keys` into `vehicle`; returns the model path.
@@ -49,6 +47,7 @@ protected:
 
     platform::FakePlatform fake;
     FakeEffects effects;
+    worldtest::GameDrivers drivers;
     ContentFolder files;
     std::unique_ptr<World> w;
     EntityDesc desc{"VEHICLE", "", 0, 0, 1, 1, "NONE"};
