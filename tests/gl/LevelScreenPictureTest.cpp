@@ -15,6 +15,7 @@
 #include "app/Window.h"
 #include "game/Application.h"
 #include "game/CameraControl.h"
+#include "game/ComputerDrivers.h"
 #include "game/Hud.h"
 #include "game/ParticleEffects.h"
 #include "platform/Services.h"
@@ -73,6 +74,7 @@ protected:
             menuSystem.CreateFont(kGameFontFace, font.height, font.bold, false, false);
         flowmenus::BuildMenus();
         InstallParticleEffects();
+        InstallComputerDrivers();
         application.CreateEnemyBars();
         application.ClearLevelLists();
         const ScreenCase& c = GetParam();

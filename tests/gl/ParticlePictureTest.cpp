@@ -17,6 +17,7 @@
 #include "app/FileLoader.h"
 #include "app/FrameTimer.h"
 #include "app/InputState.h"
+#include "game/ComputerDrivers.h"
 #include "game/ParticleEffects.h"
 #include "particles/GlParticleCanvas.h"
 #include "particles/Particle.h"
@@ -404,6 +405,7 @@ protected:
         ParticleGlTest::SetUp();
         if (IsSkipped()) return;
         InstallParticleEffects();
+        InstallComputerDrivers();
         std::srand(7);
         levelframe::StartLevel("Bedroom1.txt", levelframe::kBattle, 0);
         player = world.GetPlayerOne();
