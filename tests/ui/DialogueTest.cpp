@@ -269,6 +269,30 @@ TEST_F(DialogueMenuTest, StoppingResetsTheBoxAndTheTypewriterRestartsOnEachPage)
     EXPECT_EQ(canvas.Texts().back(), "F");
 }
 
+// The box's "chars per line" is the width at which the typed page breaks, and the block
+// rises by half a line spacing per full line.
+TEST_F(DialogueMenuTest, ThePageBreaksAtTheConfiguredWidth) {
+    std::string config = Config("objectives", (dir.path / "text.txt").string());
+    config.replace(config.find("chars per line = 30"), 19, "chars per line = 10");
+    dir.Write("objectives.txt", config);
+    const std::string page = "abcd efghi jk lmnop qrstu";
+    dir.Write("text.txt", "number of textboxes = 1\nnumber of portraits = 0\ntextbox[0]\n{\n\"" +
+                              page + "\"\n}\n");
+    Load(ListOf({"objectives.txt"}));
+    menus.StartDialogue("objectives", -1);
+    for (std::size_t i = 0; i < page.size(); ++i) {
+        canvas.Clear();
+        Frame(0.01f);
+    }
+    const auto texts = canvas.Of(Kind::Text2D);
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[0].text, "abcd efghi");
+    EXPECT_EQ(texts[1].text, " jk lmnop qrstu");
+    // 25 characters at 10 a line: two full lines, 10 pixels each above the box's centre.
+    EXPECT_FLOAT_EQ(texts[0].y, 120 - 2 * 10);
+    EXPECT_FLOAT_EQ(texts[1].y, texts[0].y + 20);
+}
+
 TEST_F(DialogueMenuTest, BrokenListsAndDuplicateNamesAreReportedAndSkipped) {
     WriteObjectives();
     dir.Write("again.txt", Config("OBJECTIVES", (dir.path / "text.txt").string()));
