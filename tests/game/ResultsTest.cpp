@@ -197,6 +197,14 @@ TEST(Results, EscapeDecidesFromThePopupShown) {
     }
 }
 
+TEST(Results, ThePopupBroughtBackIsForgotten) {
+    InGameMenuToggle toggle;
+    toggle.Toggle("WIN_DISPLAY");
+    EXPECT_EQ(toggle.GetSavedPopup(), "WIN_DISPLAY");
+    toggle.Toggle("IN_GAME_MENU");
+    EXPECT_EQ(toggle.GetSavedPopup(), "");
+}
+
 TEST(Results, TheEscapeMemoryGoesWithALevel) {
     InGameMenuToggle toggle;
     toggle.Toggle("WIN_DISPLAY");

@@ -93,6 +93,12 @@ INSTANTIATE_TEST_SUITE_P(
                  0,
                  {{0, "a"}, {1, "b"}},
                  false},
+        // Only a line of the brace alone is a brace line.
+        TextCase{"text_after_a_brace",
+                 "number of textboxes = 1\nnumber of portraits = 0\ntextbox[0]\n{ x\n\"a\"\n}\n",
+                 0,
+                 {{0, "a"}},
+                 false},
         TextCase{"truncated_in_a_page",
                  "number of textboxes = 1\nnumber of portraits = 0\ntextbox[0]\n{\n\"cut sh",
                  0,
@@ -115,6 +121,26 @@ INSTANTIATE_TEST_SUITE_P(
                  false},
         TextCase{"empty", "", 0, {}, false}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The counts a dialogue text may announce and the font indices a config may name stop at
+// their limits: the limit itself is the first value refused for the fonts, the first one past
+// it for the counts.
+TEST(DialogueLimitsTest, CountsAndFontIndicesStopAtTheirLimits) {
+    for (const auto& [count, kept] : {std::pair{1000, 1000}, {1001, 0}, {-1, 0}}) {
+        std::istringstream in("number of textboxes = " + std::to_string(count) +
+                              "\nnumber of portraits = 0\n");
+        DialogueProblems problems;
+        EXPECT_EQ(ReadDialogueText(in, problems).textboxCount, kept) << count;
+    }
+    for (const auto& [index, font] : {std::pair{9, 9}, {10, 0}, {-1, 0}}) {
+        std::string text = Config("objectives", "t.txt");
+        text.replace(text.find("font index = 1"), 14, "font index = " + std::to_string(index));
+        std::istringstream in(text);
+        DialogueProblems problems;
+        EXPECT_EQ(ReadDialogueConfig(in, problems).font, font) << index;
+        EXPECT_EQ(problems.empty(), index == font) << index;
+    }
+}
 
 TEST(DialogueConfigTest, UnmatchedLinesKeepSafeDefaults) {
     std::istringstream in(
