@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "app/Window.h"
+#include "game/Globals.h"
 #include "game/MenuCatalogue.h"
-#include "game/WidgetIds.h"
 #include "platform/fake/FakePlatform.h"
 #include "tests/app/TempDir.h"
 #include "ui/MenuCanvas.h"
@@ -90,12 +90,7 @@ std::vector<std::string> BuildTable() {
     }
 
     menuSystem.Shutdown();
-    for (WidgetIdMap* map :
-         {&HealthBarIds, &EnergyBarIds, &LeftHudPanelIds, &RightHudPanelIds, &CrosshairIds,
-          &LoadingWidgetIds, &VehicleSelectorIds, &SecondVehicleSelectorIds, &StartButtonIds,
-          &ReplayButtonIds, &LevelSelectorIds, &AIDifficultyIds})
-        *map = WidgetIdMap();
-    for (WidgetIdMap& map : VersusPortraitIds) map = WidgetIdMap();
+    ResetWidgetIds();
     SetMenuCanvas(nullptr);
     window.Destroy();
     window.SetRunning(false);

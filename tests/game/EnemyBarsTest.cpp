@@ -63,7 +63,7 @@ protected:
         application.SetGameMode(Battle);
     }
     void TearDown() override {
-        application.ClearVehicles();
+        application.DropLevelState();
         GlobalsTest::TearDown();
         SetParticleCanvas(nullptr);
     }
@@ -99,7 +99,8 @@ TEST_F(BarPassTest, TwiceAFrameExceptFromStraightAbove) {
     // Two standing, one wreck between them: two bars of two emitters over each standing one.
     Enemies({30, 0, 12});
     constexpr int kPerDrawing = 2 * 2 * 2;
-    for (int camera = 0; camera <= DefeatCamera; ++camera) {
+    for (int mode = ChaseCamera; mode <= DefeatCamera; ++mode) {
+        const auto camera = static_cast<CameraMode>(mode);
         application.SetCameraMode(camera);
         EXPECT_EQ(DrawnInAFrame(), camera == TopDownCamera ? kPerDrawing : 2 * kPerDrawing)
             << "camera mode " << camera;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "game/Application.h"
+#include "game/MenuNames.h"
 #include "world/Vehicle.h"
 
 namespace {
@@ -199,9 +200,9 @@ TEST(Results, EscapeDecidesFromThePopupShown) {
 
 TEST(Results, ThePopupBroughtBackIsForgotten) {
     InGameMenuToggle toggle;
-    toggle.Toggle("WIN_DISPLAY");
-    EXPECT_EQ(toggle.GetSavedPopup(), "WIN_DISPLAY");
-    toggle.Toggle("IN_GAME_MENU");
+    toggle.Toggle(menunames::kWinDisplay);
+    EXPECT_EQ(toggle.GetSavedPopup(), menunames::kWinDisplay);
+    toggle.Toggle(menunames::kInGameMenu);
     EXPECT_EQ(toggle.GetSavedPopup(), "");
 }
 

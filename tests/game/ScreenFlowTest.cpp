@@ -160,9 +160,9 @@ TEST_F(LevelOver, AWonLevelShowsItsPopupAndTheLastStoryLevelCongratulates) {
         int levelsPlayed;  // of two
         const char* popup;
     } rows[] = {
-        {Story, 1, "WIN_DISPLAY"},
-        {Story, 2, "CONGRATS_DISPLAY"},
-        {Battle, 2, "BATTLE_WIN_DISPLAY"},
+        {Story, 1, menunames::kWinDisplay},
+        {Story, 2, menunames::kCongratsDisplay},
+        {Battle, 2, menunames::kBattleWinDisplay},
     };
     menuSystem.EnsureMenu(menunames::kLevelScreen);
     for (const char* popup : kLevelScreenPopups) {
