@@ -37,7 +37,7 @@ GlHarness::GlHarness() {
     platform::Services services;
     services.display = display;
     platform::Install(services);
-    window.Init("Brask GL test", "Brask GL test", IgnoreMessages, kWidth, kHeight, 32, false);
+    window.Init("Brask GL test", "Brask GL test", IgnoreMessages, kWidth, kHeight, 32, kFullscreen);
     if (!window.GetHandle()) {
         why = "no window: " + display->LastError();
         return;

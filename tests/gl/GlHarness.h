@@ -16,6 +16,11 @@
 #ifndef BRASK_GL_HEIGHT
 #define BRASK_GL_HEIGHT 256
 #endif
+// The menus sit 30 pixels lower in a window than full screen, where the game always runs;
+// a program that shows menus as a player sees them asks for full screen.
+#ifndef BRASK_GL_FULLSCREEN
+#define BRASK_GL_FULLSCREEN 0
+#endif
 
 namespace gltest {
 
@@ -25,6 +30,7 @@ class GlHarness {
 public:
     static constexpr int kWidth = BRASK_GL_WIDTH;
     static constexpr int kHeight = BRASK_GL_HEIGHT;
+    static constexpr bool kFullscreen = BRASK_GL_FULLSCREEN != 0;
 
     // Made on first use and kept for the whole test program.
     static GlHarness& Get();
