@@ -17,6 +17,7 @@ constexpr int kSlotKeys[ESCAPE + 1] = {
 
 void InputState::Poll(float worldTime) {
     platform::Keyboard& keyboard = platform::GetKeyboard();
+    keyboard.BeginPoll();
     for (int i = 0; i < kSlots; ++i) {
         previousKeys[i] = keys[i];
         keys[i] = 0;

@@ -1,5 +1,5 @@
 #pragma once
-// Whether a key is held at this moment, by the game's virtual-key codes.
+// Whether a key is held, by the game's virtual-key codes, read once a frame.
 
 namespace platform {
 
@@ -25,6 +25,9 @@ constexpr int Decimal = 0x6E;
 class Keyboard {
 public:
     virtual ~Keyboard() = default;
+    // Starts the frame's reading of the keys. A key pressed and released since the previous
+    // start reads as held until the next one, so a tap shorter than a frame still counts.
+    virtual void BeginPoll() = 0;
     virtual bool IsKeyHeld(int virtualKey) = 0;
 };
 

@@ -25,6 +25,7 @@ public:
 
 class NullKeyboard : public Keyboard {
 public:
+    void BeginPoll() override {}
     bool IsKeyHeld(int) override { return false; }
 };
 

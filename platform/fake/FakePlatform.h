@@ -63,8 +63,23 @@ public:
 
 class FakeKeyboard : public Keyboard {
 public:
+    // Keys down at this moment.
     std::set<int> held;
-    bool IsKeyHeld(int virtualKey) override { return held.count(virtualKey) != 0; }
+    // A press and release before the next poll: that poll reads the key as held, the one
+    // after it does not.
+    void Tap(int virtualKey) { tapped.insert(virtualKey); }
+
+    void BeginPoll() override {
+        tappedThisPoll.swap(tapped);
+        tapped.clear();
+    }
+    bool IsKeyHeld(int virtualKey) override {
+        return held.count(virtualKey) != 0 || tappedThisPoll.count(virtualKey) != 0;
+    }
+
+private:
+    std::set<int> tapped;
+    std::set<int> tappedThisPoll;
 };
 
 class FakeClock : public Clock {

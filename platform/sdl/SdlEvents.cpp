@@ -160,13 +160,48 @@ void SdlEvents::Translate(const SDL_Event& event, WindowMessage& message) {
     }
 }
 
+static_assert(SDL_NUM_SCANCODES <= 512, "a fresh press is marked by its scancode");
+
+SdlKeyboard::SdlKeyboard() {
+    Renew();
+}
+
+SdlKeyboard::~SdlKeyboard() {
+    SDL_DelEventWatch(&SdlKeyboard::Watch, this);
+}
+
+// SDL forgets its watches whenever its event loop stops (when the last subsystem using it
+// quits), so the watch is set again at each poll instead of trusted to outlive every stop.
+void SdlKeyboard::Renew() {
+    SDL_DelEventWatch(&SdlKeyboard::Watch, this);
+    SDL_AddEventWatch(&SdlKeyboard::Watch, this);
+}
+
+int SdlKeyboard::Watch(void* keyboard, SDL_Event* event) {
+    // A repeat is no fresh press: a key held over a poll and let go before the next one must
+    // read as released there, as it always has.
+    if (event->type != SDL_KEYDOWN || event->key.repeat) return 0;
+    const SDL_Scancode scancode = event->key.keysym.scancode;
+    if (scancode > SDL_SCANCODE_UNKNOWN && scancode < SDL_NUM_SCANCODES)
+        static_cast<SdlKeyboard*>(keyboard)->pressed.set(scancode);
+    return 0;
+}
+
+void SdlKeyboard::BeginPoll() {
+    Renew();
+    pressedThisPoll = pressed;
+    pressed.reset();
+}
+
 bool SdlKeyboard::IsKeyHeld(int virtualKey) {
     const SDL_Keycode key = KeycodeOf(virtualKey);
     if (key == SDLK_UNKNOWN) return false;
     const SDL_Scancode scancode = SDL_GetScancodeFromKey(key);
     int count = 0;
     const Uint8* state = SDL_GetKeyboardState(&count);
-    return scancode > SDL_SCANCODE_UNKNOWN && scancode < count && state[scancode] != 0;
+    if (scancode <= SDL_SCANCODE_UNKNOWN || scancode >= count) return false;
+    // Down now, or pressed since the last poll and already let go: a tap counts as held.
+    return state[scancode] != 0 || pressedThisPoll.test(scancode);
 }
 
 std::uint32_t SdlClock::Milliseconds() {

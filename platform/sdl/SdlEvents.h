@@ -1,4 +1,6 @@
 #pragma once
+#include <bitset>
+
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/Events.h"
@@ -22,9 +24,26 @@ private:
     SdlDisplay& display;
 };
 
+// Held keys come from SDL's own keyboard state. A key pressed and released between two polls
+// leaves no trace there, so a watch on SDL's events marks every fresh press the moment SDL
+// takes it in, however many events wait in the queue behind the one a frame takes.
 class SdlKeyboard : public Keyboard {
 public:
+    SdlKeyboard();
+    ~SdlKeyboard() override;
+    SdlKeyboard(const SdlKeyboard&) = delete;
+    SdlKeyboard& operator=(const SdlKeyboard&) = delete;
+
+    void BeginPoll() override;
     bool IsKeyHeld(int virtualKey) override;
+
+private:
+    static constexpr int kScancodes = 512;
+    static int Watch(void* keyboard, SDL_Event* event);
+    void Renew();
+
+    std::bitset<kScancodes> pressed;          // since the last poll
+    std::bitset<kScancodes> pressedThisPoll;  // read as held until the next poll
 };
 
 class SdlClock : public Clock {

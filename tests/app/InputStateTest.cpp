@@ -14,10 +14,12 @@ namespace {
 
 using namespace platform;
 
-// One poll: the keys held at it and the slots that must read 1 afterwards.
+// One poll: the keys held at it, the slots that must read 1 afterwards, and the keys tapped
+// (pressed and let go) since the poll before.
 struct Poll {
     std::set<int> held;
     std::set<int> set;
+    std::set<int> tapped = {};
 };
 
 struct SlotCase {
@@ -37,6 +39,7 @@ TEST_P(InputSlotRules, SetsTheWinningSlots) {
     const std::vector<Poll>& polls = GetParam().polls;
     for (size_t i = 0; i < polls.size(); ++i) {
         fake.keyboard.held = polls[i].held;
+        for (const int key : polls[i].tapped) fake.keyboard.Tap(key);
         input.Poll(0.0f);
         std::set<int> actual;
         for (int slot = 0; slot < InputState::kSlots; ++slot)
@@ -74,7 +77,19 @@ INSTANTIATE_TEST_SUITE_P(
         SlotCase{"CameraOneBeatsAll", {{{vk::Numpad1, vk::Numpad2, vk::Numpad3}, {CameraKey1}}}},
         SlotCase{"CameraThreeAlone", {{{vk::Numpad3}, {CameraKey3}}}},
         SlotCase{"EscapeBeforeAnyLevelTimeIsDropped",
-                 {{{vk::Escape, vk::D, vk::Numpad1}, {P1Right, CameraKey1}}}}),
+                 {{{vk::Escape, vk::D, vk::Numpad1}, {P1Right, CameraKey1}}}},
+        // A tap between two polls is held for the next poll only, and then judged as a press.
+        SlotCase{"TappedFireAndCameraKeyCountForOnePoll",
+                 {{{}, {P1Primary, P2Primary, CameraKey1}, {vk::J, vk::Numpad0, vk::Numpad1}},
+                  {{}, {}}}},
+        SlotCase{"TapsInTwoPollsCountTwice",
+                 {{{}, {P1Primary}, {vk::J}}, {{}, {P1Primary}, {vk::J}}, {{}, {}}}},
+        SlotCase{"TapOfAHeldKeyChangesNothing",
+                 {{{vk::W}, {P1Thrust}, {vk::W}}, {{vk::W}, {P1Thrust}}, {{}, {}}}},
+        SlotCase{"TappedLeftAgainstHeldRightLoses",
+                 {{{vk::D}, {P1Right}}, {{vk::D}, {P1Right}, {vk::A}}}},
+        SlotCase{"TappedCameraKeyBeatsAHigherHeldOne",
+                 {{{vk::Numpad3}, {CameraKey1}, {vk::Numpad1}}, {{vk::Numpad3}, {CameraKey3}}}}),
     [](const ::testing::TestParamInfo<SlotCase>& info) { return std::string(info.param.name); });
 
 TEST(InputStateEscape, LetThroughOncePerIntervalOfWorldTimeAndAlone) {
@@ -96,6 +111,19 @@ TEST(InputStateEscape, LetThroughOncePerIntervalOfWorldTimeAndAlone) {
             EXPECT_EQ(input.keys[P2Right], 1) << "at " << time;
             EXPECT_EQ(input.keys[CameraKey1], 1) << "at " << time;
         }
+    }
+}
+
+// Three quick taps of Escape at twenty frames a second, each shorter than a frame: every one
+// opens or closes the menu, and only in the poll right after it.
+TEST(InputStateEscape, EveryQuickTapGetsThroughOnce) {
+    FakePlatform fake;
+    InputState input;
+    const std::set<int> tappedBefore = {6, 12, 18};
+    for (int frame = 1; frame <= 24; ++frame) {
+        if (tappedBefore.count(frame)) fake.keyboard.Tap(vk::Escape);
+        input.Poll(0.05f * static_cast<float>(frame));
+        EXPECT_EQ(input.keys[ESCAPE], tappedBefore.count(frame) ? 1 : 0) << "frame " << frame;
     }
 }
 
