@@ -33,6 +33,7 @@
 
 #include "game/Application.h"
 #include "game/MenuCatalogue.h"
+#include "game/MenuNames.h"
 #include "platform/Keyboard.h"
 #include "platform/Services.h"
 #include "platform/fake/FakePlatform.h"
@@ -40,6 +41,8 @@
 #include "render/GraphicsSystem.h"
 #include "ui/MenuSystem.h"
 #include "world/World.h"
+
+namespace mn = menunames;
 
 namespace {
 
@@ -175,7 +178,7 @@ int StartToMainMenu() {
     application.Init();
     if (!graphicsSystem.renderer || !graphicsSystem.renderer->HasContext()) return 0;
     int frames = 0;
-    while (Menu() != "MAIN_MENU") {
+    while (Menu() != mn::kMainMenu) {
         if (!application.IsRunning() || frames > kMenuFrameLimit) return 0;
         // Pressed once the screen shows, as a player would; a press during a fade is lost.
         if (!menuSystem.IsTransitioning()) devices->events.Push(platform::WM_KEYDOWN, kSkipKey);
@@ -193,9 +196,9 @@ struct Visit {
 
 const char* const kModeNames[kGameModes] = {"Battle", "Versus", "Assault", "Story", "Survival"};
 // The vehicle selection menu each mode is started from and returns to.
-const char* const kSelectionMenus[kGameModes] = {
-    "VEHICLE_SELECTION_BATTLE_1P", "VEHICLE_SELECTION_BATTLE_2P", "VEHICLE_SELECTION_ASSAULT_1P",
-    "VEHICLE_SELECTION_STORY", "VEHICLE_SELECTION_SURVIVAL_1P"};
+const char* const kSelectionMenus[kGameModes] = {mn::kSelectionBattle, mn::kSelectionVersus,
+                                                 mn::kSelectionAssault, mn::kSelectionStory,
+                                                 mn::kSelectionSurvival};
 // Both players' primary and secondary fire keys.
 const int kPrimaryFireKeys[] = {platform::vk::J, platform::vk::Numpad0};
 const int kSecondaryFireKeys[] = {platform::vk::K, platform::vk::Decimal};
@@ -240,17 +243,17 @@ LoadTimes LoadPlayLeave(const Visit& visit) {
     application.AddLevel(visit.path, visit.mode);
     menuSystem.SetCurrentMenu(selection);
     Frame();
-    menuSystem.GoToMenu("LOADING_SCREEN");
-    FramesUntil("LOADING_SCREEN");
+    menuSystem.GoToMenu(mn::kLoadingScreen);
+    FramesUntil(mn::kLoadingScreen);
 
     LoadTimes times;
     Clock::time_point start = Clock::now();
-    while (!world.GetPlayerOne() && Menu() == "LOADING_SCREEN") {
+    while (!world.GetPlayerOne() && Menu() == mn::kLoadingScreen) {
         start = Clock::now();
         Frame();
     }
     times.stepMs = Milliseconds(start, Clock::now());
-    if (FramesUntil("LEVEL_SCREEN")) {
+    if (FramesUntil(mn::kLevelScreen)) {
         start = Clock::now();
         Frame();
         times.firstFrameMs = Milliseconds(start, Clock::now());
@@ -261,7 +264,7 @@ LoadTimes LoadPlayLeave(const Visit& visit) {
                      Menu().c_str());
 
     Hold(kPrimaryFireKeys, true);
-    for (int i = 1; i < kFramesPerVisit && Menu() == "LEVEL_SCREEN"; ++i) {
+    for (int i = 1; i < kFramesPerVisit && Menu() == mn::kLevelScreen; ++i) {
         if (i == kFramesPerVisit / 2) {
             Hold(kPrimaryFireKeys, false);
             Hold(kSecondaryFireKeys, true);
@@ -270,7 +273,7 @@ LoadTimes LoadPlayLeave(const Visit& visit) {
     }
     Hold(kSecondaryFireKeys, false);
     menuSystem.SetPopupMenu("", false);
-    menuSystem.GoToMenu("UNLOADING_SCREEN");
+    menuSystem.GoToMenu(mn::kUnloadingScreen);
     if (!FramesUntil(selection) || world.GetPlayerOne())
         std::fprintf(stderr, "%s was not left for %s (menu %s)\n", visit.path.c_str(),
                      selection.c_str(), Menu().c_str());

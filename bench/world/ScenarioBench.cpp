@@ -19,12 +19,15 @@
 #include "app/InputState.h"
 #include "game/Application.h"
 #include "game/ComputerDrivers.h"
+#include "game/MenuNames.h"
 #include "platform/fake/FakePlatform.h"
 #include "render/GraphicsSystem.h"
 #include "ui/MenuSystem.h"
 #include "world/EntityKinds.h"
 #include "world/Vehicle.h"
 #include "world/World.h"
+
+namespace mn = menunames;
 
 namespace {
 
@@ -152,9 +155,9 @@ void BM_OpponentsSearching(benchmark::State& state) {
     frameTimer.Init(false);
     fake.clock.milliseconds = 1000;
     frameTimer.Update();
-    menuSystem.EnsureMenu("MAIN_MENU");
-    menuSystem.EnsureMenu("LEVEL_SCREEN");
-    menuSystem.SetCurrentMenu("LEVEL_SCREEN");
+    menuSystem.EnsureMenu(mn::kMainMenu);
+    menuSystem.EnsureMenu(mn::kLevelScreen);
+    menuSystem.SetCurrentMenu(mn::kLevelScreen);
 
     // BRASK_SCENARIO_SEED moves the runs to other seeds.
     const char* asked = std::getenv("BRASK_SCENARIO_SEED");

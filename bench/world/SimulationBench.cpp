@@ -15,11 +15,14 @@
 #include "app/InputState.h"
 #include "app/Matrix.h"
 #include "game/Application.h"
+#include "game/MenuNames.h"
 #include "platform/fake/FakePlatform.h"
 #include "render/GraphicsSystem.h"
 #include "ui/MenuSystem.h"
 #include "world/Vehicle.h"
 #include "world/World.h"
+
+namespace mn = menunames;
 
 namespace {
 
@@ -37,9 +40,9 @@ void BM_LevelFrameSimulation(benchmark::State& state) {
     frameTimer.Init(false);
     fake.clock.milliseconds = 1000;
     frameTimer.Update();
-    menuSystem.EnsureMenu("MAIN_MENU");
-    menuSystem.EnsureMenu("LEVEL_SCREEN");
-    menuSystem.SetCurrentMenu("LEVEL_SCREEN");
+    menuSystem.EnsureMenu(mn::kMainMenu);
+    menuSystem.EnsureMenu(mn::kLevelScreen);
+    menuSystem.SetCurrentMenu(mn::kLevelScreen);
 
     std::srand(7);
     world.BuildLevel(fileLoader.GetRoot() + "\\RESOURCES\\Files\\DiningRoom.txt");

@@ -7,8 +7,11 @@
 
 #include "app/InputState.h"
 #include "game/Application.h"
+#include "game/MenuNames.h"
 #include "tests/game/GlobalsFixture.h"
 #include "world/Vehicle.h"
+
+namespace mn = menunames;
 
 namespace {
 
@@ -70,8 +73,8 @@ class CameraStep : public GlobalsTest {
 protected:
     void SetUp() override {
         GlobalsTest::SetUp();
-        menuSystem.EnsureMenu("LEVEL_SCREEN");
-        menuSystem.SetCurrentMenu("LEVEL_SCREEN");
+        menuSystem.EnsureMenu(mn::kLevelScreen);
+        menuSystem.SetCurrentMenu(mn::kLevelScreen);
         playerOne.SetHuman(true);
         playerOne.SetPlayerNumber(1);
         playerOne.SetHitPoints(10);

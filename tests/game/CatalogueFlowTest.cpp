@@ -6,7 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "game/MenuNames.h"
 #include "tests/game/CatalogueFlowFixture.h"
+
+namespace mn = menunames;
 
 namespace {
 
@@ -22,18 +25,18 @@ TEST_P(CatalogueStart, EntersALevelAndLeavesItForItsSelectionMenu) {
     EnterLevel(GetParam().clicks);
     ASSERT_NE(world.GetPlayerOne(), nullptr);
     Escape();
-    ASSERT_EQ(menuSystem.GetPopupMenuName(), "IN_GAME_MENU");
+    ASSERT_EQ(menuSystem.GetPopupMenuName(), mn::kInGameMenu);
     Click("Return to Menu ");
     EXPECT_TRUE(FramesUntil(GetParam().selection, 200));
     EXPECT_EQ(world.GetPlayerOne(), nullptr);
 }
 
 const Start kStarts[] = {
-    {"Battle", {"Single-Player", "Battle Mode ", "To Battle!"}, "VEHICLE_SELECTION_BATTLE_1P"},
-    {"Assault", {"Single-Player", "Assault Mode ", "To Battle!"}, "VEHICLE_SELECTION_ASSAULT_1P"},
-    {"Survival", {"Single-Player", "Survival", "To Battle!"}, "VEHICLE_SELECTION_SURVIVAL_1P"},
-    {"Story", {"Single-Player", "Story Mode ", "Begin Game  "}, "VEHICLE_SELECTION_STORY"},
-    {"Versus", {"Multi-Player", "2-Player Vs.", "To Battle!"}, "VEHICLE_SELECTION_BATTLE_2P"},
+    {"Battle", {"Single-Player", "Battle Mode ", "To Battle!"}, mn::kSelectionBattle},
+    {"Assault", {"Single-Player", "Assault Mode ", "To Battle!"}, mn::kSelectionAssault},
+    {"Survival", {"Single-Player", "Survival", "To Battle!"}, mn::kSelectionSurvival},
+    {"Story", {"Single-Player", "Story Mode ", "Begin Game  "}, mn::kSelectionStory},
+    {"Versus", {"Multi-Player", "2-Player Vs.", "To Battle!"}, mn::kSelectionVersus},
 };
 
 INSTANTIATE_TEST_SUITE_P(Catalogue, CatalogueStart, ::testing::ValuesIn(kStarts),
@@ -45,8 +48,8 @@ TEST_F(CatalogueFlow, RestartLevelGoesThroughUnloadingBackIntoTheLevel) {
     EnterLevel({"Single-Player", "Battle Mode ", "To Battle!"});
     Escape();
     Click("Restart Level");
-    ASSERT_TRUE(FramesUntil("UNLOADING_SCREEN", 100));
-    EXPECT_TRUE(FramesUntil("LEVEL_SCREEN", 200));
+    ASSERT_TRUE(FramesUntil(mn::kUnloadingScreen, 100));
+    EXPECT_TRUE(FramesUntil(mn::kLevelScreen, 200));
     EXPECT_NE(world.GetPlayerOne(), nullptr);
 }
 

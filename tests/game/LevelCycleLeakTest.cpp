@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "game/LevelLoading.h"
+#include "game/MenuNames.h"
 #include "tests/app/TempDir.h"
 #include "tests/game/GlobalsFixture.h"
 #include "ui/GameFonts.h"
@@ -25,6 +26,8 @@
 #ifdef BRASK_LEAK_CHECK
 #include <sanitizer/lsan_interface.h>
 #endif
+
+namespace mn = menunames;
 
 namespace {
 
@@ -45,7 +48,7 @@ protected:
         for (const GameFont& font : kGameFonts)
             menuSystem.CreateFont(kGameFontFace, font.height, font.bold, false, false);
         world.ResetResourceCache();
-        menuSystem.EnsureMenu("LEVEL_SCREEN");
+        menuSystem.EnsureMenu(mn::kLevelScreen);
     }
     void TearDown() override {
         application.EndLevel(LeaveButton::Other);

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/FrameTimer.h"
+#include "game/MenuNames.h"
 #include "tests/app/TempDir.h"
 #include "tests/game/GlobalsFixture.h"
 #include "world/World.h"
@@ -25,9 +26,9 @@ protected:
         frameTimer.Update();
         fake.clock.milliseconds += kFrameMs;
         frameTimer.Update();
-        menuSystem.EnsureMenu("MAIN_MENU");
-        menuSystem.EnsureMenu("LEVEL_SCREEN");
-        menuSystem.SetCurrentMenu("LEVEL_SCREEN");
+        menuSystem.EnsureMenu(menunames::kMainMenu);
+        menuSystem.EnsureMenu(menunames::kLevelScreen);
+        menuSystem.SetCurrentMenu(menunames::kLevelScreen);
     }
     void TearDown() override {
         world.ClearLevel();

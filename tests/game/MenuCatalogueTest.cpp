@@ -13,6 +13,7 @@
 #include "game/Globals.h"
 #include "game/LevelCatalogue.h"
 #include "game/MenuCatalogue.h"
+#include "game/MenuNames.h"
 #include "game/Results.h"
 #include "game/WidgetIds.h"
 #include "platform/fake/FakePlatform.h"
@@ -25,6 +26,8 @@
 #include "ui/ModelSelectorWidget.h"
 #include "ui/OptionSelectorWidget.h"
 #include "ui/RecordingCanvas.h"
+
+namespace mn = menunames;
 
 namespace {
 
@@ -108,45 +111,45 @@ struct Way {
 };
 
 const Way kWays[] = {
-    {"MAIN_MENU", "Single-Player", "SINGLE_PLAYER_OPTIONS", false},
-    {"MAIN_MENU", "Multi-Player", "MULTI_PLAYER_OPTIONS", false},
-    {"MAIN_MENU", "Options ", "OPTIONS", true},
-    {"MAIN_MENU", "Credits", "CREDITS", true},
-    {"MAIN_MENU", "Exit", "EXIT", false},
-    {"SINGLE_PLAYER_OPTIONS", "Story Mode ", "VEHICLE_SELECTION_STORY", true},
-    {"SINGLE_PLAYER_OPTIONS", "Battle Mode ", "VEHICLE_SELECTION_BATTLE_1P", true},
-    {"SINGLE_PLAYER_OPTIONS", "Assault Mode ", "VEHICLE_SELECTION_ASSAULT_1P", true},
-    {"SINGLE_PLAYER_OPTIONS", "Survival", "VEHICLE_SELECTION_SURVIVAL_1P", true},
-    {"SINGLE_PLAYER_OPTIONS", "Back ", "MAIN_MENU", false},
-    {"MULTI_PLAYER_OPTIONS", "2-Player Vs.", "VEHICLE_SELECTION_BATTLE_2P", true},
-    {"MULTI_PLAYER_OPTIONS", "Back ", "MAIN_MENU", false},
-    {"OPTIONS", "Return ", "MAIN_MENU", true},
-    {"CREDITS", "Return ", "MAIN_MENU", true},
-    {"BACKSTORY1", "Previous ", "BACKSTORY5", false},
-    {"BACKSTORY1", "Next ", "BACKSTORY2", false},
-    {"BACKSTORY3", "Previous ", "BACKSTORY2", false},
-    {"BACKSTORY3", "Next ", "BACKSTORY4", false},
-    {"BACKSTORY5", "Next ", "BACKSTORY1", false},
-    {"BACKSTORY5", "Return", "VEHICLE_SELECTION_STORY", false},
-    {"VEHICLE_SELECTION_STORY", "Begin Game  ", "LOADING_SCREEN", true},
-    {"VEHICLE_SELECTION_STORY", "Return ", "MAIN_MENU", true},
-    {"VEHICLE_SELECTION_STORY", "Backstory ", "BACKSTORY1", false},
-    {"VEHICLE_SELECTION_BATTLE_1P", "To Battle!", "LOADING_SCREEN", true},
-    {"VEHICLE_SELECTION_BATTLE_1P", "Return ", "MAIN_MENU", true},
-    {"VEHICLE_SELECTION_ASSAULT_1P", "To Battle!", "LOADING_SCREEN", true},
-    {"VEHICLE_SELECTION_ASSAULT_1P", "Return ", "MAIN_MENU", true},
-    {"VEHICLE_SELECTION_BATTLE_2P", "To Battle!", "LOADING_SCREEN", true},
-    {"VEHICLE_SELECTION_BATTLE_2P", "Return ", "MAIN_MENU", true},
-    {"VEHICLE_SELECTION_SURVIVAL_1P", "To Battle!", "LOADING_SCREEN", true},
-    {"VEHICLE_SELECTION_SURVIVAL_1P", "Return ", "MAIN_MENU", true},
-    {"WIN_DISPLAY", "Next Level", "UNLOADING_SCREEN", false},
-    {"BATTLE_WIN_DISPLAY", "Replay Level", "UNLOADING_SCREEN", false},
-    {"LOSE_DISPLAY", "Return to Menu ", "UNLOADING_SCREEN", false},
-    {"DRAW_DISPLAY", "Exit Game", "EXIT", false},
-    {"CONGRATS_DISPLAY", "Return to Menu ", "UNLOADING_SCREEN", false},
-    {"P2_WIN", "Replay Level", "UNLOADING_SCREEN", false},
-    {"IN_GAME_MENU", "Restart Level", "UNLOADING_SCREEN", false},
-    {"IN_GAME_MENU", "Exit Game", "EXIT", false},
+    {mn::kMainMenu, "Single-Player", mn::kSinglePlayerOptions, false},
+    {mn::kMainMenu, "Multi-Player", mn::kMultiPlayerOptions, false},
+    {mn::kMainMenu, "Options ", mn::kOptions, true},
+    {mn::kMainMenu, "Credits", mn::kCredits, true},
+    {mn::kMainMenu, "Exit", mn::kExit, false},
+    {mn::kSinglePlayerOptions, "Story Mode ", mn::kSelectionStory, true},
+    {mn::kSinglePlayerOptions, "Battle Mode ", mn::kSelectionBattle, true},
+    {mn::kSinglePlayerOptions, "Assault Mode ", mn::kSelectionAssault, true},
+    {mn::kSinglePlayerOptions, "Survival", mn::kSelectionSurvival, true},
+    {mn::kSinglePlayerOptions, "Back ", mn::kMainMenu, false},
+    {mn::kMultiPlayerOptions, "2-Player Vs.", mn::kSelectionVersus, true},
+    {mn::kMultiPlayerOptions, "Back ", mn::kMainMenu, false},
+    {mn::kOptions, "Return ", mn::kMainMenu, true},
+    {mn::kCredits, "Return ", mn::kMainMenu, true},
+    {mn::kBackstory1, "Previous ", mn::kBackstory5, false},
+    {mn::kBackstory1, "Next ", mn::kBackstory2, false},
+    {mn::kBackstory3, "Previous ", mn::kBackstory2, false},
+    {mn::kBackstory3, "Next ", mn::kBackstory4, false},
+    {mn::kBackstory5, "Next ", mn::kBackstory1, false},
+    {mn::kBackstory5, "Return", mn::kSelectionStory, false},
+    {mn::kSelectionStory, "Begin Game  ", mn::kLoadingScreen, true},
+    {mn::kSelectionStory, "Return ", mn::kMainMenu, true},
+    {mn::kSelectionStory, "Backstory ", mn::kBackstory1, false},
+    {mn::kSelectionBattle, "To Battle!", mn::kLoadingScreen, true},
+    {mn::kSelectionBattle, "Return ", mn::kMainMenu, true},
+    {mn::kSelectionAssault, "To Battle!", mn::kLoadingScreen, true},
+    {mn::kSelectionAssault, "Return ", mn::kMainMenu, true},
+    {mn::kSelectionVersus, "To Battle!", mn::kLoadingScreen, true},
+    {mn::kSelectionVersus, "Return ", mn::kMainMenu, true},
+    {mn::kSelectionSurvival, "To Battle!", mn::kLoadingScreen, true},
+    {mn::kSelectionSurvival, "Return ", mn::kMainMenu, true},
+    {mn::kWinDisplay, "Next Level", mn::kUnloadingScreen, false},
+    {mn::kBattleWinDisplay, "Replay Level", mn::kUnloadingScreen, false},
+    {mn::kLoseDisplay, "Return to Menu ", mn::kUnloadingScreen, false},
+    {mn::kDrawDisplay, "Exit Game", mn::kExit, false},
+    {mn::kCongratsDisplay, "Return to Menu ", mn::kUnloadingScreen, false},
+    {mn::kP2Win, "Replay Level", mn::kUnloadingScreen, false},
+    {mn::kInGameMenu, "Restart Level", mn::kUnloadingScreen, false},
+    {mn::kInGameMenu, "Exit Game", mn::kExit, false},
 };
 
 TEST_F(MenuCatalogueTest, EveryButtonLeadsWhereTheCatalogueSaysThroughAFadeOrAtOnce) {
@@ -157,7 +160,7 @@ TEST_F(MenuCatalogueTest, EveryButtonLeadsWhereTheCatalogueSaysThroughAFadeOrAtO
         ASSERT_NE(node->target, nullptr);
         EXPECT_EQ(node->target->name, way.target);
         // The popups of the level screen fade through the level screen's own pair.
-        const bool popup = menuSystem.IsChildMenu("LEVEL_SCREEN", way.menu);
+        const bool popup = menuSystem.IsChildMenu(mn::kLevelScreen, way.menu);
         if (!popup) {
             EXPECT_EQ(HasFadeTo(way.menu, way.target), way.fade);
         }
@@ -170,43 +173,43 @@ TEST_F(MenuCatalogueTest, ThirtySixMenusInTheirFinalShape) {
     std::size_t fades = 0;
     for (const Menu& menu : menuSystem.GetMenus()) fades += menu.transitions.size();
     EXPECT_EQ(fades, 2u * (26 + 2));
-    EXPECT_TRUE(HasFadeTo("MENU_LOADING", "MAIN_MENU"));
-    EXPECT_TRUE(HasFadeTo("LEVEL_SCREEN", "UNLOADING_SCREEN"));
-    EXPECT_TRUE(HasFadeTo("UNLOADING_SCREEN", "LOADING_SCREEN"));
-    EXPECT_FALSE(HasFadeTo("MAIN_MENU", "SINGLE_PLAYER_OPTIONS"));
+    EXPECT_TRUE(HasFadeTo(mn::kMenuLoading, mn::kMainMenu));
+    EXPECT_TRUE(HasFadeTo(mn::kLevelScreen, mn::kUnloadingScreen));
+    EXPECT_TRUE(HasFadeTo(mn::kUnloadingScreen, mn::kLoadingScreen));
+    EXPECT_FALSE(HasFadeTo(mn::kMainMenu, mn::kSinglePlayerOptions));
     // The menu that the exit buttons name stays empty.
-    EXPECT_TRUE(MenuNamed("EXIT").widgets.empty());
+    EXPECT_TRUE(MenuNamed(mn::kExit).widgets.empty());
 }
 
 TEST_F(MenuCatalogueTest, FifteenMenusDrawTheScrollingStarsAndTheIntroTheBlack) {
-    const Menu& stars = MenuNamed("STARS_BACKGROUND");
-    const Menu& black = MenuNamed("BLACK_BACKGROUND");
+    const Menu& stars = MenuNamed(mn::kStarsBackground);
+    const Menu& black = MenuNamed(mn::kBlackBackground);
     std::set<std::string> starry, dark;
     for (const Menu& menu : menuSystem.GetMenus()) {
         if (menu.sharedWidgets == &stars.widgets) starry.insert(menu.name);
         if (menu.sharedWidgets == &black.widgets) dark.insert(menu.name);
     }
-    const std::set<std::string> expectedStars = {"MAIN_MENU",
-                                                 "SINGLE_PLAYER_OPTIONS",
-                                                 "MULTI_PLAYER_OPTIONS",
-                                                 "OPTIONS",
-                                                 "CREDITS",
-                                                 "BACKSTORY1",
-                                                 "BACKSTORY2",
-                                                 "BACKSTORY3",
-                                                 "BACKSTORY4",
-                                                 "BACKSTORY5",
-                                                 "VEHICLE_SELECTION_STORY",
-                                                 "VEHICLE_SELECTION_BATTLE_1P",
-                                                 "VEHICLE_SELECTION_BATTLE_2P",
-                                                 "VEHICLE_SELECTION_ASSAULT_1P",
-                                                 "VEHICLE_SELECTION_SURVIVAL_1P"};
+    const std::set<std::string> expectedStars = {mn::kMainMenu,
+                                                 mn::kSinglePlayerOptions,
+                                                 mn::kMultiPlayerOptions,
+                                                 mn::kOptions,
+                                                 mn::kCredits,
+                                                 mn::kBackstory1,
+                                                 mn::kBackstory2,
+                                                 mn::kBackstory3,
+                                                 mn::kBackstory4,
+                                                 mn::kBackstory5,
+                                                 mn::kSelectionStory,
+                                                 mn::kSelectionBattle,
+                                                 mn::kSelectionVersus,
+                                                 mn::kSelectionAssault,
+                                                 mn::kSelectionSurvival};
     EXPECT_EQ(starry, expectedStars);
-    EXPECT_EQ(dark, (std::set<std::string>{"INTRO", "TEAM_INTRO", "MENU_LOADING"}));
+    EXPECT_EQ(dark, (std::set<std::string>{mn::kIntro, mn::kTeamIntro, mn::kMenuLoading}));
     const auto* picture = dynamic_cast<const LabelWidget*>(stars.widgets.at(0).widget.get());
     ASSERT_NE(picture, nullptr);
     EXPECT_GT(picture->scrollSpeed, 0.0f);
-    EXPECT_EQ(menuSystem.GetCurrentMenuName(), "INTRO");
+    EXPECT_EQ(menuSystem.GetCurrentMenuName(), mn::kIntro);
 }
 
 TEST_F(MenuCatalogueTest, PopupsAreTheChildrenOfTheirMenusInOrder) {
@@ -216,44 +219,45 @@ TEST_F(MenuCatalogueTest, PopupsAreTheChildrenOfTheirMenusInOrder) {
             if (child) names.push_back(child->name);
         return names;
     };
-    const std::vector<std::string> information = {"TANK_INFO", "BUGGY_INFO", "UFO_INFO",
-                                                  "LANCER_INFO"};
-    for (const char* menu : {"VEHICLE_SELECTION_STORY", "VEHICLE_SELECTION_BATTLE_1P",
-                             "VEHICLE_SELECTION_ASSAULT_1P", "VEHICLE_SELECTION_SURVIVAL_1P"})
+    const std::vector<std::string> information = {mn::kTankInfo, mn::kBuggyInfo, mn::kUfoInfo,
+                                                  mn::kLancerInfo};
+    for (const char* menu :
+         {mn::kSelectionStory, mn::kSelectionBattle, mn::kSelectionAssault, mn::kSelectionSurvival})
         EXPECT_EQ(children(menu), information) << menu;
-    EXPECT_TRUE(children("VEHICLE_SELECTION_BATTLE_2P").empty());
-    EXPECT_EQ(children("LEVEL_SCREEN"),
-              (std::vector<std::string>{"WIN_DISPLAY", "BATTLE_WIN_DISPLAY", "LOSE_DISPLAY",
-                                        "DRAW_DISPLAY", "CONGRATS_DISPLAY", "P1_WIN", "P2_WIN",
-                                        "IN_GAME_MENU"}));
-    EXPECT_EQ(MenuNamed("UFO_INFO").widgets.size(), 3u);
-    EXPECT_EQ(MenuNamed("TANK_INFO").widgets.size(), 2u);
+    EXPECT_TRUE(children(mn::kSelectionVersus).empty());
+    EXPECT_EQ(children(mn::kLevelScreen),
+              (std::vector<std::string>{mn::kWinDisplay, mn::kBattleWinDisplay, mn::kLoseDisplay,
+                                        mn::kDrawDisplay, mn::kCongratsDisplay, mn::kP1Win,
+                                        mn::kP2Win, mn::kInGameMenu}));
+    EXPECT_EQ(MenuNamed(mn::kUfoInfo).widgets.size(), 3u);
+    EXPECT_EQ(MenuNamed(mn::kTankInfo).widgets.size(), 2u);
 }
 
 TEST_F(MenuCatalogueTest, EveryIdMapNamesAWidgetOfTheRightKind) {
-    const char* const selections[] = {"VEHICLE_SELECTION_STORY", "VEHICLE_SELECTION_BATTLE_1P",
-                                      "VEHICLE_SELECTION_ASSAULT_1P", "VEHICLE_SELECTION_BATTLE_2P",
-                                      "VEHICLE_SELECTION_SURVIVAL_1P"};
+    const char* const selections[] = {mn::kSelectionStory, mn::kSelectionBattle,
+                                      mn::kSelectionAssault, mn::kSelectionVersus,
+                                      mn::kSelectionSurvival};
     for (const char* menu : selections) {
         EXPECT_NE(Typed<ModelSelectorWidget>(menu, VehicleSelectorIds.GetId(menu)), nullptr)
             << menu;
         EXPECT_NE(Typed<ButtonWidget>(menu, StartButtonIds.GetId(menu)), nullptr) << menu;
     }
-    const char* versus = "VEHICLE_SELECTION_BATTLE_2P";
+    const char* versus = mn::kSelectionVersus;
     EXPECT_NE(Typed<ModelSelectorWidget>(versus, SecondVehicleSelectorIds.GetId(versus)), nullptr);
-    EXPECT_NE(Typed<OptionSelectorWidget>("OPTIONS", AIDifficultyIds.GetId("OPTIONS")), nullptr);
-    for (const char* menu : {"LOADING_SCREEN", "UNLOADING_SCREEN"}) {
+    EXPECT_NE(Typed<OptionSelectorWidget>(mn::kOptions, AIDifficultyIds.GetId(mn::kOptions)),
+              nullptr);
+    for (const char* menu : {mn::kLoadingScreen, mn::kUnloadingScreen}) {
         // The level start sets the target of the loading menu's first widget.
         EXPECT_EQ(MenuNamed(menu).widgets.front().id, LoadingWidgetIds.GetId(menu)) << menu;
         EXPECT_NE(Typed<LoadingScreenWidget>(menu, LoadingWidgetIds.GetId(menu)), nullptr);
     }
     for (const WidgetIdMap* map :
          {&HealthBarIds, &EnergyBarIds, &LeftHudPanelIds, &RightHudPanelIds, &CrosshairIds})
-        EXPECT_NE(Typed<LabelWidget>("LEVEL_SCREEN", map->GetId("LEVEL_SCREEN")), nullptr);
-    for (const char* popup : {"WIN_DISPLAY", "BATTLE_WIN_DISPLAY", "LOSE_DISPLAY", "DRAW_DISPLAY",
-                              "P1_WIN", "P2_WIN", "IN_GAME_MENU"})
+        EXPECT_NE(Typed<LabelWidget>(mn::kLevelScreen, map->GetId(mn::kLevelScreen)), nullptr);
+    for (const char* popup : {mn::kWinDisplay, mn::kBattleWinDisplay, mn::kLoseDisplay,
+                              mn::kDrawDisplay, mn::kP1Win, mn::kP2Win, mn::kInGameMenu})
         EXPECT_NE(Typed<ButtonWidget>(popup, ReplayButtonIds.GetId(popup)), nullptr) << popup;
-    EXPECT_EQ(ReplayButtonIds.GetId("CONGRATS_DISPLAY"), -1);
+    EXPECT_EQ(ReplayButtonIds.GetId(mn::kCongratsDisplay), -1);
     // Every sheet of the two-player menu exists and is hidden until the screen flow shows it.
     for (const WidgetIdMap& sheet : VersusPortraitIds) {
         const LabelWidget* picture = Typed<LabelWidget>(versus, sheet.GetId(versus));
@@ -268,9 +272,9 @@ TEST_F(MenuCatalogueTest, SelectorsStartOnTheirFirstChoiceAndListEveryLevelOfThe
         int mode;
         const char* first;
     };
-    for (const Levels& levels : {Levels{"VEHICLE_SELECTION_BATTLE_1P", Battle, "Big Bathroom"},
-                                 Levels{"VEHICLE_SELECTION_ASSAULT_1P", Assault, "Buggy Duo   "},
-                                 Levels{"VEHICLE_SELECTION_BATTLE_2P", Versus, "Big Bathroom"}}) {
+    for (const Levels& levels : {Levels{mn::kSelectionBattle, Battle, "Big Bathroom"},
+                                 Levels{mn::kSelectionAssault, Assault, "Buggy Duo   "},
+                                 Levels{mn::kSelectionVersus, Versus, "Big Bathroom"}}) {
         SCOPED_TRACE(levels.menu);
         const auto* selector =
             Typed<OptionSelectorWidget>(levels.menu, LevelSelectorIds.GetId(levels.menu));
@@ -287,7 +291,7 @@ TEST_F(MenuCatalogueTest, SelectorsStartOnTheirFirstChoiceAndListEveryLevelOfThe
         EXPECT_EQ(vehicle->labels.at(0), "Davavod Tank ");
     }
     const auto* difficulty =
-        Typed<OptionSelectorWidget>("OPTIONS", AIDifficultyIds.GetId("OPTIONS"));
+        Typed<OptionSelectorWidget>(mn::kOptions, AIDifficultyIds.GetId(mn::kOptions));
     ASSERT_NE(difficulty, nullptr);
     EXPECT_EQ(difficulty->options,
               (std::vector<std::string>{"Medium ", "Hard ", "OMG HAX!!    ", "Easy  "}));
@@ -300,15 +304,15 @@ TEST_F(MenuCatalogueTest, StatisticsPrintTheMissionRecordAsItStands) {
                 return dynamic_cast<const LabelWidget&>(*node.widget).FormatText();
         return "missing";
     };
-    for (const char* popup : {"WIN_DISPLAY", "BATTLE_WIN_DISPLAY", "CONGRATS_DISPLAY"}) {
+    for (const char* popup : {mn::kWinDisplay, mn::kBattleWinDisplay, mn::kCongratsDisplay}) {
         EXPECT_EQ(line(popup, "Shots fired: %i"), "Shots fired: 0");
         EXPECT_EQ(line(popup, "Hit Ratio: %i/100"), "Hit Ratio: 0/100");
     }
-    EXPECT_EQ(line("LOSE_DISPLAY", "Shots fired: %i"), "missing");
+    EXPECT_EQ(line(mn::kLoseDisplay, "Shots fired: %i"), "missing");
     MissionStats.shotsFired = 42;
     MissionStats.energyUsed = 7;
-    EXPECT_EQ(line("WIN_DISPLAY", "Shots fired: %i"), "Shots fired: 42");
-    EXPECT_EQ(line("CONGRATS_DISPLAY", "Energy Used: %i  "), "Energy Used: 7  ");
+    EXPECT_EQ(line(mn::kWinDisplay, "Shots fired: %i"), "Shots fired: 42");
+    EXPECT_EQ(line(mn::kCongratsDisplay, "Energy Used: %i  "), "Energy Used: 7  ");
     MissionStats = MissionStatistics{};
 }
 
@@ -322,31 +326,31 @@ struct Walk {
 class MenuWalkTest : public MenuCatalogueTest, public ::testing::WithParamInterface<Walk> {};
 
 TEST_P(MenuWalkTest, EndsOnTheExpectedMenu) {
-    menuSystem.SetCurrentMenu("MAIN_MENU");
+    menuSystem.SetCurrentMenu(mn::kMainMenu);
     for (const char* caption : GetParam().clicks) ClickButton(caption);
     EXPECT_EQ(menuSystem.GetCurrentMenuName(), GetParam().endsOn);
 }
 
 const Walk kWalks[] = {
-    {"StoryAndBack", {"Single-Player", "Story Mode ", "Return "}, "MAIN_MENU"},
-    {"BattleAndBack", {"Single-Player", "Battle Mode ", "Return "}, "MAIN_MENU"},
-    {"AssaultAndBack", {"Single-Player", "Assault Mode ", "Return "}, "MAIN_MENU"},
-    {"SurvivalAndBack", {"Single-Player", "Survival", "Return "}, "MAIN_MENU"},
-    {"VersusAndBack", {"Multi-Player", "2-Player Vs.", "Return "}, "MAIN_MENU"},
-    {"ModeMenuBack", {"Multi-Player", "Back "}, "MAIN_MENU"},
-    {"OptionsAndBack", {"Options ", "Return "}, "MAIN_MENU"},
-    {"CreditsAndBack", {"Credits", "Return "}, "MAIN_MENU"},
+    {"StoryAndBack", {"Single-Player", "Story Mode ", "Return "}, mn::kMainMenu},
+    {"BattleAndBack", {"Single-Player", "Battle Mode ", "Return "}, mn::kMainMenu},
+    {"AssaultAndBack", {"Single-Player", "Assault Mode ", "Return "}, mn::kMainMenu},
+    {"SurvivalAndBack", {"Single-Player", "Survival", "Return "}, mn::kMainMenu},
+    {"VersusAndBack", {"Multi-Player", "2-Player Vs.", "Return "}, mn::kMainMenu},
+    {"ModeMenuBack", {"Multi-Player", "Back "}, mn::kMainMenu},
+    {"OptionsAndBack", {"Options ", "Return "}, mn::kMainMenu},
+    {"CreditsAndBack", {"Credits", "Return "}, mn::kMainMenu},
     {"StoryPagesForward",
      {"Single-Player", "Story Mode ", "Backstory ", "Next ", "Next ", "Next ", "Next ", "Next "},
-     "BACKSTORY1"},
+     mn::kBackstory1},
     {"StoryPagesBackward",
      {"Single-Player", "Story Mode ", "Backstory ", "Previous "},
-     "BACKSTORY5"},
+     mn::kBackstory5},
     {"StoryPagesReturn",
      {"Single-Player", "Story Mode ", "Backstory ", "Next ", "Return"},
-     "VEHICLE_SELECTION_STORY"},
-    {"StartABattle", {"Single-Player", "Battle Mode ", "To Battle!"}, "LOADING_SCREEN"},
-    {"StartAStory", {"Single-Player", "Story Mode ", "Begin Game  "}, "LOADING_SCREEN"},
+     mn::kSelectionStory},
+    {"StartABattle", {"Single-Player", "Battle Mode ", "To Battle!"}, mn::kLoadingScreen},
+    {"StartAStory", {"Single-Player", "Story Mode ", "Begin Game  "}, mn::kLoadingScreen},
 };
 
 INSTANTIATE_TEST_SUITE_P(Catalogue, MenuWalkTest, ::testing::ValuesIn(kWalks),
@@ -355,11 +359,11 @@ INSTANTIATE_TEST_SUITE_P(Catalogue, MenuWalkTest, ::testing::ValuesIn(kWalks),
                          });
 
 TEST_F(MenuCatalogueTest, ExitEndsTheProgramWithoutGoingToAMenu) {
-    menuSystem.SetCurrentMenu("MAIN_MENU");
+    menuSystem.SetCurrentMenu(mn::kMainMenu);
     window.SetRunning(true);
     ClickButton("Exit");
     EXPECT_FALSE(window.IsRunning());
-    EXPECT_NE(menuSystem.GetCurrentMenuName(), "EXIT");
+    EXPECT_NE(menuSystem.GetCurrentMenuName(), mn::kExit);
 }
 
 }  // namespace

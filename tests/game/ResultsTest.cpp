@@ -13,6 +13,8 @@
 #include "game/MenuNames.h"
 #include "world/Vehicle.h"
 
+namespace mn = menunames;
+
 namespace {
 
 // Vehicles at the given hit points; nullopt stands for an empty slot.
@@ -135,20 +137,20 @@ const auto kNone = std::nullopt;
 INSTANTIATE_TEST_SUITE_P(
     Results, PopupChoice,
     ::testing::Values(
-        PopupCase{"BattleWon", Battle, {20, kNone}, {0}, true, "BATTLE_WIN_DISPLAY", true},
-        PopupCase{"BattleLost", Battle, {0, kNone}, {5}, false, "LOSE_DISPLAY", false},
-        PopupCase{"BattleBothGone", Battle, {0, kNone}, {0}, false, "DRAW_DISPLAY", false},
-        PopupCase{"AssaultWon", Assault, {1, kNone}, {0, 0, 0}, false, "BATTLE_WIN_DISPLAY", true},
-        PopupCase{"AssaultOneLeft", Assault, {0, kNone}, {0, 2, 0}, false, "LOSE_DISPLAY", false},
-        PopupCase{"StoryWon", Story, {9, kNone}, {0, 0}, false, "WIN_DISPLAY", true},
-        PopupCase{"StorySixWon", Story, {9, kNone}, {0}, true, "CONGRATS_DISPLAY", true},
-        PopupCase{"StoryLost", Story, {0, kNone}, {3}, false, "LOSE_DISPLAY", false},
-        PopupCase{"SurvivalLost", Survival, {0, kNone}, {30}, false, "LOSE_DISPLAY", false},
-        PopupCase{"SurvivalBothGone", Survival, {0, kNone}, {0}, false, "DRAW_DISPLAY", false},
-        PopupCase{"VersusPlayerOne", Versus, {5, 0}, {}, false, "P1_WIN", false},
-        PopupCase{"VersusPlayerTwo", Versus, {0, 5}, {}, false, "P2_WIN", false},
-        PopupCase{"VersusBothAtZero", Versus, {0, 0}, {}, false, "DRAW_DISPLAY", false},
-        PopupCase{"VersusBothBelowZero", Versus, {-3, -1}, {}, false, "DRAW_DISPLAY", false}),
+        PopupCase{"BattleWon", Battle, {20, kNone}, {0}, true, mn::kBattleWinDisplay, true},
+        PopupCase{"BattleLost", Battle, {0, kNone}, {5}, false, mn::kLoseDisplay, false},
+        PopupCase{"BattleBothGone", Battle, {0, kNone}, {0}, false, mn::kDrawDisplay, false},
+        PopupCase{"AssaultWon", Assault, {1, kNone}, {0, 0, 0}, false, mn::kBattleWinDisplay, true},
+        PopupCase{"AssaultOneLeft", Assault, {0, kNone}, {0, 2, 0}, false, mn::kLoseDisplay, false},
+        PopupCase{"StoryWon", Story, {9, kNone}, {0, 0}, false, mn::kWinDisplay, true},
+        PopupCase{"StorySixWon", Story, {9, kNone}, {0}, true, mn::kCongratsDisplay, true},
+        PopupCase{"StoryLost", Story, {0, kNone}, {3}, false, mn::kLoseDisplay, false},
+        PopupCase{"SurvivalLost", Survival, {0, kNone}, {30}, false, mn::kLoseDisplay, false},
+        PopupCase{"SurvivalBothGone", Survival, {0, kNone}, {0}, false, mn::kDrawDisplay, false},
+        PopupCase{"VersusPlayerOne", Versus, {5, 0}, {}, false, mn::kP1Win, false},
+        PopupCase{"VersusPlayerTwo", Versus, {0, 5}, {}, false, mn::kP2Win, false},
+        PopupCase{"VersusBothAtZero", Versus, {0, 0}, {}, false, mn::kDrawDisplay, false},
+        PopupCase{"VersusBothBelowZero", Versus, {-3, -1}, {}, false, mn::kDrawDisplay, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Results, StoryDialogueKeys) {
@@ -179,16 +181,18 @@ struct EscapeStep {
 TEST(Results, EscapeDecidesFromThePopupShown) {
     const std::vector<std::vector<EscapeStep>> runs = {
         // No popup: open, then close.
-        {{"", "IN_GAME_MENU"}, {"IN_GAME_MENU", "IN_GAME_MENU"}},
+        {{"", mn::kInGameMenu}, {mn::kInGameMenu, mn::kInGameMenu}},
         // Over a result popup: the in-game menu, then the result popup back.
-        {{"WIN_DISPLAY", "IN_GAME_MENU"}, {"IN_GAME_MENU", "WIN_DISPLAY"}},
+        {{mn::kWinDisplay, mn::kInGameMenu}, {mn::kInGameMenu, mn::kWinDisplay}},
         // A result popup replaced the open in-game menu: Escape covers it and brings it back.
-        {{"", "IN_GAME_MENU"}, {"LOSE_DISPLAY", "IN_GAME_MENU"}, {"IN_GAME_MENU", "LOSE_DISPLAY"}},
+        {{"", mn::kInGameMenu},
+         {mn::kLoseDisplay, mn::kInGameMenu},
+         {mn::kInGameMenu, mn::kLoseDisplay}},
         // Closed and opened again: nothing of the first time is remembered.
-        {{"DRAW_DISPLAY", "IN_GAME_MENU"},
-         {"IN_GAME_MENU", "DRAW_DISPLAY"},
-         {"DRAW_DISPLAY", "IN_GAME_MENU"},
-         {"IN_GAME_MENU", "DRAW_DISPLAY"}},
+        {{mn::kDrawDisplay, mn::kInGameMenu},
+         {mn::kInGameMenu, mn::kDrawDisplay},
+         {mn::kDrawDisplay, mn::kInGameMenu},
+         {mn::kInGameMenu, mn::kDrawDisplay}},
     };
     for (size_t r = 0; r < runs.size(); ++r) {
         InGameMenuToggle toggle;
@@ -208,9 +212,9 @@ TEST(Results, ThePopupBroughtBackIsForgotten) {
 
 TEST(Results, TheEscapeMemoryGoesWithALevel) {
     InGameMenuToggle toggle;
-    toggle.Toggle("WIN_DISPLAY");
+    toggle.Toggle(mn::kWinDisplay);
     toggle.Reset();
-    EXPECT_EQ(toggle.Toggle("IN_GAME_MENU"), "IN_GAME_MENU");
+    EXPECT_EQ(toggle.Toggle(mn::kInGameMenu), mn::kInGameMenu);
 }
 
 }  // namespace

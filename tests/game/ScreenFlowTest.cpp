@@ -13,6 +13,8 @@
 #include "ui/OptionSelectorWidget.h"
 #include "world/Vehicle.h"
 
+namespace mn = menunames;
+
 namespace {
 
 using namespace platform;
@@ -22,14 +24,14 @@ TEST(ScreenFlow, EachSelectionMenuSetsItsMode) {
         const char* menu;
         int mode;
     } rows[] = {
-        {"VEHICLE_SELECTION_STORY", Story},
-        {"VEHICLE_SELECTION_BATTLE_1P", Battle},
-        {"VEHICLE_SELECTION_BATTLE_2P", Versus},
-        {"VEHICLE_SELECTION_ASSAULT_1P", Assault},
-        {"VEHICLE_SELECTION_SURVIVAL_1P", Survival},
-        {"MAIN_MENU", -1},
+        {mn::kSelectionStory, Story},
+        {mn::kSelectionBattle, Battle},
+        {mn::kSelectionVersus, Versus},
+        {mn::kSelectionAssault, Assault},
+        {mn::kSelectionSurvival, Survival},
+        {mn::kMainMenu, -1},
         {"vehicle_selection_story", -1},  // names compare exactly
-        {"LEVEL_SCREEN", -1},
+        {mn::kLevelScreen, -1},
     };
     for (const auto& row : rows) EXPECT_EQ(ModeOfSelectionMenu(row.menu), row.mode) << row.menu;
 }
@@ -229,8 +231,8 @@ TEST_F(LevelOver, SurvivalEndsOnlyWithPlayerOne) {
 // The selection menus as the screens see them: selectors, info popups and portraits.
 class SelectionMenus : public GlobalsTest {
 protected:
-    static constexpr const char* kOnePlayer = "VEHICLE_SELECTION_BATTLE_1P";
-    static constexpr const char* kTwoPlayers = "VEHICLE_SELECTION_BATTLE_2P";
+    static constexpr const char* kOnePlayer = mn::kSelectionBattle;
+    static constexpr const char* kTwoPlayers = mn::kSelectionVersus;
 
     void SetUp() override {
         GlobalsTest::SetUp();
@@ -241,7 +243,7 @@ protected:
                                                  colour, colour, colour, false, 4, vehicles);
         };
         VehicleSelectorIds.Merge(selector(kOnePlayer, 100));
-        for (const char* info : {"TANK_INFO", "BUGGY_INFO", "UFO_INFO", "LANCER_INFO"}) {
+        for (const char* info : {mn::kTankInfo, mn::kBuggyInfo, mn::kUfoInfo, mn::kLancerInfo}) {
             menuSystem.EnsureMenu(info);
             menuSystem.AddChildMenu(kOnePlayer, info);
         }
@@ -251,7 +253,7 @@ protected:
             VersusPortraitIds[k] =
                 menuSystem.CreateWidget(0, "", nullptr, 0, "", kTwoPlayers, "", 100 * k, 600, 50,
                                         50, colour, colour, colour, false, false, 1);
-        menuSystem.EnsureMenu("MAIN_MENU");
+        menuSystem.EnsureMenu(mn::kMainMenu);
     }
     static void Select(const WidgetIdMap& ids, const char* menu, int index) {
         static_cast<OptionSelectorWidget*>(menuSystem.FindWidget(ids.GetId(menu)))->selectedIndex =
@@ -272,15 +274,15 @@ TEST_F(SelectionMenus, TheOnePlayerMenuShowsTheInfoOfTheSelectedVehicle) {
     application.UpdateScreens();
     EXPECT_EQ(application.GetGameMode(), Battle);
     EXPECT_EQ(application.GetVehiclePage(), kOnePlayer);
-    EXPECT_EQ(menuSystem.GetPopupMenuName(), "UFO_INFO");
+    EXPECT_EQ(menuSystem.GetPopupMenuName(), mn::kUfoInfo);
     Select(VehicleSelectorIds, kOnePlayer, 6);
     application.UpdateScreens();
     EXPECT_EQ(menuSystem.GetPopupMenuName(), "");
     Select(VehicleSelectorIds, kOnePlayer, 0);
     application.UpdateScreens();
-    EXPECT_EQ(menuSystem.GetPopupMenuName(), "TANK_INFO");
+    EXPECT_EQ(menuSystem.GetPopupMenuName(), mn::kTankInfo);
     // Any other screen closes the popup.
-    menuSystem.SetCurrentMenu("MAIN_MENU");
+    menuSystem.SetCurrentMenu(mn::kMainMenu);
     application.UpdateScreens();
     EXPECT_EQ(menuSystem.GetPopupMenuName(), "");
     EXPECT_EQ(application.GetGameMode(), Battle);

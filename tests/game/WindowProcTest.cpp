@@ -6,7 +6,10 @@
 
 #include <string>
 
+#include "game/MenuNames.h"
 #include "tests/game/GlobalsFixture.h"
+
+namespace mn = menunames;
 
 namespace {
 
@@ -31,11 +34,11 @@ class WindowProcFlags : public GlobalsTest, public ::testing::WithParamInterface
 TEST_P(WindowProcFlags, SetsTheFlagsAndForwards) {
     const FlagCase& c = GetParam();
     window.SetRunning(true);
-    menuSystem.EnsureMenu("MAIN_MENU");
+    menuSystem.EnsureMenu(mn::kMainMenu);
     EXPECT_EQ(WindowProc(c.message), 0);
     EXPECT_EQ(window.WasKeyPressed(), c.keyPressed);
     EXPECT_EQ(window.WasMouseClicked(), c.mouseClicked);
-    EXPECT_EQ(menuSystem.GetCurrentMenuName(), c.forwardedToMenus ? "MAIN_MENU" : "NULL");
+    EXPECT_EQ(menuSystem.GetCurrentMenuName(), c.forwardedToMenus ? mn::kMainMenu : "NULL");
     EXPECT_TRUE(window.IsRunning());
     EXPECT_TRUE(fake.dialogs.shown.empty());
 }
@@ -118,10 +121,10 @@ TEST_P(WindowProcEscape, AsksOffTheLevelScreenOnly) {
 
 INSTANTIATE_TEST_SUITE_P(
     WindowProc, WindowProcEscape,
-    ::testing::Values(EscapeCase{"MainMenuNo", "MAIN_MENU", false, true, true},
-                      EscapeCase{"MainMenuYes", "MAIN_MENU", true, true, false},
+    ::testing::Values(EscapeCase{"MainMenuNo", mn::kMainMenu, false, true, true},
+                      EscapeCase{"MainMenuYes", mn::kMainMenu, true, true, false},
                       EscapeCase{"NoMenuYet", "", true, true, false},
-                      EscapeCase{"LevelScreen", "LEVEL_SCREEN", true, false, true}),
+                      EscapeCase{"LevelScreen", mn::kLevelScreen, true, false, true}),
     [](const ::testing::TestParamInfo<EscapeCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "app/FileLoader.h"
+#include "game/MenuNames.h"
 #include "platform/Events.h"
 #include "platform/Services.h"
 #include "platform/fake/FakePlatform.h"
@@ -15,6 +16,8 @@
 #include "ui/GameFonts.h"
 #include "ui/GlMenuCanvas.h"
 #include "ui/MenuSystem.h"
+
+namespace mn = menunames;
 
 namespace gltest {
 namespace {
@@ -80,7 +83,7 @@ protected:
 };
 
 TEST_F(GlMenuTest, EveryWidgetKindDrawsWithCrispTextWhereItIsPlaced) {
-    const std::string menu = "MAIN_MENU";
+    const std::string menu = mn::kMainMenu;
     menus.CreateWidget(kLabelWidget, "Brask Menus", nullptr, 0, "", menu, "", 512, 60, 400, 60,
                        kClear, kWhite, kWhite, false, false, 3);
     menus.CreateWidget(kButtonWidget, "Play ", nullptr, 0,
@@ -172,7 +175,7 @@ TEST_F(GlMenuTest, EveryWidgetKindDrawsWithCrispTextWhereItIsPlaced) {
 TEST_F(GlMenuTest, TheShippedDeathDialogueTypesOutBesideItsPortrait) {
     menus.LoadDialogues("./RESOURCES/Files/UI/Dialogue/DialogueList.txt");
     EXPECT_TRUE(dialogs.shown.empty());
-    menus.SetCurrentMenu("LEVEL_SCREEN");
+    menus.SetCurrentMenu(mn::kLevelScreen);
     menus.StartDialogue("death", 3);  // the Lancer's pilot
     ASSERT_TRUE(menus.IsDialogueActive());
     for (int frame = 0; frame < 150 && menus.IsDialogueActive(); ++frame) {

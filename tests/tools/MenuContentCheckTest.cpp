@@ -12,10 +12,13 @@
 #include <string>
 #include <vector>
 
+#include "game/MenuNames.h"
 #include "render/TextureManager.h"
 #include "tests/app/TempDir.h"
 #include "ui/DialogueReader.h"
 #include "ui/Typewriter.h"
+
+namespace mn = menunames;
 
 namespace {
 
@@ -183,7 +186,7 @@ TEST_F(MenuContentCheck, EveryStoryDialogueIsThereOnTheLevelScreenAndTypesOutWho
                 ASSERT_NE(found, byName.end());
                 const Dialogue& dialogue = *found->second;
                 EXPECT_TRUE(dialogue.problems.empty()) << dialogue.problems.front();
-                EXPECT_EQ(dialogue.config.menuLocation, "LEVEL_SCREEN");
+                EXPECT_EQ(dialogue.config.menuLocation, mn::kLevelScreen);
                 EXPECT_EQ(dialogue.text.portraits.size(),
                           static_cast<std::size_t>(dialogue.text.textboxCount));
                 EXPECT_FALSE(dialogue.text.pages.empty());

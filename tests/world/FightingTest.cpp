@@ -15,6 +15,7 @@
 #include "ai/AIController.h"
 #include "app/Constants.h"
 #include "app/InputState.h"
+#include "game/MenuNames.h"
 #include "physics/Physics.h"
 #include "render/Renderer.h"
 #include "tests/game/GlobalsFixture.h"
@@ -25,6 +26,8 @@
 #include "world/Vehicle.h"
 #include "world/Weapon.h"
 #include "world/World.h"
+
+namespace mn = menunames;
 
 namespace {
 
@@ -98,9 +101,9 @@ protected:
         world.gridSizeX = world.gridSizeZ = 20;
         world.time = 10.0f;
         SetFrameTime(fake, kFrameMs);
-        menuSystem.EnsureMenu("MAIN_MENU");
-        menuSystem.EnsureMenu("LEVEL_SCREEN");
-        menuSystem.SetCurrentMenu("LEVEL_SCREEN");
+        menuSystem.EnsureMenu(mn::kMainMenu);
+        menuSystem.EnsureMenu(mn::kLevelScreen);
+        menuSystem.SetCurrentMenu(mn::kLevelScreen);
         player = AddVehicle("Davavod Tank", 20.0f, 20.0f);
         player->SetHuman(true);
         player->SetPlayerNumber(1);

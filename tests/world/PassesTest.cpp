@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "game/MenuNames.h"
 #include "tests/game/GlobalsFixture.h"
 #include "tests/world/WorldFixtures.h"
 #include "world/GameEntity.h"
@@ -14,6 +15,8 @@
 #include "world/Vehicle.h"
 #include "world/Weapon.h"
 #include "world/World.h"
+
+namespace mn = menunames;
 
 namespace {
 
@@ -55,9 +58,9 @@ protected:
         files->Weapon("blast.txt", {{"NAME", "Force Blast"}, {"WEAPON_TYPE", "RADIAL_BLAST"}});
         world.ResetResourceCache();
         world.gridSizeX = world.gridSizeZ = 20;
-        menuSystem.EnsureMenu("MAIN_MENU");
-        menuSystem.EnsureMenu("LEVEL_SCREEN");
-        menuSystem.SetCurrentMenu("LEVEL_SCREEN");
+        menuSystem.EnsureMenu(mn::kMainMenu);
+        menuSystem.EnsureMenu(mn::kLevelScreen);
+        menuSystem.SetCurrentMenu(mn::kLevelScreen);
         player = Add<Vehicle>("player");
         world.collisionList.push_front(player);
         world.playerOneVehicle = player;
@@ -230,9 +233,9 @@ TEST_P(LevelFrameTest, TheListPassesRunOnlyOnTheLevelScreenWithPlayerOne) {
 
 INSTANTIATE_TEST_SUITE_P(
     Frames, LevelFrameTest,
-    ::testing::Values(FrameCase{"LevelScreenWithPlayerOne", "LEVEL_SCREEN", true, true},
-                      FrameCase{"LevelScreenBetweenLevels", "LEVEL_SCREEN", false, false},
-                      FrameCase{"AnotherMenu", "MAIN_MENU", true, false}),
+    ::testing::Values(FrameCase{"LevelScreenWithPlayerOne", mn::kLevelScreen, true, true},
+                      FrameCase{"LevelScreenBetweenLevels", mn::kLevelScreen, false, false},
+                      FrameCase{"AnotherMenu", mn::kMainMenu, true, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 using StartUpTest = GlobalsTest;

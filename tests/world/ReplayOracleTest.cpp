@@ -22,12 +22,15 @@
 #include "app/FileLoader.h"
 #include "app/FrameTimer.h"
 #include "app/InputState.h"
+#include "game/MenuNames.h"
 #include "particles/ParticleRandom.h"
 #include "tests/app/TempDir.h"
 #include "tests/game/GlobalsFixture.h"
 #include "world/GameEntity.h"
 #include "world/Vehicle.h"
 #include "world/World.h"
+
+namespace mn = menunames;
 
 namespace {
 
@@ -78,9 +81,9 @@ protected:
         application.Init();
         graphicsSystem.Shutdown();
         world.ResetResourceCache();
-        menuSystem.EnsureMenu("MAIN_MENU");
-        menuSystem.EnsureMenu("LEVEL_SCREEN");
-        menuSystem.SetCurrentMenu("LEVEL_SCREEN");
+        menuSystem.EnsureMenu(mn::kMainMenu);
+        menuSystem.EnsureMenu(mn::kLevelScreen);
+        menuSystem.SetCurrentMenu(mn::kLevelScreen);
     }
     void TearDown() override {
         world.ClearLevel();

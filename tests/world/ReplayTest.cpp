@@ -11,6 +11,7 @@
 
 #include "app/ContentRecords.h"
 #include "app/FileLoader.h"
+#include "game/MenuNames.h"
 #include "particles/ParticleSystem.h"
 #include "tests/app/TempDir.h"
 #include "tests/game/GlobalsFixture.h"
@@ -19,6 +20,8 @@
 #include "world/Vehicle.h"
 #include "world/Weapon.h"
 #include "world/World.h"
+
+namespace mn = menunames;
 
 namespace {
 
@@ -37,9 +40,9 @@ protected:
         graphicsSystem.Shutdown();
         world.ResetResourceCache();
         physicstest::SetFrameTime(fake, kFrameMs);
-        menuSystem.EnsureMenu("MAIN_MENU");
-        menuSystem.EnsureMenu("LEVEL_SCREEN");
-        menuSystem.SetCurrentMenu("LEVEL_SCREEN");
+        menuSystem.EnsureMenu(mn::kMainMenu);
+        menuSystem.EnsureMenu(mn::kLevelScreen);
+        menuSystem.SetCurrentMenu(mn::kLevelScreen);
     }
     void TearDown() override {
         world.ClearLevel();
