@@ -46,6 +46,8 @@ constexpr int kMovedEdgePixels = 40;
 constexpr int kNewLonePixels = 2;
 // Below this half size in pixels a vehicle's 3-pixel outline is most of what shows.
 constexpr int kOutlineDominates = 20;
+// A depth this close to the floor's top (y = 0) lies on it.
+constexpr double kOnTheFloor = 0.05;
 // A vehicle placed against a wall stands still within this many frames.
 constexpr int kSettleFrames = 30;
 
@@ -156,10 +158,14 @@ protected:
         return picture;
     }
 
-    // The pixels where the floor slab lies on the window, rows from the top, whatever stands
-    // in front of it: those whose line of sight between the near and the far plane crosses
-    // the slab (its top at y = 0, reaching half a unit past the walls).
-    std::vector<bool> FloorPixels() {
+    // Where the floor slab lies on the window in the picture just drawn, rows from the top:
+    // the pixels whose line of sight between the near and the far plane crosses the slab (its
+    // top at y = 0, reaching half a unit past the walls), whatever stands in front of it, and
+    // among them those whose depth lies on the slab's top.
+    enum FloorPixel : unsigned char { kNotFloor, kBehind, kOnTop };
+    std::vector<FloorPixel> FloorPixels() {
+        std::vector<float> depth(kPixels);
+        glReadPixels(0, 0, kW, kH, GL_DEPTH_COMPONENT, GL_FLOAT, depth.data());
         double view[16], projection[16];
         for (int i = 0; i < 16; ++i) {
             view[i] = camera().GetView()[i];
@@ -169,7 +175,7 @@ protected:
         const double low[3] = {-0.5, -0.1, -0.5};
         const double high[3] = {kCellSize * world.GetGridSizeX() + 0.5, 0.0,
                                 kCellSize * world.GetGridSizeZ() + 0.5};
-        std::vector<bool> floor(kPixels, false);
+        std::vector<FloorPixel> floor(kPixels, kNotFloor);
         for (int row = 0; row < kH; ++row)
             for (int x = 0; x < kW; ++x) {
                 double nearPoint[3], farPoint[3];
@@ -191,8 +197,14 @@ protected:
                     enter = std::max(enter, t0);
                     leave = std::min(leave, t1);
                 }
+                if (enter > leave) continue;
+                const float d = depth[static_cast<size_t>(row) * kW + static_cast<size_t>(x)];
+                double wx = 0, wy = 0, wz = 0;
+                const bool onTop = gluUnProject(x + 0.5, row + 0.5, d, view, projection, viewport,
+                                                &wx, &wy, &wz) &&
+                                   std::fabs(wy) < kOnTheFloor;
                 floor[static_cast<size_t>(kH - 1 - row) * kW + static_cast<size_t>(x)] =
-                    enter <= leave;
+                    onTop ? kOnTop : kBehind;
             }
         return floor;
     }
@@ -312,7 +324,7 @@ TEST_P(LevelPicture, ShowsAFurnishedRoomWithItsVehicles) {
     Draw();
     Draw();
     const Picture room = Draw({.onlyRoom = true});
-    const std::vector<bool> floor = FloorPixels();
+    const std::vector<FloorPixel> floor = FloorPixels();
     const Picture full = Draw();
     const Picture withoutPlanar = Draw({.planarShadows = false});
     const Picture withoutVolumes = Draw({.shadowVolumes = false});
@@ -332,14 +344,17 @@ TEST_P(LevelPicture, ShowsAFurnishedRoomWithItsVehicles) {
     // The room closes the view on every side and its floor is drawn where it lies; floor and
     // walls take their share of the view and carry their textures (a missing texture draws
     // them flat white).
-    int cleared = 0, floorPixels = 0, floorCleared = 0, wallPixels = 0, furnished = 0;
+    int cleared = 0, floorPixels = 0, floorOnTop = 0, floorCleared = 0, wallPixels = 0,
+        furnished = 0;
     double floorSum = 0, floorSquares = 0, wallSum = 0, wallSquares = 0;
     for (int y = 0; y < kH; ++y)
         for (int x = 0; x < kW; ++x) {
             if (room.Cleared(x, y)) ++cleared;
             const double l = room.Luminance(x, y);
-            if (floor[static_cast<size_t>(y) * kW + static_cast<size_t>(x)]) {
+            const FloorPixel f = floor[static_cast<size_t>(y) * kW + static_cast<size_t>(x)];
+            if (f != kNotFloor) {
                 ++floorPixels;
+                floorOnTop += f == kOnTop;
                 floorCleared += room.Cleared(x, y);
                 floorSum += l;
                 floorSquares += l * l;
@@ -353,7 +368,7 @@ TEST_P(LevelPicture, ShowsAFurnishedRoomWithItsVehicles) {
     if (c.insideRoom) {
         EXPECT_LT(cleared, kPixels / 200) << "pixels outside the room";
     }
-    EXPECT_GT(floorPixels, static_cast<int>(c.floorShare * kPixels)) << "floor pixels";
+    EXPECT_GT(floorOnTop, static_cast<int>(c.floorShare * kPixels)) << "floor pixels";
     EXPECT_LT(floorCleared, kPixels / 1000) << "the floor is not drawn where it lies";
     EXPECT_GT(wallPixels, static_cast<int>(c.wallShare * kPixels)) << "wall pixels";
     const auto spread = [](double sum, double squares, int n) {
