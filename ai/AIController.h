@@ -11,6 +11,7 @@
 
 #include "ai/PathList.h"
 #include "app/ControlKeys.h"
+#include "world/VehicleDriver.h"
 
 class GameEntity;
 class Vehicle;
@@ -18,7 +19,7 @@ class World;
 
 enum AIState : std::int16_t { Search = 0, Engage = 1, Flee = 2 };
 
-class AIController {
+class AIController : public VehicleDriver {
 public:
     static constexpr int kKeys = ControlKeys::kFlags;
     static constexpr int kSectors = 4;
@@ -28,25 +29,25 @@ public:
 
     // `vehicle` is the driven vehicle (not owned); `difficulty` runs from 0 to 1.
     AIController(Vehicle* vehicle, float difficulty);
-    ~AIController();
+    ~AIController() override;
     AIController(const AIController&) = delete;
     AIController& operator=(const AIController&) = delete;
 
     void Init(float turningRate, std::string name, int primaryRange);
     // One frame of decisions; needs player one in the World (without it every flag is
     // released).
-    void Update();
+    void Update() override;
     // The vehicle's fuel and hit points at the end of its frame; a change of hit points while
     // searching is taken as a hit.
-    void SetStatus(int fuel, int hitPoints);
+    void SetStatus(int fuel, int hitPoints) override;
 
     // The six flags, in player one's layout.
-    std::uint8_t* GetKeys() { return keys; }
-    bool GetKey(int index) const;
+    const std::uint8_t* GetKeys() const override { return keys; }
+    bool GetKey(int index) const override;
     void SetKey(int index, bool value);
 
     Vehicle* GetVehicle() const { return vehicle; }
-    float GetDifficulty() const { return AIDiff; }
+    float GetDifficulty() const override { return AIDiff; }
     float GetTurningRate() const { return turningRate; }
     const std::string& GetName() const { return name; }
     int GetRange() const { return range; }

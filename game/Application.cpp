@@ -9,6 +9,7 @@
 #include "app/InputState.h"
 #include "app/Sound.h"
 #include "app/Window.h"
+#include "game/ComputerDrivers.h"
 #include "game/LevelCatalogue.h"
 #include "game/LevelDraw.h"
 #include "game/MenuNames.h"
@@ -52,6 +53,7 @@ void Application::Init() {
     for (const LevelEntry& level : LevelCatalogue())
         AddLevel(fileLoader.GetRoot() + "\\RESOURCES\\Files\\" + level.file, level.mode);
     InstallParticleEffects();
+    InstallComputerDrivers();
     CreateEnemyBars();
     // Last: the cache takes its weapon folder from the root that FileLoader::Init set.
     world.ResetResourceCache();

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "ai/AIController.h"
 #include "world/GameEntity.h"
+#include "world/VehicleDriver.h"
 
 // World time of a shot that never happened: the first shot of either weapon is not held
 // back by its delay, although the World clock starts at 0.
@@ -61,7 +61,7 @@ public:
     void SetWeight(float value) { weight = value; }
     void SetHuman(bool value) { human = value; }
     // The vehicle owns its driver from now on.
-    void SetController(std::unique_ptr<AIController> driver) { controller = std::move(driver); }
+    void SetController(std::unique_ptr<VehicleDriver> driver) { controller = std::move(driver); }
     void SetRammingSpeed() { rammingSpeed = true; }
     void SetStrafe() { strafe = true; }
     void SetPrimaryRange(int value) { primaryRange = value; }
@@ -71,7 +71,7 @@ public:
     void SetSelectionIndex(const int& index) { selectionIndex = index; }
     void SetPlayerNumber(int n) { playerOne = (n == 1); }
 
-    AIController* GetController() const { return controller.get(); }
+    VehicleDriver* GetController() const { return controller.get(); }
     int GetPrimaryRange() const { return primaryRange; }
     int GetHitPoints() const { return hitPoints; }
     int GetMaxHitPoints() const { return maxHitPoints; }
@@ -130,7 +130,7 @@ public:
     // driver's six flags are offered.
     bool playerOne = true;
     // Owned: freed with the vehicle, or earlier when the vehicle is destroyed.
-    std::unique_ptr<AIController> controller;
+    std::unique_ptr<VehicleDriver> controller;
     float lastFuelUse = 0.0f;
     float lastPrimaryShot = kNeverFired;
     float lastSecondaryShot = kNeverFired;

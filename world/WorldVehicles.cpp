@@ -5,11 +5,11 @@
 #include <memory>
 #include <string>
 
-#include "ai/AIController.h"
 #include "app/Clock.h"
 #include "app/Constants.h"
 #include "app/MessageBox.h"
 #include "app/Sound.h"
+#include "world/DriverFactory.h"
 #include "world/EffectFactory.h"
 #include "world/GameEntity.h"
 #include "world/Vehicle.h"
@@ -108,9 +108,7 @@ std::string World::LoadVehicle(EntityDesc& desc, Vehicle* vehicle, int controlle
     desc.bounds = DefinitionString(table, "BOUNDING_BOX");
 
     if (controller == kComputerDriver) {
-        vehicle->SetController(std::make_unique<AIController>(vehicle, GetAIDifficulty()));
-        vehicle->GetController()->Init(vehicle->turningRate, vehicle->GetName(),
-                                       vehicle->GetPrimaryRange());
+        vehicle->SetController(CreateDriver(*vehicle, GetAIDifficulty()));
         vehicle->SetHuman(false);
     } else if (controller != kNoDriver) {
         vehicle->SetHuman(true);

@@ -17,6 +17,7 @@
 #include "app/FrameTimer.h"
 #include "app/Window.h"
 #include "game/Application.h"
+#include "game/ComputerDrivers.h"
 #include "game/ParticleEffects.h"
 #include "particles/Particle.h"
 #include "particles/ParticleCanvas.h"
@@ -161,6 +162,7 @@ public:
         platform::Install(stepped);
         frameTimer.Init(true);
         InstallParticleEffects();
+        InstallComputerDrivers();
         std::srand(kSeed);
         if (!levelframe::StartLevel("Bedroom1.txt", Battle, 0)) return false;
         while (Opponents().size() < kOpponents && world.SpawnRandomVehicle()) {
@@ -325,8 +327,9 @@ void GameFrame(benchmark::State& state) {
     application.ClearLevelLists();
     application.AddLevel(fileLoader.GetRoot() + "\\RESOURCES\\Files\\" + file, gameMode);
     application.SetGameMode(gameMode);
-    // The effects the game makes: particles, as start-up installs them.
+    // The effects and the computer drivers the game makes, as start-up installs them.
     InstallParticleEffects();
+    InstallComputerDrivers();
     std::srand(kSeed);
     if (!application.StartLevel(0, 0, 0, 3, true)) {
         state.SkipWithError("the level does not build");

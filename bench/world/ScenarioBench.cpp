@@ -18,6 +18,7 @@
 #include "app/FrameTimer.h"
 #include "app/InputState.h"
 #include "game/Application.h"
+#include "game/ComputerDrivers.h"
 #include "platform/fake/FakePlatform.h"
 #include "render/GraphicsSystem.h"
 #include "ui/MenuSystem.h"
@@ -111,7 +112,7 @@ void RunLevel(const Level& level, int seed, platform::FakePlatform& fake, Totals
         Frame(fake);
         player->SetHitPoints(player->GetMaxHitPoints());
         for (Watch& w : watches) {
-            const AIController* driver = w.vehicle->GetController();
+            const AIController* driver = ComputerDriverOf(*w.vehicle);
             if (!driver) continue;  // destroyed
             const float x = w.vehicle->GetMatrixElement(12);
             const float z = w.vehicle->GetMatrixElement(14);

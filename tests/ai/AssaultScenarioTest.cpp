@@ -12,6 +12,7 @@
 #include "ai/AIController.h"
 #include "app/FileLoader.h"
 #include "app/FrameTimer.h"
+#include "game/ComputerDrivers.h"
 #include "tests/app/TempDir.h"
 #include "tests/game/GlobalsFixture.h"
 #include "tests/game/LevelPassFixture.h"
@@ -69,8 +70,8 @@ TEST_P(HuntTest, OpponentsFindCloseInFireAndHitAStandingPlayer) {
     for (; frame < kFrames && player->GetHitPoints() == startHitPoints; ++frame) {
         Frame();
         for (Vehicle* v : opponents) {
-            if (v->GetController() != nullptr && v->GetController()->state == Engage)
-                engaged = true;
+            const AIController* driver = ComputerDriverOf(*v);
+            if (driver != nullptr && driver->state == Engage) engaged = true;
         }
         closest = std::min(closest, NearestOpponent(player, opponents));
     }
@@ -99,16 +100,16 @@ TEST_F(AssaultScenarioTest, AnOpponentLowOnFuelFleesAndLaterReturns) {
     low->SetFuel(50);  // below the Buggy's 140
     Frame();           // the driver hears of it at the end of this frame
     Frame();
-    ASSERT_NE(low->GetController(), nullptr);
-    EXPECT_EQ(low->GetController()->state, Flee);
+    ASSERT_NE(ComputerDriverOf(*low), nullptr);
+    EXPECT_EQ(ComputerDriverOf(*low)->state, Flee);
 
     // Fuel comes back with time; once it is at 740 with player one far enough away the
     // opponent searches again.
     bool returned = false;
     for (int frame = 0; frame < 60 * 120 && !returned; ++frame) {
         Frame();
-        if (low->GetController() == nullptr) break;
-        returned = low->GetController()->state != Flee;
+        if (ComputerDriverOf(*low) == nullptr) break;
+        returned = ComputerDriverOf(*low)->state != Flee;
     }
     EXPECT_TRUE(returned);
     EXPECT_GE(low->GetFuel(), 740);

@@ -1,4 +1,4 @@
-// Shipped levels played through the game's own frame, from menus built by the test: the
+// Shipped levels played through the game's own frame, from the menus the game builds: the
 // intro screens, a selection menu, the loading screen, the level played with scripted keys
 // to its result popup, and the way back through the unloading screen.
 #include <gtest/gtest.h>
@@ -9,13 +9,16 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/FileLoader.h"
 #include "game/CameraControl.h"
+#include "game/MenuCatalogue.h"
 #include "game/MenuLinks.h"
+#include "game/MenuNames.h"
+#include "game/WidgetIds.h"
 #include "platform/Keyboard.h"
 #include "tests/app/TempDir.h"
-#include "tests/game/FlowMenus.h"
 #include "tests/game/GlobalsFixture.h"
 #include "ui/GameFonts.h"
 #include "ui/LoadingScreenWidget.h"
@@ -27,7 +30,7 @@
 namespace {
 
 using namespace platform;
-using flowmenus::Place;
+namespace mn = menunames;
 
 constexpr std::uint32_t kFrameMs = 10;
 // A minute of play at most.
@@ -38,6 +41,12 @@ struct PlayerKeys {
 };
 constexpr PlayerKeys kPlayerOne = {vk::D, vk::A, vk::W, vk::J};
 constexpr PlayerKeys kPlayerTwo = {vk::Right, vk::Left, vk::Up, vk::Numpad0};
+
+// The main-menu buttons that lead to each selection menu.
+const std::vector<std::string> kToBattle = {"Single-Player", "Battle Mode "};
+const std::vector<std::string> kToSurvival = {"Single-Player", "Survival"};
+const std::vector<std::string> kToStory = {"Single-Player", "Story Mode "};
+const std::vector<std::string> kToVersus = {"Multi-Player", "2-Player Vs."};
 
 class FlowScenario : public GlobalsTest {
 protected:
@@ -56,8 +65,8 @@ protected:
         frameTimer.Init(false);
         fake.clock.milliseconds = 1000;
         frameTimer.Update();
-        flowmenus::BuildIntroScreens();
-        application.SetMenuBuilder(flowmenus::BuildMenus);
+        BuildIntroScreens();
+        application.SetMenuBuilder(BuildMenus);
     }
     void TearDown() override {
         application.EndLevel(LeaveButton::Other);
@@ -74,12 +83,46 @@ protected:
         for (int i = 0; i < limit && menuSystem.GetCurrentMenuName() != menu; ++i) Frame();
         return menuSystem.GetCurrentMenuName() == menu;
     }
-    // The pointer to `at`, a press and a release, one message a frame.
-    void Click(Place at) {
-        fake.events.Push(WM_MOUSEMOVE, 0, at.x, at.y);
-        fake.events.Push(WM_LBUTTONDOWN, MK_LBUTTON, at.x, at.y);
-        fake.events.Push(WM_LBUTTONUP, 0, at.x, at.y);
+    // Frames until a running fade has ended.
+    void FramesWhileFading() {
+        for (int i = 0; i < 200 && menuSystem.IsTransitioning(); ++i) Frame();
+    }
+    // The button of that caption on the popup when one shows, else on the current menu (an
+    // information popup has none, and the menu beneath keeps the mouse); null for none.
+    static const Widget* ButtonCaptioned(const std::string& caption) {
+        for (const std::string& name :
+             {menuSystem.GetPopupMenuName(), menuSystem.GetCurrentMenuName()}) {
+            const MenuSystem::Menu* menu = menuSystem.FindMenu(name);
+            if (!menu) continue;
+            for (const MenuSystem::WidgetNode& node : menu->widgets)
+                if (node.widget->type == kButtonWidget && node.widget->name == caption)
+                    return node.widget.get();
+        }
+        return nullptr;
+    }
+    // The pointer to the button's place, a press and a release, one message a frame.
+    void Click(const Widget* button) {
+        ASSERT_NE(button, nullptr)
+            << "on " << menuSystem.GetCurrentMenuName() << " / " << menuSystem.GetPopupMenuName();
+        fake.events.Push(WM_MOUSEMOVE, 0, button->x, button->y);
+        fake.events.Push(WM_LBUTTONDOWN, MK_LBUTTON, button->x, button->y);
+        fake.events.Push(WM_LBUTTONUP, 0, button->x, button->y);
         for (int i = 0; i < 3; ++i) Frame();
+    }
+    void Click(const std::string& caption) {
+        // The mouse waits for a running fade to end.
+        FramesWhileFading();
+        SCOPED_TRACE(caption);
+        Click(ButtonCaptioned(caption));
+    }
+    // The button that the game reads through `ids` on that menu.
+    static const Widget* ButtonOf(const WidgetIdMap& ids, const std::string& menu) {
+        return menuSystem.FindWidget(ids.GetId(menu));
+    }
+    // The current selection menu's start button.
+    void ClickStart() {
+        FramesWhileFading();
+        Click(ButtonOf(StartButtonIds, menuSystem.GetCurrentMenuName()));
     }
     // Escape held for one frame; its repeat is paced by the World clock.
     void Escape() {
@@ -88,14 +131,30 @@ protected:
         Frame();
         fake.keyboard.held.erase(vk::Escape);
     }
-    void ToMainMenu() { ASSERT_TRUE(FramesUntil("MAIN_MENU")); }
-    // From the main menu through a selection menu and the loading screen into the level.
-    void EnterLevel(Place modeButton, const char* selectionMenu) {
+    void ToMainMenu() { ASSERT_TRUE(FramesUntil(mn::kMainMenu)); }
+    // From the main menu by those buttons to a selection menu.
+    void ToSelection(const std::vector<std::string>& buttons, const char* selectionMenu) {
         ToMainMenu();
-        Click(modeButton);
+        for (const std::string& caption : buttons) Click(caption);
+        FramesWhileFading();
         ASSERT_EQ(menuSystem.GetCurrentMenuName(), selectionMenu);
-        Click(flowmenus::kStartButton);
-        ASSERT_TRUE(FramesUntil("LEVEL_SCREEN", 10));
+    }
+    // Frames until the level screen is current and its fade in has ended.
+    void ToLevelScreen() {
+        ASSERT_TRUE(FramesUntil(mn::kLevelScreen, 200));
+        FramesWhileFading();
+    }
+    // From the main menu through a selection menu and the loading screen into the level.
+    void EnterLevel(const std::vector<std::string>& buttons, const char* selectionMenu) {
+        ToSelection(buttons, selectionMenu);
+        ClickStart();
+        ToLevelScreen();
+    }
+    // A popup's button that leaves the level for the unloading screen, which starts it again.
+    void ReplayThroughUnloading(const std::string& caption) {
+        Click(caption);
+        ASSERT_TRUE(FramesUntil(mn::kUnloadingScreen, 100));
+        ToLevelScreen();
     }
 
     // Holds the keys that turn `driver` towards `target`, drive at it and fire when it is
@@ -126,8 +185,10 @@ protected:
         fake.keyboard.held.clear();
         return frames;
     }
-    // Frames until a popup shows; the count.
-    int FramesUntilPopup(int limit = 1000) {
+    // Frames until a popup shows; the count. The popup waits for any dialogue to end, and
+    // every level opens with one (the objectives, or a Story room's introduction) that takes
+    // some 12 s to play out.
+    int FramesUntilPopup(int limit = 3000) {
         int frames = 0;
         while (menuSystem.GetPopupMenuName().empty() && frames < limit) {
             Frame();
@@ -149,22 +210,25 @@ protected:
 };
 
 TEST_F(FlowScenario, TheIntroScreensLeadToTheMainMenuWithTheStepsQueued) {
-    EXPECT_EQ(menuSystem.GetCurrentMenuName(), "INTRO");
+    EXPECT_EQ(menuSystem.GetCurrentMenuName(), mn::kIntro);
     Frame();
     fake.events.Push(WM_KEYDOWN, vk::W);
     Frame();
-    EXPECT_EQ(menuSystem.GetCurrentMenuName(), "TEAM_INTRO");
+    // The key starts the fade to the team screen in its own frame.
+    EXPECT_TRUE(menuSystem.IsTransitioning());
+    FramesWhileFading();
+    EXPECT_EQ(menuSystem.GetCurrentMenuName(), mn::kTeamIntro);
     // Without input the team screen waits two seconds of frames.
     for (int i = 0; i < 150; ++i) Frame();
-    EXPECT_EQ(menuSystem.GetCurrentMenuName(), "TEAM_INTRO");
+    EXPECT_EQ(menuSystem.GetCurrentMenuName(), mn::kTeamIntro);
     ToMainMenu();
-    EXPECT_EQ(Steps("LOADING_SCREEN"), 1u);
-    EXPECT_EQ(Steps("UNLOADING_SCREEN"), 1u);
+    EXPECT_EQ(Steps(mn::kLoadingScreen), 1u);
+    EXPECT_EQ(Steps(mn::kUnloadingScreen), 1u);
 }
 
 TEST_F(FlowScenario, BattleIsFoughtToItsResultPopupAndLeftForTheSelectionMenu) {
     std::srand(11);
-    EnterLevel(flowmenus::kBattleButton, "VEHICLE_SELECTION_BATTLE_1P");
+    EnterLevel(kToBattle, mn::kSelectionBattle);
     ASSERT_EQ(application.GetGameMode(), Battle);
     EXPECT_EQ(application.GetCurrentLevel(),
               fileLoader.GetRoot() + "\\RESOURCES\\Files\\Bathroom1.txt");
@@ -185,33 +249,38 @@ TEST_F(FlowScenario, BattleIsFoughtToItsResultPopupAndLeftForTheSelectionMenu) {
     EXPECT_TRUE(Drew("Armor  :"));
     EXPECT_FALSE(application.IsCrosshairShown());
 
-    // 3.75 s and 0.25 s of 10 ms frames after the decision, and no dialogue in between: the
-    // level has none, and the game does not wait for it.
+    // After a win, 3.75 s and 0.25 s of 10 ms frames after the decision and no dialogue in
+    // between: the objectives have played out during the fight and a Battle win has none.
+    // A defeat's dialogue holds the popup back.
     const int frames = FramesUntilPopup();
-    EXPECT_GE(frames, 398);
-    EXPECT_LE(frames, 402);
-    EXPECT_EQ(menuSystem.GetPopupMenuName(), won ? "BATTLE_WIN_DISPLAY" : "LOSE_DISPLAY");
+    if (won) {
+        EXPECT_GE(frames, 398);
+        EXPECT_LE(frames, 402);
+    } else {
+        EXPECT_GT(frames, 402);
+    }
+    EXPECT_EQ(menuSystem.GetPopupMenuName(), won ? mn::kBattleWinDisplay : mn::kLoseDisplay);
     EXPECT_EQ(application.IsLevelWon(), won);
 
     // Escape covers the result with the in-game menu, and brings it back.
     Escape();
-    EXPECT_EQ(menuSystem.GetPopupMenuName(), "IN_GAME_MENU");
+    EXPECT_EQ(menuSystem.GetPopupMenuName(), mn::kInGameMenu);
     Escape();
-    EXPECT_EQ(menuSystem.GetPopupMenuName(), won ? "BATTLE_WIN_DISPLAY" : "LOSE_DISPLAY");
+    EXPECT_EQ(menuSystem.GetPopupMenuName(), won ? mn::kBattleWinDisplay : mn::kLoseDisplay);
 
-    Click(flowmenus::kReturnButton);
-    ASSERT_TRUE(FramesUntil("VEHICLE_SELECTION_BATTLE_1P", 10));
+    Click("Return to Menu ");
+    ASSERT_TRUE(FramesUntil(mn::kSelectionBattle, 200));
     EXPECT_TRUE(world.updateList.empty());
     EXPECT_TRUE(world.collisionList.empty());
     EXPECT_EQ(world.GetPlayerOne(), nullptr);
     EXPECT_EQ(application.GetPlayer(0), nullptr);
-    EXPECT_EQ(Steps("LOADING_SCREEN"), 1u);
-    EXPECT_EQ(Steps("UNLOADING_SCREEN"), 1u);
+    EXPECT_EQ(Steps(mn::kLoadingScreen), 1u);
+    EXPECT_EQ(Steps(mn::kUnloadingScreen), 1u);
 }
 
 TEST_F(FlowScenario, SurvivalReplacesItsOpponentAndRestartsFromTheInGameMenu) {
     std::srand(5);
-    EnterLevel(flowmenus::kSurvivalButton, "VEHICLE_SELECTION_SURVIVAL_1P");
+    EnterLevel(kToSurvival, mn::kSelectionSurvival);
     ASSERT_EQ(application.GetGameMode(), Survival);
     EXPECT_EQ(application.GetCurrentLevel(),
               fileLoader.GetRoot() + "\\RESOURCES\\Files\\DiningRoom.txt");
@@ -229,9 +298,8 @@ TEST_F(FlowScenario, SurvivalReplacesItsOpponentAndRestartsFromTheInGameMenu) {
     EXPECT_TRUE(Drew("Destroyed: 2"));
 
     Escape();
-    ASSERT_EQ(menuSystem.GetPopupMenuName(), "IN_GAME_MENU");
-    Click(flowmenus::kReplayButton);  // "Restart Level"
-    ASSERT_TRUE(FramesUntil("LEVEL_SCREEN", 10));
+    ASSERT_EQ(menuSystem.GetPopupMenuName(), mn::kInGameMenu);
+    ReplayThroughUnloading("Restart Level");
     EXPECT_NE(application.GetPlayer(0), nullptr);
     EXPECT_EQ(application.GetSurvivalKills(), 0);
     EXPECT_EQ(menuSystem.GetPopupMenuName(), "");
@@ -241,7 +309,7 @@ TEST_F(FlowScenario, SurvivalReplacesItsOpponentAndRestartsFromTheInGameMenu) {
     Frame();
     EXPECT_TRUE(application.IsLevelOver());
     FramesUntilPopup();
-    EXPECT_EQ(menuSystem.GetPopupMenuName(), "LOSE_DISPLAY");
+    EXPECT_EQ(menuSystem.GetPopupMenuName(), mn::kLoseDisplay);
 }
 
 // Every computer vehicle of the level destroyed at once.
@@ -252,7 +320,7 @@ void DestroyEnemies() {
 
 TEST_F(FlowScenario, StoryRestartsAWonLevelAndGoesOnFromItsNextLevelButton) {
     std::srand(2);
-    EnterLevel(flowmenus::kStoryButton, "VEHICLE_SELECTION_STORY");
+    EnterLevel(kToStory, mn::kSelectionStory);
     ASSERT_EQ(application.GetGameMode(), Story);
     const std::string files = fileLoader.GetRoot() + "\\RESOURCES\\Files\\";
     EXPECT_EQ(application.GetCurrentLevel(), files + "Story1.txt");
@@ -261,28 +329,26 @@ TEST_F(FlowScenario, StoryRestartsAWonLevelAndGoesOnFromItsNextLevelButton) {
 
     DestroyEnemies();
     FramesUntilPopup();
-    EXPECT_EQ(menuSystem.GetPopupMenuName(), "WIN_DISPLAY");
+    EXPECT_EQ(menuSystem.GetPopupMenuName(), mn::kWinDisplay);
     // "Restart Level" over the win plays the same level again.
     Escape();
-    ASSERT_EQ(menuSystem.GetPopupMenuName(), "IN_GAME_MENU");
-    Click(flowmenus::kReplayButton);
-    ASSERT_TRUE(FramesUntil("LEVEL_SCREEN", 10));
+    ASSERT_EQ(menuSystem.GetPopupMenuName(), mn::kInGameMenu);
+    ReplayThroughUnloading("Restart Level");
     EXPECT_EQ(application.GetCurrentLevel(), files + "Story1.txt");
     EXPECT_EQ(application.GetStoryLevel(), 0);
     EXPECT_FALSE(application.IsLevelWon());
 
     DestroyEnemies();
     FramesUntilPopup();
-    ASSERT_EQ(menuSystem.GetPopupMenuName(), "WIN_DISPLAY");
-    Click(flowmenus::kReplayButton);  // "Next Level"
-    ASSERT_TRUE(FramesUntil("LEVEL_SCREEN", 10));
+    ASSERT_EQ(menuSystem.GetPopupMenuName(), mn::kWinDisplay);
+    ReplayThroughUnloading("Next Level");
     EXPECT_EQ(application.GetCurrentLevel(), files + "Story2.txt");
     EXPECT_EQ(application.GetStoryLevel(), 1);
 }
 
 TEST_F(FlowScenario, VersusPlayersFightToAResult) {
     std::srand(3);
-    EnterLevel(flowmenus::kVersusButton, "VEHICLE_SELECTION_BATTLE_2P");
+    EnterLevel(kToVersus, mn::kSelectionVersus);
     ASSERT_EQ(application.GetGameMode(), Versus);
     Vehicle* one = application.GetPlayer(0);
     Vehicle* two = application.GetPlayer(1);
@@ -297,9 +363,9 @@ TEST_F(FlowScenario, VersusPlayersFightToAResult) {
               kMaxFrames)
         << "nobody was destroyed";
     FramesUntilPopup();
-    const char* expected = one->GetHitPoints() > 0   ? "P1_WIN"
-                           : two->GetHitPoints() > 0 ? "P2_WIN"
-                                                     : "DRAW_DISPLAY";
+    const char* expected = one->GetHitPoints() > 0   ? mn::kP1Win
+                           : two->GetHitPoints() > 0 ? mn::kP2Win
+                                                     : mn::kDrawDisplay;
     EXPECT_EQ(menuSystem.GetPopupMenuName(), expected);
 }
 
@@ -308,14 +374,15 @@ TEST_F(FlowScenario, ALevelThatCannotBeReadIsNotEntered) {
     const std::string missing = fileLoader.GetRoot() + "\\RESOURCES\\Files\\NoSuchRoom.txt";
     application.AddLevel(missing, Battle);
     ToMainMenu();
-    Click(flowmenus::kBattleButton);
-    Click(flowmenus::kStartButton);
-    ASSERT_TRUE(FramesUntil("VEHICLE_SELECTION_BATTLE_1P", 10));
+    ToSelection(kToBattle, mn::kSelectionBattle);
+    ClickStart();
+    ASSERT_TRUE(FramesUntil(mn::kLoadingScreen, 100));
+    ASSERT_TRUE(FramesUntil(mn::kSelectionBattle, 200));
     ASSERT_EQ(fake.dialogs.shown.size(), 1u);
     EXPECT_EQ(fake.dialogs.shown[0].caption, missing);
     EXPECT_TRUE(world.updateList.empty());
     EXPECT_EQ(world.GetPlayerOne(), nullptr);
-    EXPECT_EQ(Steps("LOADING_SCREEN"), 1u);
+    EXPECT_EQ(Steps(mn::kLoadingScreen), 1u);
 }
 
 }  // namespace

@@ -45,6 +45,13 @@ TEST_F(GameModes, SelectingPastTheListChangesNothing) {
     EXPECT_EQ(app->NextLevel(false), "Multi_Bedroom.txt");
 }
 
+TEST_F(GameModes, ASelectionJustPastTheListKeepsTheCursorWhereItStood) {
+    app->SelectLevel(2);
+    EXPECT_EQ(app->NextLevel(false), "Bedroom1.txt");
+    app->SelectLevel(7);
+    EXPECT_EQ(app->NextLevel(false), "Bedroom2.txt");
+}
+
 TEST_F(GameModes, ANegativeSelectionTakesTheFirstLevel) {
     app->SelectLevel(3);
     app->SelectLevel(-2);

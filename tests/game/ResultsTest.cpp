@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "game/Application.h"
+#include "game/MenuNames.h"
 #include "world/Vehicle.h"
 
 namespace {
@@ -195,6 +196,14 @@ TEST(Results, EscapeDecidesFromThePopupShown) {
             EXPECT_EQ(toggle.Toggle(runs[r][s].shown), runs[r][s].toggled)
                 << "run " << r << " step " << s;
     }
+}
+
+TEST(Results, ThePopupBroughtBackIsForgotten) {
+    InGameMenuToggle toggle;
+    toggle.Toggle(menunames::kWinDisplay);
+    EXPECT_EQ(toggle.GetSavedPopup(), menunames::kWinDisplay);
+    toggle.Toggle(menunames::kInGameMenu);
+    EXPECT_EQ(toggle.GetSavedPopup(), "");
 }
 
 TEST(Results, TheEscapeMemoryGoesWithALevel) {

@@ -5,6 +5,8 @@
 #include <string>
 
 #include "game/Application.h"
+#include "game/MenuCatalogue.h"
+#include "game/MenuNames.h"
 #include "game/WidgetIds.h"
 #include "game/WindowProc.h"
 #include "tests/game/GlobalsFixture.h"
@@ -148,6 +150,46 @@ TEST_F(LevelOver, ADialogueHoldsThePopupBack) {
         due = LevelFrame(frame >= 30 && frame <= 40);
     }
     EXPECT_EQ(frame, 43);
+}
+
+// The popup that the level screen shows once a won level's wait is over, by mode and by how
+// far the list has been played.
+TEST_F(LevelOver, AWonLevelShowsItsPopupAndTheLastStoryLevelCongratulates) {
+    const struct {
+        int mode;
+        int levelsPlayed;  // of two
+        const char* popup;
+    } rows[] = {
+        {Story, 1, menunames::kWinDisplay},
+        {Story, 2, menunames::kCongratsDisplay},
+        {Battle, 2, menunames::kBattleWinDisplay},
+    };
+    menuSystem.EnsureMenu(menunames::kLevelScreen);
+    for (const char* popup : kLevelScreenPopups) {
+        menuSystem.EnsureMenu(popup);
+        menuSystem.AddChildMenu(menunames::kLevelScreen, popup);
+    }
+    menuSystem.SetCurrentMenu(menunames::kLevelScreen);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.popup);
+        application.ClearLevelLists();
+        application.SetGameMode(row.mode);
+        for (const char* level : {"One.txt", "Two.txt"}) application.AddLevel(level, row.mode);
+        application.ResetLevels();
+        for (int i = 0; i < row.levelsPlayed; ++i) application.NextLevel(i == 0);
+        Start(row.mode, "1C");
+        vehicles.back()->SetHitPoints(0);
+        menuSystem.SetPopupMenu("", false);
+        frameTimer.ResetAlarms();
+        for (int i = 0; i < 100 && menuSystem.GetPopupMenuName().empty(); ++i) {
+            Step();
+            application.UpdateLevelScreen();
+            application.UpdateResults();
+        }
+        EXPECT_EQ(menuSystem.GetPopupMenuName(), row.popup);
+        EXPECT_TRUE(application.IsLevelWon());
+        vehicles.clear();
+    }
 }
 
 TEST_F(LevelOver, VersusBothAtZeroInOneFrameIsDecided) {

@@ -76,7 +76,9 @@ Rgba GlHarness::Pixel(int x, int y) const {
 }
 
 bool GlHarness::SavePng(const std::string& path) const {
-    return WritePng(path, kWidth, kHeight, ReadPixels());
+    std::vector<unsigned char> rgba = ReadPixels();
+    for (size_t i = 3; i < rgba.size(); i += 4) rgba[i] = 255;
+    return WritePng(path, kWidth, kHeight, rgba);
 }
 
 namespace {

@@ -36,7 +36,8 @@ public:
     std::vector<unsigned char> ReadPixels() const;
     // One pixel of the drawing buffer, (0, 0) at the top left.
     Rgba Pixel(int x, int y) const;
-    // Writes the drawing buffer as a PNG file (for looking at what a test drew).
+    // Writes the drawing buffer as a PNG file (for looking at what a test drew), opaque as
+    // the window shows it: the window ignores the buffer's alpha.
     bool SavePng(const std::string& path) const;
 
 private:

@@ -7,6 +7,7 @@
 
 #include "app/FileLoader.h"
 #include "game/Application.h"
+#include "game/ComputerDrivers.h"
 #include "game/MenuNames.h"
 #include "render/GraphicsSystem.h"
 #include "ui/MenuSystem.h"
@@ -54,6 +55,7 @@ private:
 
 bool StartLevel(const std::string& levelFile, int gameMode, int playerChoice, int secondChoice) {
     world.ResetResourceCache();
+    InstallComputerDrivers();
     application.CreateEnemyBars();
     menuSystem.EnsureMenu(menunames::kLevelScreen);
     application.ClearLevelLists();

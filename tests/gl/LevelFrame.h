@@ -55,7 +55,8 @@ struct PassTimes {
 // through Application::StartLevel at Medium difficulty, with player one's vehicle
 // `playerChoice` and in Versus player two's `secondChoice`, and makes the level screen
 // current. What the level frame needs of start-up is made first: the resource cache from the
-// FileLoader's root, the bars over the computer vehicles, the level screen. The FileLoader
+// FileLoader's root, the computer drivers, the bars over the computer vehicles, the level
+// screen. The FileLoader
 // must have been started in the folder that holds RESOURCES. False when the level does not
 // start.
 bool StartLevel(const std::string& levelFile, int gameMode, int playerChoice, int secondChoice = 0);

@@ -12,7 +12,10 @@
 #include <vector>
 
 #include "app/FileLoader.h"
+#include "game/Application.h"
 #include "game/MenuCatalogue.h"
+#include "game/MenuNames.h"
+#include "game/ScreenFlow.h"
 #include "game/WidgetIds.h"
 #include "platform/Services.h"
 #include "platform/freetype/FreeTypeFonts.h"
@@ -20,6 +23,7 @@
 #include "render/GraphicsSystem.h"
 #include "tests/app/TempDir.h"
 #include "tests/gl/GlHarness.h"
+#include "tests/gl/MenuPresses.h"
 #include "ui/GameFonts.h"
 #include "ui/GlMenuCanvas.h"
 #include "ui/MenuCanvas.h"
@@ -29,12 +33,17 @@
 namespace {
 
 using gltest::GlHarness;
+namespace mn = menunames;
 
 struct Screen {
     const char* name;
     const char* menu;
     const char* popup;     // "" for none
     const char* dialogue;  // "" for none
+    // On a selection menu: the vehicles that player one's and player two's selectors are
+    // stepped to; the game shows the sheets that go with them.
+    int vehicle = 0;
+    int secondVehicle = 0;
 };
 void PrintTo(const Screen& screen, std::ostream* os) {
     *os << screen.name;
@@ -77,14 +86,21 @@ protected:
     std::unique_ptr<WorkingDirectory> inside;
 };
 
+// The sheet of each vehicle, in the selectors' order.
+constexpr const char* kSheets[] = {mn::kTankInfo, mn::kBuggyInfo, mn::kUfoInfo, mn::kLancerInfo};
+
 TEST_P(MenuPicture, DrawsAsAPlayerSeesIt) {
     const Screen& screen = GetParam();
     menuSystem.SetCurrentMenu(screen.menu);
     if (screen.popup[0]) menuSystem.SetPopupMenu(screen.popup, true);
-    if (std::string(screen.menu) == "VEHICLE_SELECTION_BATTLE_2P") {
-        // As the screen flow shows them for a tank against a Gremlin.
-        menuSystem.SetWidgetVisible(VersusPortraitIds[0].GetId(screen.menu), true);
-        menuSystem.SetWidgetVisible(VersusPortraitIds[6].GetId(screen.menu), true);
+    if (ModeOfSelectionMenu(screen.menu) >= 0) {
+        gltest::StepVehicleSelector(VehicleSelectorIds, screen.menu, screen.vehicle);
+        gltest::StepVehicleSelector(SecondVehicleSelectorIds, screen.menu, screen.secondVehicle);
+        // The screen flow's frame step puts up the sheets of the chosen vehicles.
+        application.UpdateScreens();
+        if (std::string(screen.menu) != mn::kSelectionVersus) {
+            EXPECT_EQ(menuSystem.GetPopupMenuName(), kSheets[screen.vehicle]);
+        }
     }
     if (screen.dialogue[0]) menuSystem.StartDialogue(screen.dialogue, -1);
     // Long enough for a page of dialogue to type out and the vehicles to turn a little.
@@ -105,28 +121,28 @@ TEST_P(MenuPicture, DrawsAsAPlayerSeesIt) {
 }
 
 const Screen kScreens[] = {
-    {"intro", "INTRO", "", ""},
-    {"team_intro", "TEAM_INTRO", "", ""},
-    {"main_menu", "MAIN_MENU", "", ""},
-    {"single_player", "SINGLE_PLAYER_OPTIONS", "", ""},
-    {"multi_player", "MULTI_PLAYER_OPTIONS", "", ""},
-    {"options", "OPTIONS", "", ""},
-    {"credits", "CREDITS", "", ""},
-    {"backstory_main", "BACKSTORY1", "", ""},
-    {"backstory_race", "BACKSTORY4", "", ""},
-    {"story_selection", "VEHICLE_SELECTION_STORY", "TANK_INFO", ""},
-    {"battle_selection", "VEHICLE_SELECTION_BATTLE_1P", "UFO_INFO", ""},
-    {"assault_selection", "VEHICLE_SELECTION_ASSAULT_1P", "BUGGY_INFO", ""},
-    {"survival_selection", "VEHICLE_SELECTION_SURVIVAL_1P", "LANCER_INFO", ""},
-    {"versus_selection", "VEHICLE_SELECTION_BATTLE_2P", "", ""},
-    {"loading", "LOADING_SCREEN", "", ""},
-    {"win", "LEVEL_SCREEN", "WIN_DISPLAY", ""},
-    {"lose", "LEVEL_SCREEN", "LOSE_DISPLAY", ""},
-    {"draw", "LEVEL_SCREEN", "DRAW_DISPLAY", ""},
-    {"congratulations", "LEVEL_SCREEN", "CONGRATS_DISPLAY", ""},
-    {"player_two_wins", "LEVEL_SCREEN", "P2_WIN", ""},
-    {"in_game_menu", "LEVEL_SCREEN", "IN_GAME_MENU", ""},
-    {"story_dialogue", "LEVEL_SCREEN", "", "terran_intro1"},
+    {"intro", mn::kIntro, "", ""},
+    {"team_intro", mn::kTeamIntro, "", ""},
+    {"main_menu", mn::kMainMenu, "", ""},
+    {"single_player", mn::kSinglePlayerOptions, "", ""},
+    {"multi_player", mn::kMultiPlayerOptions, "", ""},
+    {"options", mn::kOptions, "", ""},
+    {"credits", mn::kCredits, "", ""},
+    {"backstory_main", mn::kBackstory1, "", ""},
+    {"backstory_race", mn::kBackstory4, "", ""},
+    {"story_selection", mn::kSelectionStory, "", "", 0},
+    {"battle_selection", mn::kSelectionBattle, "", "", 2},
+    {"assault_selection", mn::kSelectionAssault, "", "", 1},
+    {"survival_selection", mn::kSelectionSurvival, "", "", 3},
+    {"versus_selection", mn::kSelectionVersus, "", "", 0, 2},
+    {"loading", mn::kLoadingScreen, "", ""},
+    {"win", mn::kLevelScreen, mn::kWinDisplay, ""},
+    {"lose", mn::kLevelScreen, mn::kLoseDisplay, ""},
+    {"draw", mn::kLevelScreen, mn::kDrawDisplay, ""},
+    {"congratulations", mn::kLevelScreen, mn::kCongratsDisplay, ""},
+    {"player_two_wins", mn::kLevelScreen, mn::kP2Win, ""},
+    {"in_game_menu", mn::kLevelScreen, mn::kInGameMenu, ""},
+    {"story_dialogue", mn::kLevelScreen, "", "terran_intro1"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Catalogue, MenuPicture, ::testing::ValuesIn(kScreens),

@@ -1,10 +1,12 @@
 // The tree's shape, checked on the sources themselves: each folder includes only from the
 // folders below it (game -> ui, ai, particles, world -> physics, render -> app -> platform),
-// SDL, SDL_mixer and FreeType headers appear only inside platform/, and every source is in
-// the project's clang-format style.
+// and each folder's libraries link only the libraries of those folders; SDL, SDL_mixer and
+// FreeType headers appear only inside platform/, and every source is in the project's
+// clang-format style.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -13,6 +15,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -21,9 +24,11 @@ namespace fs = std::filesystem;
 
 const fs::path kTop = BRASK_SOURCE_DIR;
 
-// The folders of the game itself, each with the folders it may include from. Physics and
-// world use each other: physics moves world entities and asks the World for neighbours.
-const std::map<std::string, std::set<std::string>> kMayInclude = {
+// The folders of the game itself, each with the folders it may include and link from.
+// Physics and world use each other: physics moves world entities and asks the World for
+// neighbours. A vehicle's computer driver is known to the world only through
+// world/VehicleDriver.h, so world/ never reaches into ai/.
+const std::map<std::string, std::set<std::string>> kMayUse = {
     {"platform", {}},
     {"app", {"platform"}},
     {"render", {"app", "platform"}},
@@ -33,18 +38,6 @@ const std::map<std::string, std::set<std::string>> kMayInclude = {
     {"ai", {"world", "physics", "render", "app", "platform"}},
     {"ui", {"render", "app", "platform"}},
     {"game", {"ui", "ai", "particles", "world", "physics", "render", "app", "platform"}},
-};
-
-// Includes that break the direction today, each with its reason; the list only shrinks.
-struct KnownException {
-    const char* file;
-    const char* header;
-};
-const KnownException kKnownExceptions[] = {
-    // A vehicle owns its computer driver; the driver is to move behind a small interface in
-    // world/, as the effects are.
-    {"world/Vehicle.h", "ai/AIController.h"},
-    {"world/WorldVehicles.cpp", "ai/AIController.h"},
 };
 
 // Every folder whose sources are ours to check (build folders and content are not).
@@ -105,15 +98,106 @@ std::vector<std::string> ProjectIncludes(const std::string& text) {
     return includes;
 }
 
+std::string Read(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// Why folder `from` may not `use` ("include", "link") what folder `to` holds; empty when it
+// may.
+std::string DirectionFault(const std::string& from, const std::string& to, const char* use) {
+    const auto rules = kMayUse.find(from);
+    if (rules == kMayUse.end()) return {};  // tests, tools, benchmarks: leaves
+    if (to == rules->first || rules->second.count(to)) return {};
+    return rules->first + "/ may not " + use + " from " + to + "/";
+}
+
 // Why `file` may not include `header`; empty when it may.
 std::string IncludeFault(const std::string& file, const std::string& header) {
-    const auto rules = kMayInclude.find(TopFolder(file));
-    if (rules == kMayInclude.end()) return {};  // tests, tools, benchmarks: leaves
-    const std::string to = TopFolder(header);
-    if (to == rules->first || rules->second.count(to)) return {};
-    for (const KnownException& known : kKnownExceptions)
-        if (file == known.file && header == known.header) return {};
-    return rules->first + "/ may not include from " + to + "/";
+    return DirectionFault(TopFolder(file), TopFolder(header), "include");
+}
+
+// A CMake file's text with its comments blanked out.
+std::string WithoutComments(const std::string& text) {
+    std::string code;
+    bool quoted = false;
+    bool comment = false;
+    for (const char c : text) {
+        if (c == '\n')
+            comment = false;
+        else if (!comment && c == '"')
+            quoted = !quoted;
+        else if (!comment && !quoted && c == '#')
+            comment = true;
+        code += comment ? ' ' : c;
+    }
+    return code;
+}
+
+// The arguments of every call of `command` in a CMake file's text, in order.
+std::vector<std::vector<std::string>> Calls(const std::string& text, const std::string& command) {
+    const std::string code = WithoutComments(text);
+    std::vector<std::vector<std::string>> calls;
+    for (std::size_t at = code.find(command); at != std::string::npos;
+         at = code.find(command, at + 1)) {
+        const bool wordStart =
+            at == 0 ||
+            !(std::isalnum(static_cast<unsigned char>(code[at - 1])) || code[at - 1] == '_');
+        const std::size_t open = code.find_first_not_of(" \t", at + command.size());
+        if (!wordStart || open == std::string::npos || code[open] != '(') continue;
+        const std::size_t close = code.find(')', open);
+        std::istringstream arguments(code.substr(open + 1, close - open - 1));
+        std::vector<std::string> call;
+        for (std::string argument; arguments >> argument;) call.push_back(argument);
+        if (!call.empty()) calls.push_back(call);
+    }
+    return calls;
+}
+
+// A link from one of our targets to another, each with the folder that defines it.
+struct LinkEdge {
+    std::string target;
+    std::string targetFolder;
+    std::string library;
+    std::string libraryFolder;
+};
+
+// The links between the targets that the CMake files `files` (path relative to the top, and
+// text) define.
+std::vector<LinkEdge> LinkEdges(const std::vector<std::pair<std::string, std::string>>& files) {
+    std::map<std::string, std::string> folderOf;
+    for (const auto& [path, text] : files)
+        for (const char* define : {"add_library", "add_executable"})
+            for (const auto& call : Calls(text, define)) folderOf[call[0]] = TopFolder(path);
+    std::vector<LinkEdge> edges;
+    for (const auto& [path, text] : files)
+        for (const auto& call : Calls(text, "target_link_libraries")) {
+            const auto target = folderOf.find(call[0]);
+            if (target == folderOf.end()) continue;
+            for (std::size_t i = 1; i < call.size(); ++i) {
+                const auto library = folderOf.find(call[i]);
+                if (library != folderOf.end())
+                    edges.push_back({call[0], target->second, call[i], library->second});
+            }
+        }
+    return edges;
+}
+
+// Every CMake file of the tree, relative to the top, with its text.
+std::vector<std::pair<std::string, std::string>> CMakeFiles() {
+    std::vector<std::pair<std::string, std::string>> files;
+    files.emplace_back("CMakeLists.txt", Read(kTop / "CMakeLists.txt"));
+    for (const char* folder : kSourceFolders) {
+        std::error_code error;
+        if (!fs::is_directory(kTop / folder, error)) continue;
+        for (const auto& entry : fs::recursive_directory_iterator(kTop / folder))
+            if (entry.is_regular_file() && entry.path().filename() == "CMakeLists.txt")
+                files.emplace_back(entry.path().lexically_relative(kTop).generic_string(),
+                                   Read(entry.path()));
+    }
+    return files;
 }
 
 // Whether a line includes a header of SDL, SDL_mixer or FreeType.
@@ -128,13 +212,6 @@ bool IncludesPlatformLibrary(const std::string& line) {
 // through the platform's type faces.
 bool MayUsePlatformLibraries(const std::string& file) {
     return TopFolder(file) == "platform" || file.rfind("tests/platform/", 0) == 0;
-}
-
-std::string Read(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
 }
 
 struct IncludeCase {
@@ -167,14 +244,14 @@ INSTANTIATE_TEST_SUITE_P(
         IncludeCase{"render/Renderer.cpp", "world/World.h", false},
         IncludeCase{"world/World.cpp", "game/Application.h", false},
         IncludeCase{"world/EffectFactory.cpp", "particles/ParticleSystem.h", false},
+        IncludeCase{"world/Vehicle.h", "ai/AIController.h", false},
+        IncludeCase{"world/WorldVehicles.cpp", "ai/AIController.h", false},
+        IncludeCase{"ai/AIController.h", "world/VehicleDriver.h", true},
         IncludeCase{"ui/MenuSystem.cpp", "world/World.h", false},
         IncludeCase{"platform/sdl/SdlAudio.cpp", "app/Sound.h", false},
         // The game never reaches into tests or tools.
         IncludeCase{"game/Application.cpp", "tests/gl/LevelFrame.h", false},
         IncludeCase{"render/TextureManager.cpp", "tools/content/texture/Image.h", false},
-        // A listed exception covers its own file only.
-        IncludeCase{"world/Vehicle.h", "ai/AIController.h", true},
-        IncludeCase{"world/Weapon.cpp", "ai/AIController.h", false},
         // Tests and tools are leaves.
         IncludeCase{"tests/world/ReplayTest.cpp", "game/Application.h", true}));
 
@@ -186,6 +263,44 @@ TEST(Structure, EveryIncludeFollowsTheDirectionOfTheGraph) {
             const std::string fault = IncludeFault(file, header);
             EXPECT_TRUE(fault.empty()) << file << " includes " << header << ": " << fault;
         }
+}
+
+TEST(Structure, LinkEdgesAreReadFromTheCallsNotTheComments) {
+    const std::vector<LinkEdge> edges = LinkEdges({
+        {"world/CMakeLists.txt",
+         "# target_link_libraries(brask_world PUBLIC brask_ai)\n"
+         "add_library(brask_world STATIC World.cpp)\n"
+         "target_link_libraries(brask_world PUBLIC brask_render  # and brask_ai\n"
+         "                      brask_app PkgConfig::SDL2)\n"},
+        {"ai/CMakeLists.txt",
+         "add_library(brask_ai STATIC AIController.cpp)\n"
+         "target_link_libraries (brask_ai PUBLIC brask_world)\n"},
+        {"render/CMakeLists.txt", "add_library(brask_render STATIC Renderer.cpp)\n"},
+        {"app/CMakeLists.txt", "add_library(brask_app STATIC Clock.cpp)\n"},
+    });
+    std::set<std::string> found;
+    for (const LinkEdge& e : edges)
+        found.insert(e.target + "(" + e.targetFolder + ") -> " + e.library + "(" + e.libraryFolder +
+                     ")");
+    EXPECT_EQ(found, (std::set<std::string>{"brask_world(world) -> brask_render(render)",
+                                            "brask_world(world) -> brask_app(app)",
+                                            "brask_ai(ai) -> brask_world(world)"}));
+}
+
+// The computer driver sits behind world/VehicleDriver.h: the AI links the world, never the
+// other way, while world and physics keep their stated tie.
+TEST(Structure, EveryLinkFollowsTheDirectionOfTheGraph) {
+    const std::vector<LinkEdge> edges = LinkEdges(CMakeFiles());
+    std::set<std::pair<std::string, std::string>> found;
+    for (const LinkEdge& e : edges) {
+        found.insert({e.target, e.library});
+        const std::string fault = DirectionFault(e.targetFolder, e.libraryFolder, "link");
+        EXPECT_TRUE(fault.empty()) << e.target << " links " << e.library << ": " << fault;
+    }
+    EXPECT_TRUE(found.count({"brask_ai", "brask_world"}));
+    EXPECT_TRUE(found.count({"brask_world", "brask_physics"}));
+    EXPECT_TRUE(found.count({"brask_physics", "brask_world"}));
+    EXPECT_FALSE(found.count({"brask_world", "brask_ai"}));
 }
 
 TEST(Structure, PlatformLibraryHeadersStayInsidePlatform) {

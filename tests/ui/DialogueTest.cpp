@@ -93,6 +93,12 @@ INSTANTIATE_TEST_SUITE_P(
                  0,
                  {{0, "a"}, {1, "b"}},
                  false},
+        // Only a line of the brace alone is a brace line.
+        TextCase{"text_after_a_brace",
+                 "number of textboxes = 1\nnumber of portraits = 0\ntextbox[0]\n{ x\n\"a\"\n}\n",
+                 0,
+                 {{0, "a"}},
+                 false},
         TextCase{"truncated_in_a_page",
                  "number of textboxes = 1\nnumber of portraits = 0\ntextbox[0]\n{\n\"cut sh",
                  0,
@@ -115,6 +121,26 @@ INSTANTIATE_TEST_SUITE_P(
                  false},
         TextCase{"empty", "", 0, {}, false}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The counts a dialogue text may announce and the font indices a config may name stop at
+// their limits: the limit itself is the first value refused for the fonts, the first one past
+// it for the counts.
+TEST(DialogueLimitsTest, CountsAndFontIndicesStopAtTheirLimits) {
+    for (const auto& [count, kept] : {std::pair{1000, 1000}, {1001, 0}, {-1, 0}}) {
+        std::istringstream in("number of textboxes = " + std::to_string(count) +
+                              "\nnumber of portraits = 0\n");
+        DialogueProblems problems;
+        EXPECT_EQ(ReadDialogueText(in, problems).textboxCount, kept) << count;
+    }
+    for (const auto& [index, font] : {std::pair{9, 9}, {10, 0}, {-1, 0}}) {
+        std::string text = Config("objectives", "t.txt");
+        text.replace(text.find("font index = 1"), 14, "font index = " + std::to_string(index));
+        std::istringstream in(text);
+        DialogueProblems problems;
+        EXPECT_EQ(ReadDialogueConfig(in, problems).font, font) << index;
+        EXPECT_EQ(problems.empty(), index == font) << index;
+    }
+}
 
 TEST(DialogueConfigTest, UnmatchedLinesKeepSafeDefaults) {
     std::istringstream in(
@@ -267,6 +293,30 @@ TEST_F(DialogueMenuTest, StoppingResetsTheBoxAndTheTypewriterRestartsOnEachPage)
     canvas.Clear();
     Frame(0.01f);
     EXPECT_EQ(canvas.Texts().back(), "F");
+}
+
+// The box's "chars per line" is the width at which the typed page breaks, and the block
+// rises by half a line spacing per full line.
+TEST_F(DialogueMenuTest, ThePageBreaksAtTheConfiguredWidth) {
+    std::string config = Config("objectives", (dir.path / "text.txt").string());
+    config.replace(config.find("chars per line = 30"), 19, "chars per line = 10");
+    dir.Write("objectives.txt", config);
+    const std::string page = "abcd efghi jk lmnop qrstu";
+    dir.Write("text.txt", "number of textboxes = 1\nnumber of portraits = 0\ntextbox[0]\n{\n\"" +
+                              page + "\"\n}\n");
+    Load(ListOf({"objectives.txt"}));
+    menus.StartDialogue("objectives", -1);
+    for (std::size_t i = 0; i < page.size(); ++i) {
+        canvas.Clear();
+        Frame(0.01f);
+    }
+    const auto texts = canvas.Of(Kind::Text2D);
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[0].text, "abcd efghi");
+    EXPECT_EQ(texts[1].text, " jk lmnop qrstu");
+    // 25 characters at 10 a line: two full lines, 10 pixels each above the box's centre.
+    EXPECT_FLOAT_EQ(texts[0].y, 120 - 2 * 10);
+    EXPECT_FLOAT_EQ(texts[1].y, texts[0].y + 20);
 }
 
 TEST_F(DialogueMenuTest, BrokenListsAndDuplicateNamesAreReportedAndSkipped) {

@@ -118,6 +118,26 @@ TEST(TypewriterTest, BreaksAtTheFirstSpaceAtOrAfterTheWidth) {
     EXPECT_EQ(Type(typewriter, "xyz", 1, 10), (std::vector<std::string>{"x"}));
 }
 
+// A word that ends exactly at the width breaks at the space after it; one a character short
+// leaves the line open for the next word; one a character over stays on its line whole.
+TEST(TypewriterTest, AWordEndingAtTheWidthBreaksTheLine) {
+    struct Row {
+        const char* text;
+        std::vector<std::string> lines;
+    };
+    const Row rows[] = {
+        {"abcd efghi jk lm", {"abcd efghi", " jk lm"}},  // ends at 10
+        {"abcd efgh ij kl", {"abcd efgh ij", " kl"}},    // ends at 9: "ij" joins the line
+        {"abcd efghij kl", {"abcd efghij", " kl"}},      // ends at 11
+        {"abcdefghij", {"abcdefghij"}},                  // at the width with nothing after
+    };
+    for (const Row& row : rows) {
+        Typewriter typewriter;
+        const std::string text = row.text;
+        EXPECT_EQ(Type(typewriter, text, static_cast<int>(text.size()), 10), row.lines) << text;
+    }
+}
+
 TEST(TypewriterTest, AShorterTextMidRevealStartsAgainInsteadOfReadingPastItsEnd) {
     Typewriter typewriter;
     Type(typewriter, "a long first page of text", 12, 40);

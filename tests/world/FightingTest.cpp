@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "ai/AIController.h"
 #include "app/Constants.h"
 #include "app/InputState.h"
 #include "physics/Physics.h"
@@ -233,14 +234,16 @@ TEST_F(FightingTest, AComputerStrafingVehicleWithoutASecondaryFileFiresNothing) 
     Vehicle* computer = AddVehicle("Dovevevuzu Grav Buggy", 40.0f, 40.0f);
     computer->SetStrafe();
     computer->SetSecondaryWeaponFile("");
-    computer->SetController(std::make_unique<AIController>(computer, 0.5f));
-    computer->GetController()->SetKey(5, true);
+    auto owned = std::make_unique<AIController>(computer, 0.5f);
+    AIController* driver = owned.get();
+    computer->SetController(std::move(owned));
+    driver->SetKey(5, true);
     std::unique_ptr<Message> m;
     for (int frame = 0; frame < 5; ++frame) {
         // The controller's own update may release the flag; hold it every frame.
         m = computer->Update(nullptr);
         EXPECT_NE(m->GetType(), MessageTypes::WEAPON_FIRED);
-        computer->GetController()->SetKey(5, true);
+        driver->SetKey(5, true);
     }
     EXPECT_EQ(computer->secondaryShots, 0);
     EXPECT_EQ(computer->GetFuel(), 500);
@@ -370,6 +373,19 @@ TEST_F(FightingTest, APlayerVehicleWithoutKeyFlagsDrivesOnReleasedFlags) {
         EXPECT_LT(v->speed, 0.5f) << "player " << player;
         EXPECT_LT(v->steer, 0.1f) << "player " << player;
     }
+}
+
+// A computer vehicle loaded before the game installed its drivers has none: it coasts to a
+// stop and never fires.
+TEST_F(FightingTest, AComputerVehicleWithoutADriverCoastsOnReleasedFlags) {
+    Vehicle* v = AddVehicle("Diveroruz Lancer", 40.0f, 40.0f);
+    ASSERT_EQ(v->GetController(), nullptr);
+    v->speed = 0.5f;
+    v->steer = 0.1f;
+    EXPECT_EQ(v->Update(nullptr)->GetType(), "");
+    EXPECT_LT(v->speed, 0.5f);
+    EXPECT_LT(v->steer, 0.1f);
+    EXPECT_EQ(v->GetPrimaryShots() + v->GetSecondaryShots(), 0);
 }
 
 TEST_F(FightingTest, ABatteryRegainsFuelAndSmokesButNeverMovesOrLeavesItsCell) {

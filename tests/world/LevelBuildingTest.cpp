@@ -66,6 +66,7 @@ protected:
 
     platform::FakePlatform fake;
     FakeEffects effects;
+    worldtest::GameDrivers drivers;
     ContentFolder files;
     std::unique_ptr<World> w;
 };

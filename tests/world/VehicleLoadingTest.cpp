@@ -6,8 +6,11 @@
 #include <set>
 #include <string>
 
+#include "ai/AIController.h"
+#include "game/ComputerDrivers.h"
 #include "platform/fake/FakePlatform.h"
 #include "tests/world/WorldFixtures.h"
+#include "world/DriverFactory.h"
 #include "world/GameEntity.h"
 #include "world/Vehicle.h"
 #include "world/World.h"
@@ -44,6 +47,7 @@ protected:
 
     platform::FakePlatform fake;
     FakeEffects effects;
+    worldtest::GameDrivers drivers;
     ContentFolder files;
     std::unique_ptr<World> w;
     EntityDesc desc{"VEHICLE", "", 0, 0, 1, 1, "NONE"};
@@ -131,8 +135,8 @@ TEST_F(VehicleLoadingTest, WithoutAPrimaryWeaponTheRangeStaysZeroAndTheFileIsKep
     Load(With("PRIMARY_WEAPON", ""), v, 0);
     EXPECT_EQ(v.GetPrimaryRange(), 0);
     EXPECT_EQ(v.GetPrimaryWeaponFile(), "gun.txt");
-    ASSERT_NE(v.GetController(), nullptr);
-    EXPECT_EQ(v.GetController()->GetRange(), 0);
+    ASSERT_NE(ComputerDriverOf(v), nullptr);
+    EXPECT_EQ(ComputerDriverOf(v)->GetRange(), 0);
 }
 
 struct DriverCase {
@@ -156,7 +160,8 @@ TEST_P(DriverTest, TheControllerArgumentChoosesTheDriver) {
     EXPECT_EQ(v.IsHuman(), c.human);
     ASSERT_EQ(v.GetController() != nullptr, c.driver);
     if (c.driver) {
-        const AIController& driver = *v.GetController();
+        ASSERT_NE(ComputerDriverOf(v), nullptr);
+        const AIController& driver = *ComputerDriverOf(v);
         EXPECT_EQ(driver.GetVehicle(), &v);
         EXPECT_FLOAT_EQ(driver.GetDifficulty(), 0.25f);
         EXPECT_FLOAT_EQ(driver.GetTurningRate(), 0.2f);
@@ -178,6 +183,15 @@ INSTANTIATE_TEST_SUITE_P(Controllers, DriverTest,
                                            DriverCase{"Player", 1, false, true},
                                            DriverCase{"AnyOtherIsAPlayer", 7, false, true}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Until the game installs its drivers, a computer vehicle is loaded without one.
+TEST_F(VehicleLoadingTest, WithoutInstalledDriversAComputerVehicleHasNone) {
+    InstallGameDrivers(nullptr);
+    Vehicle v;
+    Load(worldtest::VehicleKeys("Diveroruz Lancer"), v, 0);
+    EXPECT_FALSE(v.IsHuman());
+    EXPECT_EQ(v.GetController(), nullptr);
+}
 
 struct DustCase {
     const char* name;

@@ -1,6 +1,7 @@
 #pragma once
 // What the world's tests share: an effect whose answers a test scripts, a maker that makes
-// every attached effect one of them, and a folder of content files written by the test and
+// every attached effect one of them, the game's computer drivers for as long as a case
+// needs them, and a folder of content files written by the test and
 // made the working directory and the FileLoader's root.
 #include <gtest/gtest.h>
 
@@ -11,8 +12,10 @@
 #include <vector>
 
 #include "app/FileLoader.h"
+#include "game/ComputerDrivers.h"
 #include "tests/app/TempDir.h"
 #include "tools/content/model/ModelBuilder.h"
+#include "world/DriverFactory.h"
 #include "world/Effect.h"
 #include "world/EffectFactory.h"
 #include "world/GameEntity.h"
@@ -65,6 +68,15 @@ public:
     static FakeEffect* In(const GameEntity* e, int slot) {
         return static_cast<FakeEffect*>(e->effects.Get(slot));
     }
+};
+
+// While it lives, computer vehicles get the drivers that the game installs at start-up.
+class GameDrivers {
+public:
+    GameDrivers() { InstallComputerDrivers(); }
+    ~GameDrivers() { InstallGameDrivers(nullptr); }
+    GameDrivers(const GameDrivers&) = delete;
+    GameDrivers& operator=(const GameDrivers&) = delete;
 };
 
 // A model of one box, closed, standing on the floor and centred.
