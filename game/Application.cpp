@@ -207,10 +207,18 @@ void Application::DrawShadowVolumes() {
 void Application::DrawPasses() {
     DrawEnemyBars();
     DrawEntityEffects();
-    if (graphicsSystem.renderer) graphicsSystem.renderer->DrawRenderList(2);
+    DrawRenderList();
     // The tall objects of the list would cover their own effects drawn before them.
     DrawRenderListEffects();
-    // Again over what the list drew, except from straight above, where nothing covers them.
+    DrawEnemyBarsOverRenderList();
+}
+
+void Application::DrawRenderList() {
+    if (graphicsSystem.renderer) graphicsSystem.renderer->DrawRenderList(2);
+}
+
+// Again over what the list drew, except from straight above, where nothing covers them.
+void Application::DrawEnemyBarsOverRenderList() {
     if (level.cameraMode != TopDownCamera) DrawEnemyBars();
 }
 

@@ -78,10 +78,14 @@ public:
     void DrawPlanarShadows();
     void UpdateEntities();
     void DrawShadowVolumes();
+    // The passes after the shadow volumes, each also a step of its own: the bars, the
+    // entities' effects, render list 2, the effects drawn after it, the bars again.
     void DrawPasses();
     void DrawEntityEffects();
+    void DrawRenderList();
     // The effects of the entities whose models render list 2 draws, after that list.
     void DrawRenderListEffects();
+    void DrawEnemyBarsOverRenderList();
     void SweepDeadEntities();
     void DrawInterface();
     void SwapBuffers();
@@ -89,9 +93,12 @@ public:
     // The current menu is the level screen and player one's vehicle exists.
     bool IsLevelFrame() const;
 
-    // The level screen: the World clock, the room and the level-over rules of one frame.
+    // The level screen: the World clock, the room and the level-over rules of one frame,
+    // each also a step of its own, so that a driver of the frame can leave out the room.
     void UpdateLevelScreen();
+    void AdvanceLevelClock();
     void DrawRoom();
+    void ApplyLevelRules();
     void ResetDrawColour();
     void DrawEnemyBars();
     void DrawHud();

@@ -58,11 +58,18 @@ bool IntroMovesOn(bool transitioning, int alarmSlot, float seconds) {
 }
 
 void Application::UpdateLevelScreen() {
-    // The only place where the World clock advances; it is never reset.
-    world.time += frameTimer.GetDeltaTime();
+    AdvanceLevelClock();
     DrawRoom();
     ResetDrawColour();
+    ApplyLevelRules();
+}
 
+void Application::AdvanceLevelClock() {
+    // The only place where the World clock advances; it is never reset.
+    world.time += frameTimer.GetDeltaTime();
+}
+
+void Application::ApplyLevelRules() {
     level.levelOver = false;
     switch (gameMode) {
         case Battle:

@@ -1,7 +1,7 @@
 // A shipped level's frame (clear, room, every model with its outline, planar shadows, the
-// tall casters from render list 2, shadow volumes, swap) against a bare clear-and-swap frame,
-// offscreen at 1024 x 768. The level is built from the build tree's RESOURCES as level start
-// builds it, and drawn with the level screen's passes.
+// tall casters from render list 2, shadow volumes, effects, bars, swap) against a bare
+// clear-and-swap frame, offscreen at 1024 x 768. The level is started from the build tree's
+// RESOURCES by the game's own level start and drawn by the game's own frame steps.
 #include <GL/gl.h>
 #include <benchmark/benchmark.h>
 
@@ -55,8 +55,8 @@ struct Level {
     int playerChoice;
 };
 const Level kLevels[] = {
-    {"Bedroom1.txt", levelframe::kBattle, 0},
-    {"Assault1.txt", levelframe::kAssault, 1},
+    {"Bedroom1.txt", Battle, 0},
+    {"Assault1.txt", Assault, 1},
 };
 
 platform::SdlDisplay* display = nullptr;
@@ -122,18 +122,19 @@ void LevelFrame(benchmark::State& state) {
     const int cameraMode = static_cast<int>(state.range(1));
     // The vehicles' corners are drawn at random: the same ones as the level pictures'.
     std::srand(kSeed);
-    levelframe::StartLevel(level.file, level.gameMode, level.playerChoice);
-    if (!world.GetPlayerOne()) {
-        state.SkipWithError("the level has no player");
+    if (!levelframe::StartLevel(level.file, level.gameMode, level.playerChoice)) {
+        state.SkipWithError("the level does not start");
         return;
     }
-    const Vehicle* opponent = levelframe::FirstOpponent();
+    application.SetCameraMode(static_cast<CameraMode>(cameraMode));
+    // No time passes: every frame draws the same picture.
+    frameTimer.Init(true);
     Renderer& renderer = *graphicsSystem.renderer;
     // The first frame records the casters; every frame after it looks alike.
-    levelframe::DrawFrame(cameraMode, level.gameMode, opponent);
+    levelframe::DrawFrame();
     renderer.SwapBuffers();
     for (auto _ : state) {
-        levelframe::DrawFrame(cameraMode, level.gameMode, opponent);
+        levelframe::DrawFrame();
         renderer.SwapBuffers();
         glFinish();
     }
@@ -144,7 +145,8 @@ void LevelFrame(benchmark::State& state) {
 }
 
 // A firefight in progress: every vehicle fires its gun in turn, one opponent burns as a
-// wreck, and the bars float over every living opponent.
+// wreck, and the bars float over every living opponent. Each frame is the game's own: the
+// computer drivers drive and fire, shots hit, finished weapons are swept.
 class Firefight {
 public:
     static constexpr int kOpponents = 4;
@@ -162,22 +164,19 @@ public:
         InstallParticleEffects();
         InstallComputerDrivers();
         std::srand(kSeed);
-        levelframe::StartLevel("Bedroom1.txt", levelframe::kBattle, 0);
+        if (!levelframe::StartLevel("Bedroom1.txt", Battle, 0)) return false;
         while (Opponents().size() < kOpponents && world.SpawnRandomVehicle()) {
         }
-        for (int i = 0; i < kOpponents; ++i) {
-            health[i].LoadScripts({"./RESOURCES/Files/Particles/Health_Bar/max_health_bar.cfg",
-                                   "./RESOURCES/Files/Particles/Health_Bar/health_bar.cfg"});
-            energy[i].LoadScripts({"./RESOURCES/Files/Particles/Health_Bar/max_energy_bar.cfg",
-                                   "./RESOURCES/Files/Particles/Health_Bar/energy_bar.cfg"});
-        }
+        // The level screen's slots hold the opponents spawned too: their bars show.
+        application.TakeVehicleSlots(0);
         std::vector<Vehicle*> opponents = Opponents();
         if (!world.GetPlayerOne() || opponents.empty()) return false;
         opponents.back()->TakeDamage(opponents.back()->GetHitPoints());
         // Under way: shots in the air, impacts playing, the wreck burning.
         for (int f = 0; f < 90; ++f) {
-            Simulate();
-            DrawEffects();
+            Advance();
+            levelframe::DrawFrame();
+            graphicsSystem.renderer->SwapBuffers();
         }
         return true;
     }
@@ -198,57 +197,23 @@ public:
         return found;
     }
 
-    // The update pass with a fixed frame time: every vehicle fires now and then; finished
-    // weapons are swept.
-    void Simulate() {
+    // Before a frame: one fixed frame time passes, and now and then every living vehicle
+    // fires.
+    void Advance() {
         ++frame;
         frameTimer.Update();
         clock.AdvanceSeconds(kFrameTime);
         frameTimer.Update();
-        world.time += kFrameTime;
+        if (frame % kFireEvery != 0) return;
         static const char* const kGuns[] = {"canon.txt", "laser_blaster.txt", "machine_gun.txt",
                                             "rail_gun.txt"};
         std::vector<Vehicle*> shooters = Opponents();
         shooters.push_back(world.GetPlayerOne());
-        std::vector<GameEntity*> dead;
         int gun = 0;
         for (Vehicle* v : shooters) {
-            if (v->GetHitPoints() <= 0 || frame % kFireEvery != 0) continue;
+            if (v->GetHitPoints() <= 0) continue;
             Message fired("WEAPON_FIRED", {{"WEAPON_FILE", kGuns[gun++ % 4]}});
             world.SpawnWeapon(&fired, v);
-        }
-        static std::uint8_t keys[20] = {};
-        for (GameEntity* e : world.updateList) {
-            std::unique_ptr<Message> message = e->Update(keys);
-            if (message && message->GetType() == "WEAPON_DESTROYED") dead.push_back(e);
-        }
-        for (GameEntity* e : dead) {
-            if (e->GetModel()->inRenderList)
-                graphicsSystem.renderer->RemoveFromRenderList(e->GetModel(), 2);
-            world.DestroyEntity(e);
-        }
-    }
-
-    // The effects pass and the bars, as the level screen draws them.
-    void DrawEffects() {
-        for (GameEntity* e : world.updateList) e->DrawEffects();
-        DrawBars();
-    }
-
-    void DrawBars() {
-        const ParticlePass pass;
-        std::vector<Vehicle*> opponents = Opponents();
-        for (size_t i = 0; i < opponents.size() && i < kOpponents; ++i) {
-            Vehicle* v = opponents[i];
-            if (v->GetHitPoints() <= 0) continue;
-            health[i].PlaceAt(v->GetModel(), true);
-            energy[i].PlaceAt(v->GetModel(), true);
-            health[i].GetSystem(1)->SetSizeFromEdge(
-                static_cast<float>(v->GetHitPoints()) / v->GetMaxHitPoints(), 1.0f);
-            energy[i].GetSystem(1)->SetSizeFromEdge(
-                static_cast<float>(v->GetFuel()) / v->GetMaxFuel(), 1.0f);
-            health[i].DrawFrame(kFrameTime);
-            energy[i].DrawFrame(kFrameTime);
         }
     }
 
@@ -264,8 +229,6 @@ public:
     }
 
 private:
-    Particle health[kOpponents];
-    Particle energy[kOpponents];
     platform::FakeClock clock;
     int frame = 0;
 };
@@ -286,24 +249,22 @@ void FirefightFrame(benchmark::State& state) {
         return;
     }
     Renderer& renderer = *graphicsSystem.renderer;
-    const Vehicle* opponent = levelframe::FirstOpponent();
-    // The profile by pass: the argument names the passes left out.
+    // The profile by step: the argument names the steps left out.
     const int without = static_cast<int>(state.range(0));
-    levelframe::FrameParts parts;
-    parts.planarShadows = !(without & kWithoutPlanarShadows);
-    parts.shadowVolumes = !(without & kWithoutShadowVolumes);
-    parts.effects = !(without & kWithoutEffects);
-    parts.floor = parts.walls = !(without & kWithoutRoom);
+    levelframe::FrameSteps steps;
+    steps.planarShadows = !(without & kWithoutPlanarShadows);
+    steps.shadowVolumes = !(without & kWithoutShadowVolumes);
+    steps.effects = !(without & kWithoutEffects);
+    steps.room = !(without & kWithoutRoom);
+    steps.bars = !(without & kWithoutBars);
     std::vector<double> frameMs;
     frameMs.reserve(kFirefightFrames);
     for (auto _ : state) {
         const auto frameStart = std::chrono::steady_clock::now();
-        fight.Simulate();
+        fight.Advance();
         if (without & kWithoutOutlines)
             for (GameEntity* e : world.updateList) e->GetModel()->outlined = false;
-        // The level frame draws the entities' effects; the bars come after it.
-        levelframe::DrawFrame(1, levelframe::kBattle, opponent, parts);
-        if (!(without & kWithoutBars)) fight.DrawBars();
+        levelframe::DrawFrame(steps);
         renderer.SwapBuffers();
         glFinish();
         frameMs.push_back(
@@ -322,8 +283,8 @@ void FirefightFrame(benchmark::State& state) {
     fight.Stop();
 }
 
-// The firefight frame with every pass finished and timed on its own: where the time goes.
-// The sum is more than the frame, since the passes no longer overlap the rasteriser.
+// The firefight frame with every step finished and timed on its own: where the time goes.
+// The sum is more than the frame, since the steps no longer overlap the rasteriser.
 void FirefightPasses(benchmark::State& state) {
     Firefight fight;
     if (!fight.Start()) {
@@ -331,9 +292,7 @@ void FirefightPasses(benchmark::State& state) {
         return;
     }
     Renderer& renderer = *graphicsSystem.renderer;
-    const Vehicle* opponent = levelframe::FirstOpponent();
     levelframe::PassTimes times;
-    double barsMs = 0.0;
     double swapMs = 0.0;
     int frames = 0;
     using Clock = std::chrono::steady_clock;
@@ -341,13 +300,9 @@ void FirefightPasses(benchmark::State& state) {
         return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
     };
     for (auto _ : state) {
-        fight.Simulate();
-        levelframe::DrawFrame(1, levelframe::kBattle, opponent, {}, &times);
-        Clock::time_point start = Clock::now();
-        fight.DrawBars();
-        glFinish();
-        barsMs += since(start);
-        start = Clock::now();
+        fight.Advance();
+        levelframe::DrawFrame({}, &times);
+        const Clock::time_point start = Clock::now();
         renderer.SwapBuffers();
         glFinish();
         swapMs += since(start);
@@ -360,7 +315,6 @@ void FirefightPasses(benchmark::State& state) {
         state.counters[name + "_ms"] = times.ms[pass] / frames;
         state.counters[name + "_cpu_ms"] = times.threadMs[pass] / frames;
     }
-    state.counters["bars_ms"] = barsMs / frames;
     state.counters["swap_ms"] = swapMs / frames;
 }
 
@@ -408,7 +362,7 @@ public:
     void ForgetTriangles(int) override {}
 };
 
-// The same firefight, timing only the effects pass and the bars with a canvas that draws
+// The same firefight, timing only the frame's effect and bar steps with a canvas that draws
 // nothing: the CPU cost of updating every live emitter of the frame.
 void FirefightEmitterUpdate(benchmark::State& state) {
     NoCanvas none;
@@ -419,11 +373,19 @@ void FirefightEmitterUpdate(benchmark::State& state) {
         SetParticleCanvas(nullptr);
         return;
     }
+    levelframe::FrameSteps rest;
+    rest.bars = false;
+    rest.effects = false;
     for (auto _ : state) {
         state.PauseTiming();
-        fight.Simulate();
+        fight.Advance();
+        levelframe::DrawFrame(rest);
+        graphicsSystem.renderer->SwapBuffers();
         state.ResumeTiming();
-        fight.DrawEffects();
+        application.DrawEnemyBars();
+        application.DrawEntityEffects();
+        application.DrawRenderListEffects();
+        application.DrawEnemyBarsOverRenderList();
     }
     state.counters["live_emitters"] = fight.LiveEmitters();
     fight.Stop();

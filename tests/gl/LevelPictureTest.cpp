@@ -1,8 +1,8 @@
-// Shipped levels from the build tree's RESOURCES, started as level start does and drawn as a
-// level frame from the game's cameras at the game's window size. Each picture is saved under
-// <build>/tests/gl-pictures for looking at; the checks say that the room encloses the view
-// with textured floor and walls, that the furniture and the vehicles are drawn, and that each
-// vehicle's pixels lie where the camera puts it.
+// Shipped levels from the build tree's RESOURCES, started by the game's level start and drawn
+// by the game's own level frame steps from its cameras at the game's window size. Each picture
+// is saved under <build>/tests/gl-pictures for looking at; the checks say that the room
+// encloses the view with textured floor and walls, that the furniture and the vehicles are
+// drawn, and that each vehicle's pixels lie where the camera puts it.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -15,6 +15,10 @@
 #include <vector>
 
 #include "app/FileLoader.h"
+#include "app/FrameTimer.h"
+#include "app/InputState.h"
+#include "game/Application.h"
+#include "game/CameraControl.h"
 #include "platform/Dialogs.h"
 #include "platform/Services.h"
 #include "render/GraphicsSystem.h"
@@ -28,7 +32,7 @@
 namespace {
 
 using gltest::GlHarness;
-using levelframe::FrameParts;
+using levelframe::FrameSteps;
 
 constexpr int kW = GlHarness::kWidth;
 constexpr int kH = GlHarness::kHeight;
@@ -42,6 +46,10 @@ constexpr int kMovedEdgePixels = 40;
 constexpr int kNewLonePixels = 2;
 // Below this half size in pixels a vehicle's 3-pixel outline is most of what shows.
 constexpr int kOutlineDominates = 20;
+// A depth this close to the floor's top (y = 0) lies on it.
+constexpr double kOnTheFloor = 0.05;
+// A vehicle placed against a wall stands still within this many frames.
+constexpr int kSettleFrames = 30;
 
 // Reports the message boxes the game would show, so that a level that needs one fails.
 class RecordedDialogs : public platform::Dialogs {
@@ -82,7 +90,7 @@ struct PictureCase {
     int gameMode;
     int playerChoice;
     int secondChoice;
-    int cameraMode;
+    CameraMode cameraMode;
     // From inside the room its box fills the window; the overview looks down from above
     // the walls' top, through the open ceiling.
     bool insideRoom;
@@ -121,11 +129,17 @@ protected:
         services.dialogs = &dialogs;
         platform::Install(services);
         const PictureCase& c = GetParam();
+        // The frames are still: no time passes and no key is held.
+        frameTimer.Init(false);
+        inputState = InputState();
         // The vehicles' corners are drawn at random: the same ones on every run.
         std::srand(kSeed);
-        levelframe::StartLevel(c.level, c.gameMode, c.playerChoice, c.secondChoice);
-        playerOne = world.GetPlayerOne();
-        opponent = levelframe::FirstOpponent();
+        started = levelframe::StartLevel(c.level, c.gameMode, c.playerChoice, c.secondChoice);
+        if (!started) return;
+        application.SetCameraMode(c.cameraMode);
+        playerOne = application.GetPlayer(0);
+        // The overview's other vehicle, or the first enemy slot's.
+        opponent = c.gameMode == Versus ? application.GetPlayer(1) : application.GetEnemy(0);
     }
 
     void TearDown() override {
@@ -137,12 +151,62 @@ protected:
         inside.reset();
     }
 
-    Picture Draw(const FrameParts& parts = {}) {
-        const PictureCase& c = GetParam();
-        levelframe::DrawFrame(c.cameraMode, c.gameMode, opponent, parts);
+    Picture Draw(const FrameSteps& steps = {}) {
+        levelframe::DrawFrame(steps);
         Picture picture{gl().ReadPixels()};
         renderer().SwapBuffers();
         return picture;
+    }
+
+    // Where the floor slab lies on the window in the picture just drawn, rows from the top:
+    // the pixels whose line of sight between the near and the far plane crosses the slab (its
+    // top at y = 0, reaching half a unit past the walls), whatever stands in front of it, and
+    // among them those whose depth lies on the slab's top.
+    enum FloorPixel : unsigned char { kNotFloor, kBehind, kOnTop };
+    std::vector<FloorPixel> FloorPixels() {
+        std::vector<float> depth(kPixels);
+        glReadPixels(0, 0, kW, kH, GL_DEPTH_COMPONENT, GL_FLOAT, depth.data());
+        double view[16], projection[16];
+        for (int i = 0; i < 16; ++i) {
+            view[i] = camera().GetView()[i];
+            projection[i] = camera().GetProjectionMatrix()[i];
+        }
+        const GLint viewport[4] = {0, 0, kW, kH};
+        const double low[3] = {-0.5, -0.1, -0.5};
+        const double high[3] = {kCellSize * world.GetGridSizeX() + 0.5, 0.0,
+                                kCellSize * world.GetGridSizeZ() + 0.5};
+        std::vector<FloorPixel> floor(kPixels, kNotFloor);
+        for (int row = 0; row < kH; ++row)
+            for (int x = 0; x < kW; ++x) {
+                double nearPoint[3], farPoint[3];
+                if (!gluUnProject(x + 0.5, row + 0.5, 0.0, view, projection, viewport,
+                                  &nearPoint[0], &nearPoint[1], &nearPoint[2]) ||
+                    !gluUnProject(x + 0.5, row + 0.5, 1.0, view, projection, viewport, &farPoint[0],
+                                  &farPoint[1], &farPoint[2]))
+                    continue;
+                double enter = 0.0, leave = 1.0;
+                for (int a = 0; a < 3 && enter <= leave; ++a) {
+                    const double along = farPoint[a] - nearPoint[a];
+                    if (std::fabs(along) < 1e-12) {
+                        if (nearPoint[a] < low[a] || nearPoint[a] > high[a]) leave = -1.0;
+                        continue;
+                    }
+                    double t0 = (low[a] - nearPoint[a]) / along;
+                    double t1 = (high[a] - nearPoint[a]) / along;
+                    if (t0 > t1) std::swap(t0, t1);
+                    enter = std::max(enter, t0);
+                    leave = std::min(leave, t1);
+                }
+                if (enter > leave) continue;
+                const float d = depth[static_cast<size_t>(row) * kW + static_cast<size_t>(x)];
+                double wx = 0, wy = 0, wz = 0;
+                const bool onTop = gluUnProject(x + 0.5, row + 0.5, d, view, projection, viewport,
+                                                &wx, &wy, &wz) &&
+                                   std::fabs(wy) < kOnTheFloor;
+                floor[static_cast<size_t>(kH - 1 - row) * kW + static_cast<size_t>(x)] =
+                    onTop ? kOnTop : kBehind;
+            }
+        return floor;
     }
 
     // Where a world point lands on the window, through the camera's own matrices.
@@ -205,8 +269,21 @@ protected:
         }
     }
 
-    // Calls `check` with player one as started, then at every placement; each time the first
-    // frame there is already drawn, as the light stands under the view of the frame before.
+    // Draws frames until `vehicle` stands still: the frame's collision pass pushes a vehicle
+    // placed against a wall or a piece of furniture out of it over a few frames. The last
+    // frame is drawn from where it stands, as the light stands under the view of the frame
+    // before.
+    void Settle(const Vehicle& vehicle) {
+        for (int frame = 0; frame < kSettleFrames; ++frame) {
+            const Mat44 before = *vehicle.GetModel()->matrix;
+            Draw();
+            if (std::equal(before.m, before.m + 16, vehicle.GetModel()->matrix->m)) return;
+        }
+        ADD_FAILURE() << "the vehicle still moves after " << kSettleFrames << " frames";
+    }
+
+    // Calls `check` with player one as started, then at every placement, each time once it
+    // stands still there.
     template <typename Check>
     void AtEveryPlacement(Vehicle& vehicle, Check&& check) {
         MeshTree* model = vehicle.GetModel();
@@ -214,14 +291,14 @@ protected:
         const float w = kCellSize * static_cast<float>(world.GetGridSizeX());
         const float d = kCellSize * static_cast<float>(world.GetGridSizeZ());
         const float spawnY = model->matrix->m[13];
-        Draw();
+        Settle(vehicle);
         check(std::string("as started"));
         for (const Placement& p : kPlacements) {
             const float a = p.turn * 3.14159265f / 180.0f;
             const float m[16] = {std::cos(a), 0, -std::sin(a), 0, 0,       1,      0,       0,
                                  std::sin(a), 0, std::cos(a),  0, p.x * w, spawnY, p.z * d, 1};
             model->SetMatrix(m);
-            Draw();
+            Settle(vehicle);
             check("at " + std::to_string(p.x) + ", " + std::to_string(p.z) + " turned " +
                   std::to_string(p.turn));
         }
@@ -229,6 +306,7 @@ protected:
 
     std::unique_ptr<WorkingDirectory> inside;
     RecordedDialogs dialogs;
+    bool started = false;
     Vehicle* playerOne = nullptr;
     Vehicle* opponent = nullptr;
 };
@@ -236,6 +314,7 @@ protected:
 TEST_P(LevelPicture, ShowsAFurnishedRoomWithItsVehicles) {
     const PictureCase& c = GetParam();
     for (const std::string& box : dialogs.shown) ADD_FAILURE() << "while starting: " << box;
+    ASSERT_TRUE(started) << c.level << " does not start";
     ASSERT_NE(playerOne, nullptr);
     ASSERT_NE(opponent, nullptr) << c.level << " has no opponent or player two";
     const gltest::GlStateSnapshot before = gltest::GlStateSnapshot::Read();
@@ -244,8 +323,8 @@ TEST_P(LevelPicture, ShowsAFurnishedRoomWithItsVehicles) {
     // real view, as every later frame of a level does.
     Draw();
     Draw();
-    const Picture room = Draw({.floor = true, .walls = true, .entities = false});
-    const Picture floor = Draw({.floor = true, .walls = false, .entities = false});
+    const Picture room = Draw({.onlyRoom = true});
+    const std::vector<FloorPixel> floor = FloorPixels();
     const Picture full = Draw();
     const Picture withoutPlanar = Draw({.planarShadows = false});
     const Picture withoutVolumes = Draw({.shadowVolumes = false});
@@ -262,16 +341,21 @@ TEST_P(LevelPicture, ShowsAFurnishedRoomWithItsVehicles) {
     EXPECT_GT(renderer().casterCount, 0) << "no tall caster in " << c.level;
     EXPECT_EQ(renderer().nextCaster, renderer().casterCount) << "a caster was never recorded";
 
-    // The room closes the view on every side; floor and walls take their share of it and
-    // carry their textures (a missing texture draws them flat white).
-    int cleared = 0, floorPixels = 0, wallPixels = 0, furnished = 0;
+    // The room closes the view on every side and its floor is drawn where it lies; floor and
+    // walls take their share of the view and carry their textures (a missing texture draws
+    // them flat white).
+    int cleared = 0, floorPixels = 0, floorOnTop = 0, floorCleared = 0, wallPixels = 0,
+        furnished = 0;
     double floorSum = 0, floorSquares = 0, wallSum = 0, wallSquares = 0;
     for (int y = 0; y < kH; ++y)
         for (int x = 0; x < kW; ++x) {
             if (room.Cleared(x, y)) ++cleared;
             const double l = room.Luminance(x, y);
-            if (!floor.Cleared(x, y)) {
+            const FloorPixel f = floor[static_cast<size_t>(y) * kW + static_cast<size_t>(x)];
+            if (f != kNotFloor) {
                 ++floorPixels;
+                floorOnTop += f == kOnTop;
+                floorCleared += room.Cleared(x, y);
                 floorSum += l;
                 floorSquares += l * l;
             } else if (!room.Cleared(x, y)) {
@@ -284,7 +368,8 @@ TEST_P(LevelPicture, ShowsAFurnishedRoomWithItsVehicles) {
     if (c.insideRoom) {
         EXPECT_LT(cleared, kPixels / 200) << "pixels outside the room";
     }
-    EXPECT_GT(floorPixels, static_cast<int>(c.floorShare * kPixels)) << "floor pixels";
+    EXPECT_GT(floorOnTop, static_cast<int>(c.floorShare * kPixels)) << "floor pixels";
+    EXPECT_LT(floorCleared, kPixels / 1000) << "the floor is not drawn where it lies";
     EXPECT_GT(wallPixels, static_cast<int>(c.wallShare * kPixels)) << "wall pixels";
     const auto spread = [](double sum, double squares, int n) {
         if (n == 0) return 0.0;
@@ -314,10 +399,10 @@ TEST_P(LevelPicture, ShowsAFurnishedRoomWithItsVehicles) {
         EXPECT_LT(lighter, kPixels / 2000) << what << " lighten the picture";
     };
     expectDarkens(withoutPlanar, c.planarShadowsInView, "the planar shadows");
-    expectDarkens(withoutVolumes, c.gameMode != levelframe::kVersus, "the shadow volumes");
+    expectDarkens(withoutVolumes, c.gameMode != Versus, "the shadow volumes");
 
     ExpectVehicleWhereTheCameraPutsIt(playerOne, full, "player one");
-    if (c.cameraMode == Camera::kOverview) {
+    if (c.cameraMode == OverviewCamera) {
         ExpectVehicleWhereTheCameraPutsIt(opponent, full, "the other vehicle");
     }
 }
@@ -332,11 +417,11 @@ TEST_P(LevelPicture, ShowsAFurnishedRoomWithItsVehicles) {
 // pixels in any picture of the volumes; a new one or two may show up.
 TEST_P(LevelPicture, LeavingOutWhatTheRoomHidesMovesOnlyAFewEdgePixels) {
     const PictureCase& c = GetParam();
-    if (c.gameMode == levelframe::kVersus) GTEST_SKIP() << "Versus draws no shadow volumes";
+    if (c.gameMode == Versus) GTEST_SKIP() << "Versus draws no shadow volumes";
     ASSERT_NE(playerOne, nullptr);
     AtEveryPlacement(*playerOne, [&](const std::string& where) {
         const Picture cut = Draw();
-        const Picture whole = Draw({.floorKnown = false});
+        const Picture whole = Draw({.forgetRoomFloor = true});
         int differing = 0;
         int lone = 0;
         for (int y = 0; y < kH; ++y)
@@ -375,18 +460,17 @@ TEST_P(LevelPicture, LeavingOutModelsOutOfViewChangesNoPixel) {
 // from the level file. The vehicles start in the room's corners, so the top-down view sees
 // a vehicle, the floor and two walls, and little else.
 const PictureCase kCases[] = {
-    {"Bedroom1_chase", "Bedroom1.txt", levelframe::kBattle, 0, 0, Camera::kChase, true, 0.25f,
-     0.10f, 0.05f, true},
-    {"Bedroom1_topdown", "Bedroom1.txt", levelframe::kBattle, 0, 0, Camera::kTopDown, true, 0.35f,
-     0.0f, 0.002f, false},
-    {"Bedroom1_versus_overview", "Bedroom1.txt", levelframe::kVersus, 0, 2, Camera::kOverview,
-     false, 0.25f, 0.0f, 0.02f, true},
-    {"Assault1_chase", "Assault1.txt", levelframe::kAssault, 1, 0, Camera::kChase, true, 0.25f,
-     0.10f, 0.05f, false},
-    {"Assault1_topdown", "Assault1.txt", levelframe::kAssault, 1, 0, Camera::kTopDown, true, 0.35f,
-     0.0f, 0.002f, false},
-    {"Multi1_versus_overview", "Multi1.txt", levelframe::kVersus, 3, 1, Camera::kOverview, false,
-     0.25f, 0.0f, 0.02f, false},
+    {"Bedroom1_chase", "Bedroom1.txt", Battle, 0, 0, ChaseCamera, true, 0.25f, 0.10f, 0.05f, true},
+    {"Bedroom1_topdown", "Bedroom1.txt", Battle, 0, 0, TopDownCamera, true, 0.35f, 0.0f, 0.002f,
+     false},
+    {"Bedroom1_versus_overview", "Bedroom1.txt", Versus, 0, 2, OverviewCamera, false, 0.25f, 0.0f,
+     0.02f, true},
+    {"Assault1_chase", "Assault1.txt", Assault, 1, 0, ChaseCamera, true, 0.25f, 0.10f, 0.05f,
+     false},
+    {"Assault1_topdown", "Assault1.txt", Assault, 1, 0, TopDownCamera, true, 0.35f, 0.0f, 0.002f,
+     false},
+    {"Multi1_versus_overview", "Multi1.txt", Versus, 3, 1, OverviewCamera, false, 0.25f, 0.0f,
+     0.02f, false},
 };
 
 INSTANTIATE_TEST_SUITE_P(Levels, LevelPicture, ::testing::ValuesIn(kCases),

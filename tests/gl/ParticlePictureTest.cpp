@@ -1,6 +1,6 @@
 // Particle effects on a real Mesa context: each drawing kind on a plain floor, then the
 // game's own effects in a shipped level (a shell's trail and impact, a vehicle's explosion,
-// the bars over an enemy), drawn by the level frame's effects pass. Every picture is saved
+// the bars over an enemy), drawn by the game's own level frame. Every picture is saved
 // under <build>/tests/gl-pictures for looking at; the checks say that the effect changes the
 // pixels where it stands and that drawing it leaves the GL state as it found it.
 #include <gtest/gtest.h>
@@ -17,7 +17,7 @@
 #include "app/FileLoader.h"
 #include "app/FrameTimer.h"
 #include "app/InputState.h"
-#include "game/ComputerDrivers.h"
+#include "game/Application.h"
 #include "game/ParticleEffects.h"
 #include "particles/GlParticleCanvas.h"
 #include "particles/Particle.h"
@@ -405,11 +405,7 @@ protected:
         ParticleGlTest::SetUp();
         if (IsSkipped()) return;
         InstallParticleEffects();
-        InstallComputerDrivers();
-        std::srand(7);
-        levelframe::StartLevel("Bedroom1.txt", levelframe::kBattle, 0);
-        player = world.GetPlayerOne();
-        opponent = levelframe::FirstOpponent();
+        Start("Bedroom1.txt");
     }
     void TearDown() override {
         if (!IsSkipped()) levelframe::EndLevel();
@@ -417,35 +413,27 @@ protected:
         ParticleGlTest::TearDown();
     }
 
-    // The update pass of a level frame: entities update in list order, shots are spawned
-    // and finished weapons swept. The computer drivers are left out, so that only the shots
-    // a test fires fly: living opponents stand still.
-    void Update() {
-        NextFrame();
-        world.time += frameTimer.GetDeltaTime();
-        std::vector<GameEntity*> dead;
-        for (auto it = world.updateList.begin(); it != world.updateList.end(); ++it) {
-            GameEntity* e = *it;
-            if (e->GetTypeName() == "Vehicle" && e != player &&
-                static_cast<Vehicle*>(e)->GetHitPoints() > 0)
-                continue;
-            std::unique_ptr<Message> message = e->Update(inputState.keys);
-            if (!message) continue;
-            if (message->GetType() == "WEAPON_FIRED") world.SpawnWeapon(message.get(), e);
-            if (message->GetType() == "WEAPON_DESTROYED") dead.push_back(e);
-        }
-        for (GameEntity* e : dead) {
-            if (e->GetModel()->inRenderList) renderer().RemoveFromRenderList(e->GetModel(), 2);
-            world.DestroyEntity(e);
-        }
+    // A Battle in `level`, seen from the chase camera. The computer drivers are taken out, so
+    // that only the shots a test fires fly: living opponents stand still.
+    void Start(const char* level) {
+        std::srand(7);
+        ASSERT_TRUE(levelframe::StartLevel(level, Battle, 0)) << level;
+        player = application.GetPlayer(0);
+        opponent = application.GetEnemy(0);
+        for (GameEntity* e : world.collisionList)
+            if (e->GetTypeName() == "Vehicle" && e != player)
+                static_cast<Vehicle*>(e)->SetController(nullptr);
     }
 
-    std::vector<unsigned char> Draw(int cameraMode, bool effects) {
-        levelframe::FrameParts parts;
-        parts.effects = effects;
-        levelframe::DrawFrame(cameraMode, levelframe::kBattle, opponent, parts);
-        std::vector<unsigned char> pixels = gl().ReadPixels();
-        return pixels;
+    // A level frame in which no time passes, so that nothing moves: with or without the
+    // entities' effects and the bars.
+    std::vector<unsigned char> Draw(bool effects, bool bars = true) {
+        frameTimer.Update();
+        levelframe::FrameSteps steps;
+        steps.effects = effects;
+        steps.bars = bars;
+        levelframe::DrawFrame(steps);
+        return gl().ReadPixels();
     }
 
     // Player one (and so the chase camera) stands `distance` behind `target`, facing the
@@ -497,14 +485,13 @@ protected:
         return nullptr;
     }
 
-    // One level frame as the game runs it: update, then draw with the effects.
+    // Level frames as the game runs them, one frame time each.
     std::vector<unsigned char> Run(int frames) {
-        std::vector<unsigned char> pixels;
         for (int f = 0; f < frames; ++f) {
-            Update();
-            pixels = Draw(1, true);
+            NextFrame();
+            levelframe::DrawFrame();
         }
-        return pixels;
+        return gl().ReadPixels();
     }
 
     Weapon* FindShell() {
@@ -544,7 +531,7 @@ TEST_F(LevelEffects, AShellFliesWithItsTrailAndBurstsWithItsImpact) {
     ASSERT_NE(player, nullptr);
     EXPECT_TRUE(dialogs.shown.empty()) << dialogs.shown.front();
     inputState.keys[4] = 1;
-    Update();
+    Run(1);
     inputState.keys[4] = 0;
     Weapon* shell = FindShell();
     ASSERT_NE(shell, nullptr);
@@ -555,8 +542,8 @@ TEST_F(LevelEffects, AShellFliesWithItsTrailAndBurstsWithItsImpact) {
     float at[3];
     shell->GetPosition(at);
     const GlStateSnapshot state = GlStateSnapshot::Read();
-    const auto without = Draw(1, false);
-    const auto trail = Draw(1, true);
+    const auto without = Draw(false);
+    const auto trail = Draw(true);
     EXPECT_EQ(GlStateSnapshot::Read(), state);
     Save("particles_level_shell_trail");
     ExpectEffectAt(at, trail, without, 12, 60);
@@ -567,8 +554,8 @@ TEST_F(LevelEffects, AShellFliesWithItsTrailAndBurstsWithItsImpact) {
     }
     ASSERT_TRUE(shell->hidden) << "the shell never burst";
     Run(8);
-    const auto quiet = Draw(1, false);
-    const auto impact = Draw(1, true);
+    const auto quiet = Draw(false);
+    const auto impact = Draw(true);
     Save("particles_level_shell_impact");
     at[1] = 0.6f;
     ExpectEffectAt(at, impact, quiet, 20, 300);
@@ -582,9 +569,9 @@ TEST_F(LevelEffects, AWreckExplodesWithFireSmokeAndFlyingDebris) {
     float at[3];
     opponent->GetPosition(at);
     at[1] = 1.5f;
-    const auto without = Draw(1, false);
+    const auto without = Draw(false);
     const GlStateSnapshot state = GlStateSnapshot::Read();
-    const auto with = Draw(1, true);
+    const auto with = Draw(true);
     EXPECT_EQ(GlStateSnapshot::Read(), state);
     Save("particles_level_explosion");
     // Nothing but the wreck and its outline is black: no line crosses the whole view.
@@ -601,8 +588,8 @@ TEST_F(LevelEffects, ADrivingVehicleThrowsUpDust) {
     inputState.keys[2] = 1;  // thrust
     Run(40);
     inputState.keys[2] = 0;
-    const auto without = Draw(1, false);
-    const auto with = Draw(1, true);
+    const auto without = Draw(false);
+    const auto with = Draw(true);
     Save("particles_level_dust");
     // Behind the tracks, at the bottom of the chase view.
     float at[3];
@@ -616,10 +603,7 @@ TEST_F(LevelEffects, ADrivingVehicleThrowsUpDust) {
 
 TEST_F(LevelEffects, TheShowerRunsAndTheBatteryCrackles) {
     levelframe::EndLevel();
-    std::srand(7);
-    levelframe::StartLevel("Bathroom1.txt", levelframe::kBattle, 0);
-    player = world.GetPlayerOne();
-    opponent = levelframe::FirstOpponent();
+    Start("Bathroom1.txt");
     GameEntity* shower = Named("bathroom_shower.ms3d");
     GameEntity* battery = Named("Battery");
     ASSERT_NE(shower, nullptr);
@@ -629,8 +613,8 @@ TEST_F(LevelEffects, TheShowerRunsAndTheBatteryCrackles) {
     battery->GetPosition(at);
     LookAt(at, at[0] + 10.0f, at[2] + 10.0f);
     Run(10);
-    auto without = Draw(1, false);
-    auto with = Draw(1, true);
+    auto without = Draw(false);
+    auto with = Draw(true);
     Save("particles_level_battery_bolt");
     at[1] = 5.6f;
     ExpectEffectAt(at, with, without, 15, 80);
@@ -639,8 +623,8 @@ TEST_F(LevelEffects, TheShowerRunsAndTheBatteryCrackles) {
     // In front of its open side, far enough back to see the water fall.
     LookAt(at, at[0] + 2.0f, at[2] + 36.0f);
     Run(60);
-    const auto quiet = Draw(1, false);
-    const auto water = Draw(1, true);
+    const auto quiet = Draw(false);
+    const auto water = Draw(true);
     Save("particles_level_shower");
     // The shower is drawn from render list 2, its water after it: the water shows between
     // the head and the tray.
@@ -690,7 +674,7 @@ TEST_P(WeaponEffects, ShowInFlightAndWhereTheyEnd) {
         const float* m = player->GetModel()->matrix->m;
         player->Translate(-6.0f * m[8], 0.0f, -6.0f * m[10]);
     }
-    const auto before = Draw(1, false);
+    const auto before = Draw(false);
     const auto flight = Run(c.flight);
     Save(std::string("particles_weapon_") + c.name);
     float at[3];
@@ -721,24 +705,11 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(LevelEffects, TheBarsFloatOverALivingEnemy) {
     ASSERT_NE(opponent, nullptr);
     LookAtFromBehind(opponent, 12.0f);
-    // The bars as start-up makes them, drawn as the HUD draws them: half the armour and a
-    // quarter of the energy left.
-    auto health = std::make_unique<Particle>();
-    auto energy = std::make_unique<Particle>();
-    health->LoadScripts({"./RESOURCES/Files/Particles/Health_Bar/max_health_bar.cfg",
-                         "./RESOURCES/Files/Particles/Health_Bar/health_bar.cfg"});
-    energy->LoadScripts({"./RESOURCES/Files/Particles/Health_Bar/max_energy_bar.cfg",
-                         "./RESOURCES/Files/Particles/Health_Bar/energy_bar.cfg"});
-    ASSERT_NE(health->GetSystem(1), nullptr);
-    ASSERT_NE(energy->GetSystem(1), nullptr);
-    const auto without = Draw(1, false);
-    health->PlaceAt(opponent->GetModel(), true);
-    energy->PlaceAt(opponent->GetModel(), true);
-    health->GetSystem(1)->SetSizeFromEdge(0.5f, 1.0f);
-    energy->GetSystem(1)->SetSizeFromEdge(0.25f, 1.0f);
-    health->Draw();
-    energy->Draw();
-    const std::vector<unsigned char> with = gl().ReadPixels();
+    // Half the armour and a quarter of the energy left.
+    opponent->TakeDamage(opponent->GetMaxHitPoints() / 2);
+    opponent->UseFuel(opponent->GetFuel() - opponent->GetMaxFuel() / 4);
+    const auto without = Draw(true, false);
+    const auto with = Draw(true);
     Save("particles_level_bars");
     float at[3];
     opponent->GetPosition(at);
