@@ -18,6 +18,7 @@
 #include "app/Window.h"
 #include "game/Application.h"
 #include "game/ComputerDrivers.h"
+#include "game/MenuNames.h"
 #include "game/ParticleEffects.h"
 #include "particles/Particle.h"
 #include "particles/ParticleCanvas.h"
@@ -36,6 +37,8 @@
 #include "world/Message.h"
 #include "world/Vehicle.h"
 #include "world/World.h"
+
+namespace mn = menunames;
 
 namespace {
 
@@ -101,7 +104,7 @@ bool SetUp() {
     SetMenuCanvas(&canvas);
     for (const GameFont& font : kGameFonts)
         menuSystem.CreateFont(kGameFontFace, font.height, font.bold, false, false);
-    menuSystem.EnsureMenu("LEVEL_SCREEN");
+    menuSystem.EnsureMenu(mn::kLevelScreen);
     application.CreateEnemyBars();
     frameTimer.Init(true);
     return true;
@@ -336,7 +339,7 @@ void GameFrame(benchmark::State& state) {
         InstallGameEffects(nullptr, nullptr);
         return;
     }
-    menuSystem.SetCurrentMenu("LEVEL_SCREEN");
+    menuSystem.SetCurrentMenu(mn::kLevelScreen);
     // The first frame records the casters; every frame after it looks alike.
     RunFrame();
     for (auto _ : state) {
