@@ -1,12 +1,13 @@
 #include "app/FileLoader.h"
 
 #include <filesystem>
-#include <fstream>
+#include <sstream>
 #include <system_error>
 
 #include "app/BoundingBoxFile.h"
 #include "app/LevelFile.h"
 #include "app/TagFile.h"
+#include "platform/ContentLimits.h"
 #include "platform/Files.h"
 
 void FileLoader::Init() {
@@ -20,6 +21,7 @@ void FileLoader::Init() {
 void FileLoader::ReleaseModelLoader() {
     modelLoader.reset();
     modelLoaderWanted = false;
+    reportedModels.clear();
 }
 
 // The resolution is fixed; no file is read.
@@ -31,20 +33,21 @@ void FileLoader::GetScreenSize(const char*, int* width, int* height) {
 std::vector<EntityDesc> FileLoader::ReadLevelFile(std::string path, std::string* texture1,
                                                   std::string* texture2, std::string* texture3,
                                                   int* gridSizeX, int* gridSizeZ) const {
-    std::ifstream file;
-    if (!platform::OpenContentFile(path, file)) return {};
+    std::istringstream file;
+    if (!platform::OpenContentText(path, contentlimits::kMaxLevelFileBytes, file)) return {};
     return ParseLevelFile(file, texture1, texture2, texture3, gridSizeX, gridSizeZ);
 }
 
 std::vector<Box> FileLoader::ReadBoundingBoxes(std::string name) const {
-    std::ifstream file;
-    if (!platform::OpenContentFile(root + "\\RESOURCES\\Files\\BoundingBoxes\\" + name, file))
+    std::istringstream file;
+    if (!platform::OpenContentText(root + "\\RESOURCES\\Files\\BoundingBoxes\\" + name,
+                                   contentlimits::kMaxBoundingBoxFileBytes, file))
         return {};
     return ParseBoundingBoxes(file);
 }
 
 std::map<std::string, std::string> FileLoader::ReadTagFile(const char* path) const {
-    std::ifstream file;
-    if (!path || !platform::OpenContentFile(path, file)) return {};
+    std::istringstream file;
+    if (!path || !platform::OpenContentText(path, contentlimits::kMaxTagFileBytes, file)) return {};
     return ParseTagFile(file);
 }

@@ -5,6 +5,7 @@
 #include <istream>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -37,8 +38,9 @@ public:
     // A tag file at `path`, used unchanged.
     std::map<std::string, std::string> ReadTagFile(const char* path) const;
     // A new model read from the MilkShape 3D file at `path`, or null: before Init, or after
-    // the error box that names what the file lacks. Defined beside the model reader, in the
-    // render library.
+    // the error box that names what the file lacks. That box is shown once per file until
+    // the model reader is released; a later request tries the file again quietly. Defined beside
+    // the model reader, in the render library.
     std::unique_ptr<MeshTree> LoadModel(const char* path, bool withShadowData);
 
     // Line files: each call reads one line of `f` against `format` into the targets, one
@@ -76,6 +78,7 @@ private:
     // with it.
     std::unique_ptr<MS3DLoader, void (*)(MS3DLoader*)> modelLoader{nullptr, nullptr};
     bool modelLoaderWanted = false;
+    std::set<std::string> reportedModels;
 };
 
 extern FileLoader fileLoader;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/FileLoader.h"
+#include "platform/ContentLimits.h"
 
 namespace {
 
@@ -170,6 +171,13 @@ void MatchPiece(Cursor& line, std::string_view piece, const LineTarget& target) 
     }
 }
 
+// Nothing after an endless line can be trusted: the stream ends there.
+bool EndAtOverLongLine(std::istream& in, std::string& line) {
+    line.clear();
+    in.setstate(std::ios::failbit);
+    return false;
+}
+
 }  // namespace
 
 void MatchLine(std::string_view line, std::string_view format,
@@ -195,8 +203,24 @@ void MatchLine(std::string_view line, std::string_view format,
 }
 
 bool ReadPhysicalLine(std::istream& in, std::string& line) {
-    if (!std::getline(in, line)) return false;
+    line.clear();
+    bool extracted = false;
+    for (;;) {
+        const int c = in.get();
+        if (c == std::istream::traits_type::eof()) {
+            // A last line without a line break still counts, and leaves the stream usable.
+            if (extracted) in.clear(std::ios::eofbit);
+            break;
+        }
+        extracted = true;
+        if (c == '\n') break;
+        // One character over the cap may still be the CR of a CR LF.
+        if (line.size() > contentlimits::kMaxLineBytes) return EndAtOverLongLine(in, line);
+        line.push_back(static_cast<char>(c));
+    }
+    if (!extracted) return false;
     if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.size() > contentlimits::kMaxLineBytes) return EndAtOverLongLine(in, line);
     return true;
 }
 

@@ -27,7 +27,8 @@ using LineTarget = std::variant<int*, float*, std::string*>;
 void MatchLine(std::string_view line, std::string_view format, std::span<const LineTarget> targets);
 
 // Reads one physical line into `line` without its LF or CR LF; false when the stream has
-// nothing left.
+// nothing left, and false with the stream failed at a line longer than
+// contentlimits::kMaxLineBytes, so that the reader takes the file as ending there.
 bool ReadPhysicalLine(std::istream& in, std::string& line);
 
 // Reads the next line of `f` and matches it; a null stream reads nothing.

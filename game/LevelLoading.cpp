@@ -1,7 +1,7 @@
 #include "game/LevelLoading.h"
 
-#include <climits>
 #include <cstdio>
+#include <string>
 #include <vector>
 
 #include "app/FileLoader.h"
@@ -66,11 +66,11 @@ UnloadTarget ChooseUnloadTarget(LeaveButton button, bool lastLevel, int gameMode
 }
 
 bool LevelFileBuilds(const std::string& path) {
-    int sizeX = INT_MIN;
-    int sizeZ = INT_MIN;
-    fileLoader.ReadLevelFile(path, nullptr, nullptr, nullptr, &sizeX, &sizeZ);
-    // A file that does not open, or whose header cannot be read, leaves the sizes unset.
-    return sizeX != INT_MIN && sizeZ != INT_MIN;
+    // The header's outputs are written only when all of it reads, and a word that reads is
+    // never empty: the floor's name tells, whatever sizes the header holds.
+    std::string floor;
+    fileLoader.ReadLevelFile(path, &floor, nullptr, nullptr, nullptr, nullptr);
+    return !floor.empty();
 }
 
 void Application::TakeVehicleSlots(int choice) {

@@ -1,12 +1,13 @@
 #include "particles/Particle.h"
 
-#include <fstream>
 #include <set>
+#include <sstream>
 
 #include "app/FileLoader.h"
 #include "app/FrameTimer.h"
 #include "app/MessageBox.h"
 #include "particles/ParticleRandom.h"
+#include "platform/ContentLimits.h"
 #include "platform/Files.h"
 
 namespace {
@@ -24,8 +25,10 @@ float Draw10() {
 }  // namespace
 
 bool ReadSmokeOption() {
-    std::ifstream in;
-    if (!platform::OpenContentFile(fileLoader.GetRoot() + "/options.txt", in)) return false;
+    std::istringstream in;
+    if (!platform::OpenContentText(fileLoader.GetRoot() + "/options.txt",
+                                   contentlimits::kMaxSettingsFileBytes, in))
+        return false;
     std::string word;
     FileLoader::ReadStringLine(&in, "smoke effects = %s", &word);
     return word == "true";

@@ -1,11 +1,12 @@
 #include "particles/ParticleSystem.h"
 
 #include <algorithm>
-#include <fstream>
+#include <sstream>
 
 #include "app/FrameTimer.h"
 #include "particles/ParticleCanvas.h"
 #include "particles/ParticleRandom.h"
+#include "platform/ContentLimits.h"
 #include "platform/Files.h"
 
 namespace {
@@ -48,8 +49,10 @@ void ParticleSystem::Load(const char* file) {
 bool ParticleSystem::ParseScript(const char* file) {
     scriptFile = file ? file : "";
     script = ParticleScript{};
-    std::ifstream in;
-    if (scriptFile.empty() || !platform::OpenContentFile(scriptFile, in)) return false;
+    std::istringstream in;
+    if (scriptFile.empty() ||
+        !platform::OpenContentText(scriptFile, contentlimits::kMaxParticleFileBytes, in))
+        return false;
     ReadParticleScript(in, script);
     return true;
 }
@@ -70,8 +73,10 @@ void ParticleSystem::LoadFrames(const char* texturePath) {
 }
 
 void ParticleSystem::LoadParticleBlocks(const char* blockFile) {
-    std::ifstream in;
-    if (!blockFile || !*blockFile || !platform::OpenContentFile(blockFile, in)) return;
+    std::istringstream in;
+    if (!blockFile || !*blockFile ||
+        !platform::OpenContentText(blockFile, contentlimits::kMaxParticleFileBytes, in))
+        return;
     std::vector<ParticleBlock> blocks;
     blockError.clear();
     blockUnmatched.clear();

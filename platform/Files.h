@@ -4,9 +4,10 @@
 // them ("Tank.txt" and "tank.txt"). File names on disk are case-sensitive, so where a path
 // component does not exist as written, the one entry of its folder that matches it ignoring
 // case is used.
+#include <cstddef>
 #include <filesystem>
-#include <fstream>
-#include <ios>
+#include <sstream>
+#include <string>
 #include <string_view>
 
 namespace platform {
@@ -16,8 +17,24 @@ namespace platform {
 // of a folder match ignoring case, the first in byte order is taken.
 std::filesystem::path ResolveContentPath(std::string_view path);
 
-// Opens `path` for reading (`mode` adds, say, std::ios::binary); false when it does not open.
-bool OpenContentFile(std::string_view path, std::ifstream& file,
-                     std::ios::openmode mode = std::ios::in);
+// What reading a content file came to. Every failure leaves the bytes empty; the readers
+// treat each one as a missing file.
+enum class ContentRead {
+    Read,
+    Missing,
+    NotAFile,     // a directory, a FIFO, a device: nothing a reader could come to the end of
+    TooLarge,     // more than the kind's cap (platform/ContentLimits.h)
+    LineTooLong,  // a text with a line longer than contentlimits::kMaxLineBytes
+    ReadError,    // the system could not read it
+};
+
+// The one way the game reads a content file: the whole of it at `path`, at most `maxBytes`.
+// It never waits on a pipe and never throws.
+ContentRead ReadContentFile(std::string_view path, std::size_t maxBytes, std::string& bytes);
+
+// A text file read as above into `text`, refused also when one of its lines is longer than
+// contentlimits::kMaxLineBytes; false when nothing was read.
+bool OpenContentText(std::string_view path, std::size_t maxBytes, std::istringstream& text);
+ContentRead ReadContentText(std::string_view path, std::size_t maxBytes, std::string& bytes);
 
 }  // namespace platform

@@ -4,12 +4,13 @@
 #include <bit>
 #include <cmath>
 #include <cstring>
-#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "app/FileLoader.h"
 #include "app/MessageBox.h"
+#include "platform/ContentLimits.h"
 #include "platform/Files.h"
 #include "render/MeshCorners.h"
 #include "render/MeshEdges.h"
@@ -154,8 +155,11 @@ void MS3DLoader::Load(const char* file, MeshTree* model, bool withShadowData) {
 
 void MS3DLoader::ReadFile(const char* file, MeshTree* model, bool withShadowData) {
     if (!model) Refuse("Internal error: MeshTree model is <null>!");
-    std::ifstream in;
-    if (!file || !platform::OpenContentFile(file, in, std::ios::binary)) Refuse("File not found");
+    std::string bytes;
+    if (!file || platform::ReadContentFile(file, contentlimits::kMaxModelFileBytes, bytes) !=
+                     platform::ContentRead::Read)
+        Refuse("File not found");
+    std::istringstream in(std::move(bytes));
     ReadStream(in, model, withShadowData);
 }
 
@@ -313,7 +317,9 @@ std::unique_ptr<MeshTree> FileLoader::LoadModel(const char* path, bool withShado
     try {
         modelLoader->Load(path, model.get(), withShadowData);
     } catch (const ModelLoadError& error) {
-        MessageBox(error.what(), path ? path : "", MB_ICONERROR);
+        const std::string caption = path ? path : "";
+        if (reportedModels.insert(caption).second)
+            MessageBox(error.what(), caption.c_str(), MB_ICONERROR);
         return nullptr;
     }
     return model;

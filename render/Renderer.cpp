@@ -4,12 +4,13 @@
 #include <GL/glu.h>
 
 #include <cstdio>
-#include <fstream>
+#include <sstream>
 
 #include "app/FileLoader.h"
 #include "app/Matrix.h"
 #include "app/MessageBox.h"
 #include "app/Window.h"
+#include "platform/ContentLimits.h"
 #include "platform/Files.h"
 #include "platform/Services.h"
 #include "render/Camera.h"
@@ -104,9 +105,9 @@ void Renderer::InitState() {
     glClearStencil(0);
 
     // A missing or short ramp file is not an error: the ramp keeps its defined entries.
-    std::ifstream rampFile;
-    if (platform::OpenContentFile(fileLoader.GetRoot() + "/RESOURCES/Art/Textures/shader.txt",
-                                  rampFile))
+    std::istringstream rampFile;
+    if (platform::OpenContentText(fileLoader.GetRoot() + "/RESOURCES/Art/Textures/shader.txt",
+                                  contentlimits::kMaxSettingsFileBytes, rampFile))
         ReadShadeRamp(rampFile, shadeRamp);
     glGenTextures(1, &shadeRampTexture);
     glBindTexture(GL_TEXTURE_1D, shadeRampTexture);

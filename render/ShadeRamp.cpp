@@ -3,6 +3,8 @@
 #include <charconv>
 #include <string>
 
+#include "app/LineReader.h"
+
 namespace {
 
 // The leading number of a line as the C runtime's atof reads it, but independent of the
@@ -31,7 +33,7 @@ int ReadShadeRamp(std::istream& in, ShadeRampTable ramp) {
     int filled = 0;
     std::string line;
     // Only a line actually read counts: the end of the file adds no entry.
-    while (filled < kShadeRampEntries && std::getline(in, line)) {
+    while (filled < kShadeRampEntries && ReadPhysicalLine(in, line)) {
         SetEntry(ramp, filled, LeadingNumber(line));
         ++filled;
     }

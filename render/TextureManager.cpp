@@ -3,22 +3,26 @@
 #include <GL/glu.h>
 
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <optional>
+#include <string>
 
 #include "app/MessageBox.h"
+#include "platform/ContentLimits.h"
 #include "platform/Files.h"
 #include "render/TgaReader.h"
 
 namespace {
 
-std::optional<std::vector<unsigned char>> ReadFileBytes(const char* file) {
-    std::ifstream stream;
-    if (!platform::OpenContentFile(file, stream, std::ios::in | std::ios::binary))
+std::optional<std::string> ReadFileBytes(const char* file) {
+    std::string bytes;
+    if (platform::ReadContentFile(file, contentlimits::kMaxImageFileBytes, bytes) !=
+        platform::ContentRead::Read)
         return std::nullopt;
-    return std::vector<unsigned char>(std::istreambuf_iterator<char>(stream),
-                                      std::istreambuf_iterator<char>());
+    return bytes;
+}
+
+const unsigned char* DataOf(const std::string& bytes) {
+    return reinterpret_cast<const unsigned char*>(bytes.data());
 }
 
 bool NameContains(const char* file, std::initializer_list<const char*> endings) {
@@ -71,7 +75,7 @@ std::unique_ptr<BmpImage> TextureManager::LoadBMP(const char* file) {
     if (!bytes) return nullptr;
     auto image = std::make_unique<BmpImage>();
     std::string error;
-    if (!platform::DecodeBmp(bytes->data(), bytes->size(), *image, error)) return nullptr;
+    if (!platform::DecodeBmp(DataOf(*bytes), bytes->size(), *image, error)) return nullptr;
     return image;
 }
 
@@ -81,7 +85,7 @@ std::unique_ptr<JpegImage> TextureManager::LoadJPEG(const char* file) {
     if (!bytes) return nullptr;
     auto image = std::make_unique<JpegImage>();
     std::string error;
-    if (!DecodeJpeg(bytes->data(), bytes->size(), *image, error)) return nullptr;
+    if (!DecodeJpeg(DataOf(*bytes), bytes->size(), *image, error)) return nullptr;
     return image;
 }
 
@@ -90,7 +94,7 @@ bool TextureManager::LoadTGA(const char* file) {
     const auto bytes = ReadFileBytes(file);
     if (!bytes) return false;
     TgaImage image;
-    if (!DecodeTga(bytes->data(), bytes->size(), image)) return false;
+    if (!DecodeTga(DataOf(*bytes), bytes->size(), image)) return false;
     FreeTGA();
     tgaPixels = std::move(image.pixels);
     tgaBitsPerPixel = image.bitsPerPixel;
@@ -137,7 +141,8 @@ GLuint TextureManager::LoadTextureColourKey(const char* file, const int key[3]) 
     std::unique_ptr<BmpImage> bmp = LoadBMP(file);
     std::unique_ptr<JpegImage> jpeg = LoadJPEG(file);
     if (!bmp && !jpeg) {
-        MessageBox("Texture could not be loaded!", file, MB_ICONERROR);
+        if (reportedKeyedFailures.insert(file).second)
+            MessageBox("Texture could not be loaded!", file, MB_ICONERROR);
         return 0;
     }
     int width = 0;

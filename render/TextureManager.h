@@ -4,6 +4,7 @@
 
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -28,7 +29,8 @@ public:
     // request tries again).
     GLuint LoadTexture(const char* file);
     // An RGBA texture whose pixels at or below `key` in each of red, green and blue are
-    // transparent; a failure is reported in a box.
+    // transparent; a failure is reported in a box, once per name for the run, however many
+    // widgets and effects ask for the picture again (each request still tries the file).
     GLuint LoadTextureColourKey(const char* file, const int key[3]);
     GLuint FindCachedTexture(std::string file);
     void CacheTexture(std::string file, GLuint texture);
@@ -51,4 +53,6 @@ public:
 
 private:
     std::map<std::string, GLuint> cache;
+    // The names whose colour-keyed load has failed and shown its box.
+    std::set<std::string> reportedKeyedFailures;
 };

@@ -1,10 +1,11 @@
 // The dialogues: loading the master list, each config and dialog text, into dialogue boxes
 // with their portraits on the menus the configs name; and the requests of the game flow.
 #include <cstdio>
-#include <fstream>
 #include <memory>
+#include <sstream>
 
 #include "app/MessageBox.h"
+#include "platform/ContentLimits.h"
 #include "platform/Files.h"
 #include "ui/DialogueBoxWidget.h"
 #include "ui/DialogueReader.h"
@@ -24,19 +25,19 @@ void SayProblems(const std::string& path, const DialogueProblems& problems) {
 
 void MenuSystem::LoadDialogues(const char* path) {
     if (!path || path[0] == '\0') return;
-    std::ifstream list;
-    if (!platform::OpenContentFile(path, list)) {
+    std::istringstream list;
+    if (!platform::OpenContentText(path, contentlimits::kMaxDialogueFileBytes, list)) {
         MessageBox("Error opening the master list file!", path, MB_ICONERROR);
         return;
     }
     DialogueProblems listProblems;
     const std::vector<std::string> configPaths = ReadDialogueList(list, listProblems);
     SayProblems(path, listProblems);
-    list.close();
 
     for (const std::string& configPath : configPaths) {
-        std::ifstream configFile;
-        if (!platform::OpenContentFile(configPath, configFile)) {
+        std::istringstream configFile;
+        if (!platform::OpenContentText(configPath, contentlimits::kMaxDialogueFileBytes,
+                                       configFile)) {
             MessageBox("Error opening the config file!", configPath.c_str(), MB_ICONERROR);
             continue;
         }
@@ -53,8 +54,9 @@ void MenuSystem::LoadDialogues(const char* path) {
         DialogueData& data = dialogues[config.name];
         data.menuLocation = config.menuLocation;
 
-        std::ifstream textFile;
-        if (!platform::OpenContentFile(config.dialogueText, textFile)) {
+        std::istringstream textFile;
+        if (!platform::OpenContentText(config.dialogueText, contentlimits::kMaxDialogueFileBytes,
+                                       textFile)) {
             MessageBox("Error opening the dialog file!", config.dialogueText.c_str(), MB_ICONERROR);
             continue;
         }

@@ -3,6 +3,11 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <string>
+
+#include "platform/ContentLimits.h"
+#include "platform/Files.h"
+
 namespace platform {
 
 SdlAudio::~SdlAudio() {
@@ -36,7 +41,14 @@ SampleId SdlAudio::Load(const std::string& path, std::string& error) {
         error = "no audio device";
         return 0;
     }
-    Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
+    std::string bytes;
+    if (ReadContentFile(path, contentlimits::kMaxSoundFileBytes, bytes) != ContentRead::Read) {
+        error = "the sound file cannot be read: " + path;
+        return 0;
+    }
+    // The sample is decoded whole here, so the bytes need not outlive the call.
+    SDL_RWops* stream = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
+    Mix_Chunk* chunk = stream ? Mix_LoadWAV_RW(stream, 1) : nullptr;
     if (!chunk) {
         error = Mix_GetError();
         return 0;

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "platform/Images.h"
 
@@ -11,6 +13,11 @@ namespace {
 
 constexpr std::size_t kFileHeaderBytes = 14;
 constexpr std::size_t kCoreHeaderBytes = 12;
+// Where an info header keeps its bits per pixel and its compression.
+constexpr std::size_t kBitCountAt = kFileHeaderBytes + 14;
+constexpr std::size_t kCompressionAt = kFileHeaderBytes + 16;
+constexpr std::uint32_t kBitFields = 3;
+constexpr std::uint32_t kAlphaBitFields = 6;
 
 std::int32_t ReadInt32(const unsigned char* at) {
     return static_cast<std::int32_t>(
@@ -53,11 +60,33 @@ bool CheckHeader(const unsigned char* data, std::size_t size, std::string& error
     return true;
 }
 
+// Alpha bit fields keep the red, green and blue masks where plain bit fields keep them, with
+// the alpha mask after them, which the rows we make have no use for. SDL's reader does not
+// know them and would take the pixels as uncompressed: it reads them as bit fields instead.
+// False for a depth that bit fields cannot have.
+bool ReadAlphaBitFieldsAsBitFields(std::vector<unsigned char>& copy, std::string& error) {
+    const int bits = ReadUint16(copy.data() + kBitCountAt);
+    if (bits != 16 && bits != 32) {
+        error = "BMP alpha bit fields at " + std::to_string(bits) + " bits";
+        return false;
+    }
+    copy[kCompressionAt] = static_cast<unsigned char>(kBitFields);
+    return true;
+}
+
 }  // namespace
 
 bool DecodeBmp(const unsigned char* data, std::size_t size, RgbImage& image, std::string& error) {
     image = RgbImage{};
     if (!data || !CheckHeader(data, size, error)) return false;
+    std::vector<unsigned char> rewritten;
+    const bool infoHeader = ReadInt32(data + kFileHeaderBytes) >= 40;
+    if (infoHeader &&
+        static_cast<std::uint32_t>(ReadInt32(data + kCompressionAt)) == kAlphaBitFields) {
+        rewritten.assign(data, data + size);
+        if (!ReadAlphaBitFieldsAsBitFields(rewritten, error)) return false;
+        data = rewritten.data();
+    }
     SDL_RWops* stream = SDL_RWFromConstMem(data, static_cast<int>(size));
     if (!stream) {
         error = SDL_GetError();

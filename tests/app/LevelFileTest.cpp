@@ -7,6 +7,7 @@
 
 #include "app/FileLoader.h"
 #include "app/LevelFile.h"
+#include "platform/ContentLimits.h"
 #include "tests/app/TempDir.h"
 
 namespace {
@@ -116,6 +117,22 @@ INSTANTIATE_TEST_SUITE_P(
                   "GAME_ENTITY soap.ms3d (3,4) 2 2 SPHERE\n",
                   false,
                   {}},
+        LevelCase{
+            "WordOverItsCapInTheHeaderReadsNothing",
+            std::string(contentlimits::kMaxTokenBytes + 1, 'f') + " unused.bmp walls.bmp (25,20)\n",
+            false,
+            {}},
+        LevelCase{"WordOverItsCapEndsTheList",
+                  kHeader + "GAME_ENTITY soap.ms3d (3,4) 2 2 SPHERE\nGAME_ENTITY " +
+                      std::string(contentlimits::kMaxTokenBytes + 1, 'm') + " (1,1) 1 1 NONE\n",
+                  true,
+                  {kSoap}},
+        LevelCase{"WordAtItsCapReads",
+                  kHeader + "GAME_ENTITY soap.ms3d (3,4) 2 2 " +
+                      std::string(contentlimits::kMaxTokenBytes, 'b') + "\n",
+                  true,
+                  {{"GAME_ENTITY", "soap.ms3d", 3, 4, 2, 2,
+                    std::string(contentlimits::kMaxTokenBytes, 'b')}}},
         LevelCase{"EmptyFile", "", false, {}},
         LevelCase{"BinaryGarbage", std::string("\x01\xff(\0\0)\x7f", 8), false, {}}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "app/FileLoader.h"
+#include "platform/ContentLimits.h"
 #include "platform/Files.h"
 #include "tests/app/TempDir.h"
 
@@ -139,11 +139,12 @@ INSTANTIATE_TEST_SUITE_P(
                  {"true"}},
         LineCase{"EmptyValueDoesNotReachIntoTheNextLine", "name = \n", "name = %s", 's', {"-"}},
         LineCase{"EmptyNumberDoesNotReachIntoTheNextLine", "alpha =\n", "alpha = %f", 'f', {"-"}},
+        // The longest line a text file may hold.
         LineCase{"LongWord",
-                 "name = " + std::string(5000, 'w') + "\n",
+                 "name = " + std::string(contentlimits::kMaxLineBytes - 7, 'w') + "\n",
                  "name = %s",
                  's',
-                 {std::string(5000, 'w')}},
+                 {std::string(contentlimits::kMaxLineBytes - 7, 'w')}},
         LineCase{"CommasAtTheEndsOfTheFormatGiveNoPiece",
                  "size = 1, 2\n",
                  ",size = %i,, %i,",
@@ -175,6 +176,22 @@ TEST(LineSequenceTest, TheLastLineWithoutALineBreakReadsAndTheEndReadsNothing) {
     EXPECT_EQ(more, -1.0f);
 }
 
+TEST(LineSequenceTest, ALineOverItsCapEndsTheStreamThere) {
+    std::istringstream in("alpha = 0.5\n" + std::string(contentlimits::kMaxLineBytes + 1, 'x') +
+                          "\nlifetime = 2\n");
+    float alpha = 0, lifetime = -1;
+    FileLoader::ReadFloatLine(&in, "alpha = %f", &alpha);
+    FileLoader::ReadFloatLine(&in, "x = %f", &lifetime);
+    FileLoader::ReadFloatLine(&in, "lifetime = %f", &lifetime);
+    EXPECT_EQ(alpha, 0.5f);
+    EXPECT_EQ(lifetime, -1.0f);
+    std::string line;
+    std::istringstream atTheCap(std::string(contentlimits::kMaxLineBytes, 'x') + "\r\n");
+    ASSERT_TRUE(ReadPhysicalLine(atTheCap, line));
+    EXPECT_EQ(line.size(), contentlimits::kMaxLineBytes);
+    EXPECT_FALSE(ReadPhysicalLine(atTheCap, line));
+}
+
 TEST(LineSequenceTest, ANullStreamTouchesNothing) {
     int value = 5;
     float f = 1.5f;
@@ -203,8 +220,9 @@ TEST(LineSequenceTest, NumbersReadTheSameWhateverTheUsersLocale) {
 TEST(LineSequenceTest, ReadsAnOpenedFile) {
     TempDir dir;
     const auto file = dir.Write("Script.cfg", "num particles = 12\r\nname = spark");
-    std::ifstream in;
-    ASSERT_TRUE(platform::OpenContentFile((dir.path / "script.cfg").string(), in));
+    std::istringstream in;
+    ASSERT_TRUE(platform::OpenContentText((dir.path / "script.cfg").string(),
+                                          contentlimits::kMaxParticleFileBytes, in));
     int count = 0;
     std::string name;
     FileLoader::ReadIntLine(&in, "num particles = %i", &count);

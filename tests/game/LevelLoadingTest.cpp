@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <filesystem>
 #include <list>
 #include <memory>
 #include <ostream>
@@ -12,6 +13,8 @@
 #include "app/FileLoader.h"
 #include "game/Application.h"
 #include "game/CameraControl.h"
+#include "platform/ContentLimits.h"
+#include "tests/app/HostileFiles.h"
 #include "tests/app/TempDir.h"
 #include "world/Vehicle.h"
 #include "world/Weapon.h"
@@ -160,10 +163,27 @@ TEST(LevelLoading, ALevelBuildsOnlyFromAReadableHeader) {
         {"Empty.txt", "", false},
         // Read, but too small: the level builder takes it in at its smallest size.
         {"Tiny.txt", "floor.jpg wall.jpg walls.jpg (0,0)\n", true},
+        // Read, whatever the side: its size is the builder's to judge.
+        {"MostNegativeSide.txt", "floor.jpg wall.jpg walls.jpg (-2147483648,20)\n", true},
     };
     for (const auto& f : files)
         EXPECT_EQ(LevelFileBuilds(dir.Write(f.name, f.text).string()), f.builds) << f.name;
     EXPECT_FALSE(LevelFileBuilds((dir.path / "Missing.txt").string()));
+}
+
+TEST(LevelLoading, WhatIsNoLevelFileIsRefusedAtOnce) {
+    TempDir dir;
+    std::filesystem::create_directories(dir.path / "Folder.txt");
+    const std::filesystem::path places[] = {
+        dir.path / "Folder.txt",
+        hostile::MakeFifo(dir.path / "Fifo.txt"),
+        hostile::MakeEndless(dir.path / "Endless.txt"),
+        dir.Write("Huge.txt", "floor.jpg wall.jpg walls.jpg (20,20)\n" +
+                                  std::string(contentlimits::kMaxLevelFileBytes, ' ')),
+    };
+    for (const std::filesystem::path& place : places)
+        EXPECT_FALSE(hostile::WithinSeconds(place, [&] { return LevelFileBuilds(place.string()); }))
+            << place;
 }
 
 }  // namespace

@@ -2,12 +2,14 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "platform/Services.h"
 #include "platform/fake/FakePlatform.h"
 #include "render/MS3DLoader.h"
+#include "tests/app/HostileFiles.h"
 #include "tests/app/TempDir.h"
 #include "tests/gl/GlFixture.h"
 #include "tests/render/TestModels.h"
@@ -184,6 +186,58 @@ TEST_F(GlTextureTest, AColourKeyedFileThatCannotBeReadIsReportedInABox) {
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].text, "Texture could not be loaded!");
     EXPECT_EQ(dialogs.shown[0].caption, path);
+}
+
+TEST_F(GlTextureTest, AKeyedFailureShowsOneBoxAndLeavesTheUnkeyedLoadAndLaterTriesAlone) {
+    platform::FakeDialogs dialogs;
+    platform::Services services;
+    services.display = &platform::GetDisplay();
+    services.dialogs = &dialogs;
+    platform::Install(services);
+    const int key[3] = {2, 2, 2};
+    // The keyed load reads no TGA; the plain one does.
+    const std::string tga = Write(folder, "frame.tga", content::texture::EncodeTga(Gradient(2, 2)));
+    const std::string late = (folder.path / "late.bmp").string();
+    for (int request = 0; request < 3; ++request) {
+        EXPECT_EQ(textures().LoadTextureColourKey(tga.c_str(), key), 0u);
+        EXPECT_EQ(textures().LoadTextureColourKey(late.c_str(), key), 0u);
+    }
+    EXPECT_NE(textures().LoadTexture(tga.c_str()), 0u);
+    Write(folder, "late.bmp", content::texture::EncodeBmp(Gradient(2, 2)));
+    EXPECT_NE(textures().LoadTextureColourKey(late.c_str(), key), 0u);
+    services.dialogs = nullptr;
+    platform::Install(services);
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[0].caption, tga);
+    EXPECT_EQ(dialogs.shown[1].caption, late);
+}
+
+TEST_F(GlTextureTest, WhatIsNoPictureFileGivesNoTextureAndNeverStopsTheGame) {
+    platform::FakeDialogs dialogs;
+    platform::Services services;
+    services.display = &platform::GetDisplay();
+    services.dialogs = &dialogs;
+    platform::Install(services);
+    std::filesystem::create_directories(folder.path / "folder.bmp");
+    const std::filesystem::path places[] = {
+        folder.path / "folder.bmp",
+        hostile::MakeFifo(folder.path / "fifo.jpg"),
+        hostile::MakeEndless(folder.path / "endless.tga"),
+    };
+    const int key[3] = {2, 2, 2};
+    for (const std::filesystem::path& place : places) {
+        const std::string path = place.string();
+        EXPECT_EQ(
+            hostile::WithinSeconds(place, [&] { return textures().LoadTexture(path.c_str()); }), 0u)
+            << path;
+        EXPECT_EQ(hostile::WithinSeconds(
+                      place, [&] { return textures().LoadTextureColourKey(path.c_str(), key); }),
+                  0u)
+            << path;
+    }
+    services.dialogs = nullptr;
+    platform::Install(services);
+    EXPECT_EQ(dialogs.shown.size(), 3u);
 }
 
 TEST_F(GlTextureTest, ModelMaterialsGetTheirTexturesFromTheManager) {

@@ -13,6 +13,7 @@
 
 #include "app/FileLoader.h"
 #include "particles/Particle.h"
+#include "platform/ContentLimits.h"
 #include "platform/Files.h"
 #include "tests/app/TempDir.h"
 #include "tests/particles/ParticleFixtures.h"
@@ -100,8 +101,10 @@ public:
 
 private:
     unsigned Check(const std::string& file) {
-        std::ifstream in;
-        if (platform::OpenContentFile(file, in)) return 1;
+        std::string bytes;
+        if (platform::ReadContentFile(file, contentlimits::kMaxImageFileBytes, bytes) ==
+            platform::ContentRead::Read)
+            return 1;
         absent.push_back(file);
         return 0;
     }

@@ -11,6 +11,7 @@
 #include "app/FileLoader.h"
 #include "app/MessageBox.h"
 #include "platform/fake/FakePlatform.h"
+#include "tests/app/HostileFiles.h"
 #include "tests/app/TempDir.h"
 #include "tests/render/Ms3dFixtures.h"
 
@@ -479,6 +480,32 @@ TEST_F(FileLoaderModelTest, AFileItCannotUseGivesOneBoxCaptionedWithThePath) {
         EXPECT_EQ(fake.dialogs.shown[0].text, message);
         EXPECT_EQ(fake.dialogs.shown[0].caption, path);
     }
+}
+
+TEST_F(FileLoaderModelTest, AFileThatFailsAgainShowsNoSecondBoxAndALaterGoodOneLoads) {
+    FileLoader loader;
+    loader.Init();
+    const std::string path = (dir.path / "late.ms3d").string();
+    for (int request = 0; request < 3; ++request)
+        EXPECT_FALSE(loader.LoadModel(path.c_str(), false));
+    EXPECT_EQ(fake.dialogs.shown.size(), 1u);
+    std::string error;
+    ASSERT_TRUE(content::model::WriteMs3d(path, Square(), error));
+    EXPECT_TRUE(loader.LoadModel(path.c_str(), false));
+}
+
+TEST_F(FileLoaderModelTest, WhatIsNoModelFileIsNotFound) {
+    FileLoader loader;
+    loader.Init();
+    std::filesystem::create_directories(dir.path / "folder.ms3d");
+    const std::filesystem::path places[] = {dir.path / "folder.ms3d",
+                                            hostile::MakeFifo(dir.path / "fifo.ms3d"),
+                                            hostile::MakeEndless(dir.path / "endless.ms3d")};
+    for (const std::filesystem::path& place : places)
+        EXPECT_FALSE(hostile::WithinSeconds(
+            place, [&] { return loader.LoadModel(place.c_str(), true) != nullptr; }));
+    ASSERT_EQ(fake.dialogs.shown.size(), 3u);
+    for (const auto& shown : fake.dialogs.shown) EXPECT_EQ(shown.text, "File not found");
 }
 
 TEST_F(FileLoaderModelTest, BeforeInitAndAfterReleaseThereIsNoModelAndNoBox) {

@@ -72,6 +72,64 @@ INSTANTIATE_TEST_SUITE_P(Bmp, BmpReaderTest,
                                            BmpCase{"PaddedTopDown", 5, true},
                                            BmpCase{"UnpaddedBottomUp", 4, false}));
 
+// A bottom-up BMP of `width` x `height` at `bits` with alpha bit fields: red in the lowest
+// byte, then green, blue and alpha, so that a reader taking the pixels as plain 32-bit ones
+// (blue in the lowest byte) swaps red and blue. Picture row r, pixel x is the Gradient's.
+Bytes AlphaBitFieldsBmp(int width, int height, int bits = 32) {
+    const std::uint32_t offset = 14 + 40 + 16;
+    const std::uint32_t rowBytes = static_cast<std::uint32_t>(width) * 4;
+    Bytes b;
+    auto u16 = [&](std::uint32_t v) {
+        for (int i = 0; i < 2; ++i) b.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+    };
+    auto u32 = [&](std::uint32_t v) {
+        for (int i = 0; i < 4; ++i) b.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+    };
+    b = {'B', 'M'};
+    u32(offset + rowBytes * static_cast<std::uint32_t>(height));
+    u32(0);
+    u32(offset);
+    u32(40);
+    u32(static_cast<std::uint32_t>(width));
+    u32(static_cast<std::uint32_t>(height));
+    u16(1);
+    u16(static_cast<std::uint32_t>(bits));
+    u32(6);  // alpha bit fields
+    u32(rowBytes * static_cast<std::uint32_t>(height));
+    u32(2835);
+    u32(2835);
+    u32(0);
+    u32(0);
+    for (const std::uint32_t mask : {0x000000FFu, 0x0000FF00u, 0x00FF0000u, 0xFF000000u}) u32(mask);
+    const Image picture = Gradient(width, height);
+    for (int row = height - 1; row >= 0; --row)
+        for (int x = 0; x < width; ++x) {
+            const std::uint8_t* pixel = picture.At(x, row);
+            b.insert(b.end(), {pixel[0], pixel[1], pixel[2], 255});
+        }
+    return b;
+}
+
+TEST(BmpReaderTest, AlphaBitFieldsReadTheirMasksOrAreRefused) {
+    const Bytes bytes = AlphaBitFieldsBmp(4, 4);
+    platform::RgbImage image;
+    std::string error;
+    ASSERT_TRUE(platform::DecodeBmp(bytes.data(), bytes.size(), image, error)) << error;
+    ASSERT_EQ(image.width, 4);
+    ASSERT_EQ(image.height, 4);
+    for (int row = 0; row < 4; ++row)
+        for (int x = 0; x < 4; ++x) {
+            const std::uint8_t* pixel = FromBottomUp(image.pixels, 4, 4, x, row);
+            EXPECT_EQ(pixel[0], x * 40) << x << "," << row;
+            EXPECT_EQ(pixel[1], row * 40) << x << "," << row;
+            EXPECT_EQ(pixel[2], 200) << x << "," << row;
+        }
+    // Bit fields come only with 16 or 32 bits a pixel.
+    const Bytes odd = AlphaBitFieldsBmp(4, 4, 24);
+    EXPECT_FALSE(platform::DecodeBmp(odd.data(), odd.size(), image, error));
+    EXPECT_TRUE(image.pixels.empty());
+}
+
 TEST(JpegReaderTest, DecodesRgbWithThePicturesFirstRowLast) {
     // Flat bands survive the compression: top half red, bottom half blue.
     Image picture(16, 16);

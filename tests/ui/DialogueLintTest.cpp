@@ -4,10 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <set>
+#include <sstream>
 
+#include "platform/ContentLimits.h"
 #include "platform/Files.h"
 #include "platform/freetype/FreeTypeFonts.h"
 #include "tests/app/TempDir.h"
@@ -18,6 +19,7 @@
 namespace {
 
 constexpr const char* kList = "./RESOURCES/Files/UI/Dialogue/DialogueList.txt";
+constexpr std::size_t kDialogueBytes = contentlimits::kMaxDialogueFileBytes;
 
 struct Dialogue {
     std::string configPath;
@@ -34,21 +36,22 @@ std::string Join(const DialogueProblems& problems) {
 class DialogueLint : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::ifstream list;
-        ASSERT_TRUE(platform::OpenContentFile(kList, list)) << kList;
+        std::istringstream list;
+        ASSERT_TRUE(platform::OpenContentText(kList, kDialogueBytes, list)) << kList;
         DialogueProblems problems;
         const std::vector<std::string> configs = ReadDialogueList(list, problems);
         ASSERT_TRUE(problems.empty()) << kList << Join(problems);
         for (const std::string& path : configs) {
             Dialogue dialogue;
             dialogue.configPath = path;
-            std::ifstream config;
-            ASSERT_TRUE(platform::OpenContentFile(path, config)) << path;
+            std::istringstream config;
+            ASSERT_TRUE(platform::OpenContentText(path, kDialogueBytes, config)) << path;
             problems.clear();
             dialogue.config = ReadDialogueConfig(config, problems);
             ASSERT_TRUE(problems.empty()) << path << Join(problems);
-            std::ifstream text;
-            ASSERT_TRUE(platform::OpenContentFile(dialogue.config.dialogueText, text))
+            std::istringstream text;
+            ASSERT_TRUE(
+                platform::OpenContentText(dialogue.config.dialogueText, kDialogueBytes, text))
                 << dialogue.config.dialogueText;
             problems.clear();
             dialogue.text = ReadDialogueText(text, problems);

@@ -1,7 +1,10 @@
 // Dialogue files and dialogue boxes: the readers on good and broken files, loading onto the
 // menus, and playing pages by event.
+#include <filesystem>
 #include <sstream>
 
+#include "platform/ContentLimits.h"
+#include "tests/app/HostileFiles.h"
 #include "tests/app/TempDir.h"
 #include "tests/ui/MenuFixture.h"
 #include "ui/DialogueBoxWidget.h"
@@ -336,6 +339,33 @@ TEST_F(DialogueMenuTest, BrokenListsAndDuplicateNamesAreReportedAndSkipped) {
     EXPECT_EQ(fake.dialogs.shown.back().text, "Error opening the master list file!");
     menus.LoadDialogues("");
     EXPECT_EQ(fake.dialogs.shown.size(), 4u);
+}
+
+TEST_F(DialogueMenuTest, WhatIsNoListOrConfigGetsTheBoxOfAMissingOne) {
+    std::filesystem::create_directories(dir.path / "folder.txt");
+    const std::string longLine = "number of dialogues = 1\nfilename = \"" +
+                                 std::string(contentlimits::kMaxLineBytes, 'x') + "\"\n";
+    const std::filesystem::path places[] = {
+        dir.path / "folder.txt",
+        hostile::MakeFifo(dir.path / "fifo.txt"),
+        hostile::MakeEndless(dir.path / "endless.txt"),
+        dir.Write("long.txt", longLine),
+        dir.Write("huge.txt", std::string(contentlimits::kMaxDialogueFileBytes + 1, '\n')),
+    };
+    for (const std::filesystem::path& place : places) {
+        fake.dialogs.shown.clear();
+        hostile::WithinSeconds(place, [&] {
+            menus.LoadDialogues(place.c_str());
+            return 0;
+        });
+        ASSERT_EQ(fake.dialogs.shown.size(), 1u) << place;
+        EXPECT_EQ(fake.dialogs.shown[0].text, "Error opening the master list file!");
+    }
+    fake.dialogs.shown.clear();
+    Load(ListOf({"folder.txt", "endless.txt", "long.txt"}));
+    ASSERT_EQ(fake.dialogs.shown.size(), 3u);
+    for (const auto& shown : fake.dialogs.shown)
+        EXPECT_EQ(shown.text, "Error opening the config file!") << shown.caption;
 }
 
 TEST_F(DialogueMenuTest, PortraitsStandBeforeTheirBoxAndAreDrawnOnlyByIt) {
