@@ -8,12 +8,12 @@
 
 #include "app/ContentRecords.h"
 
-// The most records a level may hold. The shipped rooms hold at most 32; each record is an
-// object the level frame draws, collides and updates every frame, and a room of 2,000 plays
-// at about 60 frames a second where 100,000 give a frame every few seconds
-// (brask_render_bench CrowdedLevel). The reader stops one record beyond it, so that a longer
-// file is known as too long without being read to its end.
-constexpr std::size_t kLevelRecordMax = 2000;
+// The most records a level may hold: eight times the largest shipped level (32). Every record
+// is an object that the level frame draws, collides and updates, at about a tenth of a
+// millisecond each on Mesa's CPU rasteriser: 32 records play at 15 ms a frame, 500 at 65 ms,
+// 5,000 at over a second (brask_render_bench CrowdedLevel). The reader stops one record
+// beyond the cap, so that a longer file is known as too long without being read to its end.
+constexpr std::size_t kLevelRecordMax = 256;
 
 // Reads a level from `in`. The header outputs are written only when the whole header reads;
 // reading stops at the first item that does not read, keeping the complete records before

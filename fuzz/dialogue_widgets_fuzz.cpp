@@ -40,22 +40,28 @@ void Write(const char* file, const std::string& text) {
     out << text;
 }
 
-// The files live in a folder of the fuzzer's own, entered once.
-bool EnterScratch() {
-    const fs::path folder =
-        fs::temp_directory_path() / ("brask-dialogue-fuzz-" + std::to_string(::getpid()));
-    std::error_code error;
-    fs::create_directories(folder, error);
-    fs::current_path(folder, error);
-    return !error;
-}
+// The files live in a folder of the fuzzer's own, entered for each input only: libFuzzer
+// reads its corpus by the paths it was given.
+class Scratch {
+public:
+    Scratch() {
+        static const fs::path folder =
+            fs::temp_directory_path() / ("brask-dialogue-fuzz-" + std::to_string(::getpid()));
+        back = fs::current_path();
+        fs::create_directories(folder);
+        fs::current_path(folder);
+    }
+    ~Scratch() { fs::current_path(back); }
+
+private:
+    fs::path back;
+};
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static platform::FakePlatform fake;
-    static const bool entered = EnterScratch();
-    if (!entered) return 0;
+    const Scratch inside;
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     const std::size_t first = bytes.find('\0');
     const std::size_t second = first == std::string::npos ? first : bytes.find('\0', first + 1);
