@@ -9,10 +9,11 @@
 #include "app/ContentRecords.h"
 
 // The most records a level may hold: eight times the largest shipped level (32). Every record
-// is an object that the level frame draws, collides and updates, at about a tenth of a
-// millisecond each on Mesa's CPU rasteriser: 32 records play at 15 ms a frame, 500 at 65 ms,
-// 5,000 at over a second (brask_render_bench CrowdedLevel). The reader stops one record
-// beyond the cap, so that a longer file is known as too long without being read to its end.
+// is an object that the level frame draws, collides and updates, on Mesa's CPU rasteriser
+// about a tenth of a millisecond each: on a busy 8-core machine 256 records play at about one
+// and a half times the frame of 32, 500 at four times it and 5,000 at over a second a frame
+// (brask_render_bench CrowdedLevel). The reader stops one record beyond the cap, so that a
+// longer file is known as too long without being read to its end.
 constexpr std::size_t kLevelRecordMax = 256;
 
 // Reads a level from `in`. The header outputs are written only when the whole header reads;
