@@ -38,7 +38,7 @@ std::vector<EntityDesc> ParseLevelFile(std::istream& in, std::string* texture1,
     if (gridSizeZ) *gridSizeZ = gridZ;
 
     std::string type;
-    while (Word(in, type)) {
+    while (records.size() <= kLevelRecordMax && Word(in, type)) {
         std::string name;
         std::string bounds;
         int x = 0;

@@ -6,6 +6,7 @@
 
 #include "app/FileLoader.h"
 #include "app/FrameTimer.h"
+#include "app/LevelFile.h"
 #include "app/MessageBox.h"
 #include "game/Application.h"
 #include "game/CameraControl.h"
@@ -65,12 +66,21 @@ UnloadTarget ChooseUnloadTarget(LeaveButton button, bool lastLevel, int gameMode
     return UnloadTarget::SelectionMenu;
 }
 
+std::string LevelFileRefusal(const std::string& path) {
+    // A file that does not open, or whose header cannot be read, leaves the names unread; any
+    // room size that reads, however absurd, is the level builder's to report.
+    std::string texture;
+    const std::size_t records =
+        fileLoader.ReadLevelFile(path, &texture, nullptr, nullptr, nullptr, nullptr).size();
+    if (texture.empty()) return "This level cannot be read, so it cannot be played.";
+    if (records > kLevelRecordMax)
+        return "This level holds more than " + std::to_string(kLevelRecordMax) +
+               " records, the most the game plays; it cannot be played.";
+    return "";
+}
+
 bool LevelFileBuilds(const std::string& path) {
-    // The header's outputs are written only when all of it reads, and a word that reads is
-    // never empty: the floor's name tells, whatever sizes the header holds.
-    std::string floor;
-    fileLoader.ReadLevelFile(path, &floor, nullptr, nullptr, nullptr, nullptr);
-    return !floor.empty();
+    return LevelFileRefusal(path).empty();
 }
 
 void Application::TakeVehicleSlots(int choice) {
@@ -133,9 +143,8 @@ bool Application::StartLevel(int levelIndex, int difficultyIndex, int choice1, i
             path = NextLevel(false);
             break;
     }
-    if (!LevelFileBuilds(path)) {
-        MessageBox("This level cannot be read, so it cannot be played.", path.c_str(),
-                   MB_ICONERROR);
+    if (const std::string refusal = LevelFileRefusal(path); !refusal.empty()) {
+        MessageBox(refusal.c_str(), path.c_str(), MB_ICONERROR);
         ResetLevels();
         return false;
     }

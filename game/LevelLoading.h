@@ -44,5 +44,8 @@ enum class UnloadTarget { LoadingScreen, SelectionMenu };
 // Where the unloading screen goes. "Restart Level" always plays the same level again.
 UnloadTarget ChooseUnloadTarget(LeaveButton button, bool lastLevel, int gameMode);
 
-// Whether a level file can be built: it opens and names a grid that the game can use.
+// Why a level file cannot be played, as the box says it: it does not open, its header does
+// not read, or it holds more records than the game plays. Empty when it can be built.
+std::string LevelFileRefusal(const std::string& path);
+// Whether a level file can be built: LevelFileRefusal has nothing to say.
 bool LevelFileBuilds(const std::string& path);

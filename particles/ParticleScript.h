@@ -10,7 +10,12 @@
 // a count cannot make the game allocate without bound.
 constexpr int kMaxParticlesPerBatch = 4096;
 constexpr int kMaxBatches = 1024;
-constexpr int kMaxParticles = 16384;
+// The most live particles one script may keep: the shipped scripts' largest (the shower, 212)
+// and a little more. Each is a blended quad that Mesa's CPU rasteriser fills: with every script
+// of a firefight at 256 its frame takes about four times the shipped one, at 1,024 about
+// seventeen times, and one script at 16,384 as the dust trail made play ten times slower
+// (brask_render_bench FirefightAtParticleCount).
+constexpr int kMaxParticles = 256;
 constexpr int kMaxBitmaps = 999;
 
 struct ParticleScript {

@@ -14,6 +14,7 @@
 #include "platform/Files.h"
 #include "render/MeshCorners.h"
 #include "render/MeshEdges.h"
+#include "render/MeshNeighbours.h"
 
 namespace {
 
@@ -98,39 +99,6 @@ void ComputeFaceEquation(const MeshData& mesh, MeshTriangle& triangle) {
     e[1] = z1 * (x2 - x3) + z2 * (x3 - x1) + z3 * (x1 - x2);
     e[2] = x1 * (y2 - y3) + x2 * (y3 - y1) + x3 * (y1 - y2);
     e[3] = -(x1 * (y2 * z3 - y3 * z2) + x2 * (y3 * z1 - y1 * z3) + x3 * (y1 * z2 - y2 * z1));
-}
-
-// Edge k joins corner k and corner k + 1 mod 3; as a key, the smaller vertex index first, so
-// an edge matches in either direction.
-std::uint32_t EdgeKey(const MeshTriangle& triangle, int k) {
-    const std::uint32_t a = triangle.vertexIndices[k];
-    const std::uint32_t b = triangle.vertexIndices[(k + 1) % 3];
-    return a < b ? (a << 16) | b : (b << 16) | a;
-}
-
-// Every pair of positions i < j of the shadow order: each still unshared edge of the earlier
-// triangle is compared with each edge of the later one, and on a match both are linked (the
-// later triangle's entry is overwritten even when it was set).
-void LinkNeighbours(const MeshShadowIndex& shadow, std::vector<MeshTriangle>& triangles) {
-    const std::size_t count = shadow.order.size();
-    std::vector<std::array<std::uint32_t, 3>> keys(triangles.size());
-    for (std::size_t t = 0; t < triangles.size(); ++t)
-        for (int k = 0; k < 3; ++k) keys[t][k] = EdgeKey(triangles[t], k);
-    for (std::size_t i = 0; i + 1 < count; ++i) {
-        const std::uint16_t a = shadow.order[i];
-        MeshTriangle& first = triangles[a];
-        for (std::size_t j = i + 1; j < count; ++j) {
-            const std::uint16_t b = shadow.order[j];
-            for (int e = 0; e < 3; ++e) {
-                if (first.neighbours[e] != kNoNeighbour) continue;
-                for (int f = 0; f < 3; ++f) {
-                    if (keys[a][e] != keys[b][f]) continue;
-                    first.neighbours[e] = static_cast<std::uint32_t>(b) + 1;
-                    triangles[b].neighbours[f] = static_cast<std::uint32_t>(a) + 1;
-                }
-            }
-        }
-    }
 }
 
 // The box round every vertex; all zero without vertices.

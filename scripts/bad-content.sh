@@ -20,6 +20,8 @@ timeout_s=${BRASK_BAD_CONTENT_TIMEOUT:-180}
 test_program="$build/tests/brask_e2e_tests"
 [ -x "$test_program" ] || { echo "no $test_program: build first" >&2; exit 2; }
 [ -d "$build/RESOURCES" ] || { echo "no $build/RESOURCES: build first" >&2; exit 2; }
+# shellcheck source=scripts/sanitizer-env.sh
+. "$(dirname "$0")/sanitizer-env.sh" "$build"
 
 out="$build/bad-content"
 rm -rf "$out"
@@ -31,9 +33,10 @@ if [ "$sample" -gt 0 ] && [ "$sample" -lt "${#files[@]}" ]; then
     files=("${picked[@]}")
 fi
 
-# The texts of the game's own error boxes ("box: [caption] text" in a run's log); any other
-# box fails the run.
-own_boxes='^box: \[[^]]*\] (File not found|Not a valid MS3D Model|Outdated version number - version 1\.3\+ only|Invalid or empty filename|Texture could not be loaded!|Error loading particle script!|Error opening the master list file!|Error opening the config file!|A dialogue of this name is already loaded!|Error opening the dialog file!|This level cannot be read, so it cannot be played\.|The room of [0-9]+ x [0-9]+ cells cannot be played: .*|The vehicle file .* gives no WEIGHT above 0, .*)$'
+# The texts of the game's own error boxes ("box: [caption] text" in a run's log), with every
+# number in them as any whole number, signed or not; any other box fails the run.
+n='-?[0-9]+'
+own_boxes="^box: \\[[^]]*\\] (File not found|Not a valid MS3D Model|Outdated version number - version 1\\.3\\+ only|Invalid or empty filename|Texture could not be loaded!|Error loading particle script!|Error opening the master list file!|Error opening the config file!|A dialogue of this name is already loaded!|Error opening the dialog file!|This level cannot be read, so it cannot be played\\.|This level holds more than $n records, the most the game plays; it cannot be played\\.|The room of $n x $n cells cannot be played: .*|The vehicle file .* gives no WEIGHT above 0, .*)\$"
 
 # One run: $1 the file, $2 the damage. Prints one line: PASS or FAIL, the damage, the file.
 run_one() {

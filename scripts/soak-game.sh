@@ -10,6 +10,8 @@ build=$(cd "${1:-build-asan}" && pwd)
 seconds=${2:-600}
 seed=${3:-1}
 log="$build/soak-game.log"
+# shellcheck source=scripts/sanitizer-env.sh
+. "$(dirname "$0")/sanitizer-env.sh" "$build"
 status=0
 BRASK_SOAK_SECONDS=$seconds BRASK_SOAK_SEED=$seed SDL_VIDEODRIVER=offscreen BRASK_NO_PACING=1 \
     timeout -k 10 $((seconds + 300)) "$build/tests/brask_soak_tests" 2>&1 | tee "$log" || status=$?

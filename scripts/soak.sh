@@ -5,6 +5,8 @@ set -eu
 build=${1:-build}
 frames=${2:-20000}
 seeds=${3:-10}
+# shellcheck source=scripts/sanitizer-env.sh
+. "$(dirname "$0")/sanitizer-env.sh" "$build"
 for seed in $(seq 1 "$seeds"); do
     echo "seed $seed, $frames frames per level"
     BRASK_SOAK_SEED=$seed BRASK_SOAK_FRAMES=$frames \

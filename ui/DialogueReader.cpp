@@ -135,6 +135,22 @@ int CheckedCount(int count, Lines& lines, const char* what) {
     return count;
 }
 
+// A pair of places or sizes: both taken when each lies in [low, kDialogueGeometryMax], else
+// both keep their defaults.
+void ReadGeometry(Lines& lines, const char* format, const char* what, int low, int* a, int* b) {
+    int first = *a, second = *b;
+    if (!ReadInts(lines, format, &first, &second)) return;
+    if (first < low || first > kDialogueGeometryMax || second < low ||
+        second > kDialogueGeometryMax) {
+        lines.Problem(std::string(what) + " out of range: " + std::to_string(first) + ", " +
+                      std::to_string(second) + " (each " + std::to_string(low) + " to " +
+                      std::to_string(kDialogueGeometryMax) + ")");
+        return;
+    }
+    *a = first;
+    *b = second;
+}
+
 // A line that holds only the brace.
 bool ReadBrace(Lines& lines, char brace) {
     std::string line;
@@ -205,8 +221,9 @@ DialogueConfig ReadDialogueConfig(std::istream& in, DialogueProblems& problems) 
     if (ReadQuoted(lines, "menu location =", &word))
         config.menuLocation = Cut(word, kMenuLocationMax, lines, "menu location");
     ReadQuoted(lines, "background image =", &config.backgroundImage);
-    ReadInts(lines, "position = %i, %i", &config.x, &config.y);
-    ReadInts(lines, "size = %i, %i", &config.w, &config.h);
+    ReadGeometry(lines, "position = %i, %i", "position", -kDialogueGeometryMax, &config.x,
+                 &config.y);
+    ReadGeometry(lines, "size = %i, %i", "size", 0, &config.w, &config.h);
     ReadFloats(lines, "window color = %f, %f, %f, %f", config.windowColour, 4);
     ReadFloats(lines, "text color = %f, %f, %f, %f", config.textColour, 4);
     if (ReadWord(lines, "self transition = %s", &word))
@@ -248,7 +265,8 @@ DialogueText ReadDialogueText(std::istream& in, DialogueProblems& problems) {
     if (ReadInts(lines, "number of portraits = %i", &portraits))
         portraits = CheckedCount(portraits, lines, "number of portraits");
     if (portraits > 0)
-        ReadInts(lines, "portrait size = %i, %i", &text.portraitWidth, &text.portraitHeight);
+        ReadGeometry(lines, "portrait size = %i, %i", "portrait size", 0, &text.portraitWidth,
+                     &text.portraitHeight);
     for (int i = 0; i < portraits; ++i) {
         DialoguePortrait portrait;
         if (!ReadInts(lines, "portrait[%i]", &portrait.number) && !in) return text;

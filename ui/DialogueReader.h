@@ -19,6 +19,10 @@ constexpr std::size_t kDialoguePageMax = 255;
 constexpr int kDialogueFontMax = 10;
 // The most entries a list or a block count may announce; guards against a garbled number.
 constexpr int kDialogueCountMax = 1000;
+// The largest place or size, in menu pixels either way, a dialogue box or portrait may take:
+// eight screens' width, far beyond any menu, and small enough that the sums the widgets make
+// of them (a portrait stands one and a half widths left of its box) stay far inside int.
+constexpr int kDialogueGeometryMax = 8192;
 
 struct DialogueConfig {
     std::string name;  // lower case

@@ -7,14 +7,18 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "app/FileLoader.h"
 #include "app/FrameTimer.h"
+#include "app/LevelFile.h"
 #include "app/Window.h"
 #include "game/Application.h"
 #include "game/ComputerDrivers.h"
@@ -22,6 +26,7 @@
 #include "game/ParticleEffects.h"
 #include "particles/Particle.h"
 #include "particles/ParticleCanvas.h"
+#include "particles/ParticleScript.h"
 #include "platform/Services.h"
 #include "platform/fake/FakePlatform.h"
 #include "platform/freetype/FreeTypeFonts.h"
@@ -395,6 +400,190 @@ void FirefightEmitterUpdate(benchmark::State& state) {
     SetParticleCanvas(nullptr);
 }
 
+// ---- Content at the readers' caps ---------------------------------------------------------
+
+namespace fs = std::filesystem;
+
+std::vector<std::string> ReadLines(const fs::path& file) {
+    std::ifstream in(file);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+void WriteLines(const fs::path& file, const std::vector<std::string>& lines) {
+    std::ofstream out(file, std::ios::trunc);
+    for (const std::string& line : lines) out << line << '\n';
+}
+
+// The value after "label = " among a script's lines; 0 when it is not there.
+float ScriptValue(const std::vector<std::string>& lines, const std::string& label) {
+    for (const std::string& line : lines)
+        if (line.rfind(label + " =", 0) == 0)
+            return std::strtof(line.c_str() + line.find('=') + 1, nullptr);
+    return 0.0f;
+}
+
+// A copy of the build tree's content under `root` (the art linked, the text files copied)
+// in which every particle script asks for `particles` live particles: its batch size scaled
+// so that batches times size, as the reader derives them, come to that number, and its block
+// file holding as many blocks, its own repeated.
+bool WriteScaledContent(const fs::path& root, int particles) {
+    const fs::path build = BRASK_BUILD_DIR;
+    std::error_code error;
+    fs::remove_all(root, error);
+    fs::create_directories(root / "RESOURCES", error);
+    fs::create_directory_symlink(build / "RESOURCES" / "Art", root / "RESOURCES" / "Art", error);
+    fs::copy(build / "RESOURCES" / "Files", root / "RESOURCES" / "Files",
+             fs::copy_options::recursive, error);
+    fs::copy_file(build / "options.txt", root / "options.txt", error);
+    if (error) return false;
+    for (const auto& entry : fs::recursive_directory_iterator(root / "RESOURCES/Files/Particles")) {
+        if (entry.path().extension() != ".cfg") continue;
+        std::vector<std::string> lines = ReadLines(entry.path());
+        const float lifetime = ScriptValue(lines, "lifetime");
+        const float interval = ScriptValue(lines, "interval");
+        int batches = 1;
+        if (interval > 0.0f)
+            batches = std::max(1, static_cast<int>(std::ceil(lifetime / interval)));
+        const int size = std::clamp(particles / batches, 1, kMaxParticlesPerBatch);
+        std::string blockFile;
+        for (std::string& line : lines) {
+            if (line.rfind("num particles =", 0) == 0)
+                line = "num particles = " + std::to_string(size);
+            if (line.rfind("script path = ", 0) == 0) blockFile = line.substr(14);
+        }
+        if (blockFile.empty()) continue;
+        WriteLines(entry.path(), lines);
+        // Blocks of nine lines: "particle[j]", "{", six values, "}".
+        const fs::path blocksPath = root / blockFile;
+        const std::vector<std::string> blocks = ReadLines(blocksPath);
+        const std::size_t own = blocks.size() / 9;
+        if (own == 0) continue;
+        std::vector<std::string> scaled;
+        for (int j = 0; j < size; ++j) {
+            scaled.push_back("particle[" + std::to_string(j) + "]");
+            for (int k = 1; k < 9; ++k)
+                scaled.push_back(blocks[(static_cast<std::size_t>(j) % own) * 9 + k]);
+        }
+        WriteLines(blocksPath, scaled);
+    }
+    return true;
+}
+
+// Enters a content root for a benchmark and goes back to the build tree's at the end.
+class ContentRoot {
+public:
+    explicit ContentRoot(const fs::path& root) {
+        std::error_code error;
+        fs::current_path(root, error);
+        fileLoader.Init();
+    }
+    ~ContentRoot() {
+        std::error_code error;
+        fs::current_path(BRASK_BUILD_DIR, error);
+        fileLoader.Init();
+    }
+};
+
+// The firefight frame with every particle script of the content at `particles` live
+// particles (the reader's maximum is kMaxParticles): the dust trails, the shots' trails, the
+// impacts and the burning wreck all at once.
+void FirefightAtParticleCount(benchmark::State& state) {
+    const int particles = static_cast<int>(state.range(0));
+    const fs::path root =
+        fs::path(BRASK_BUILD_DIR) / "bench-hostile" / ("particles-" + std::to_string(particles));
+    if (!WriteScaledContent(root, particles)) {
+        state.SkipWithError("cannot write the scaled content");
+        return;
+    }
+    ContentRoot inside(root);
+    Firefight fight;
+    if (!fight.Start()) {
+        state.SkipWithError("no firefight");
+        return;
+    }
+    Renderer& renderer = *graphicsSystem.renderer;
+    const Vehicle* opponent = levelframe::FirstOpponent();
+    std::vector<double> frameMs;
+    for (auto _ : state) {
+        const auto frameStart = std::chrono::steady_clock::now();
+        fight.Simulate();
+        levelframe::DrawFrame(1, levelframe::kBattle, opponent);
+        fight.DrawBars();
+        renderer.SwapBuffers();
+        glFinish();
+        frameMs.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - frameStart)
+                .count());
+    }
+    if (!frameMs.empty()) {
+        std::sort(frameMs.begin(), frameMs.end());
+        state.counters["median_ms"] = frameMs[frameMs.size() / 2];
+        state.counters["worst_ms"] = frameMs.back();
+    }
+    state.counters["live_emitters"] = fight.LiveEmitters();
+    fight.Stop();
+}
+
+// A Battle level of `records` records, the shipped levels' records in turn spread over the
+// largest room, played through the game's own frame: the level records' cap is kLevelRecordMax.
+void CrowdedLevel(benchmark::State& state) {
+    const auto records = static_cast<std::size_t>(state.range(0));
+    std::vector<std::string> shipped;
+    for (const auto& entry :
+         fs::directory_iterator(fs::path(BRASK_BUILD_DIR) / "RESOURCES/Files")) {
+        if (entry.path().extension() != ".txt") continue;
+        const std::vector<std::string> lines = ReadLines(entry.path());
+        for (std::size_t i = 2; i < lines.size(); ++i)
+            if (lines[i].find('(') != std::string::npos) shipped.push_back(lines[i]);
+    }
+    std::string text = "Wood_Dark.jpg Wood_Floor.jpg Wallpaper_Stripes.bmp\n(100,100)\n";
+    for (std::size_t i = 0; i < records && !shipped.empty(); ++i) {
+        std::istringstream record(shipped[i % shipped.size()]);
+        std::string type, name, place, w, h, bounds;
+        record >> type >> name >> place >> w >> h >> bounds;
+        text += type + " " + name + " (" + std::to_string(2 + i * 37 % 95) + "," +
+                std::to_string(2 + i * 53 % 95) + ") " + w + " " + h + " " + bounds + "\n";
+    }
+    const fs::path file = fs::path(BRASK_BUILD_DIR) / "bench-hostile" / "Crowded.txt";
+    std::error_code error;
+    fs::create_directories(file.parent_path(), error);
+    std::ofstream(file, std::ios::trunc) << text;
+    application.ClearLevelLists();
+    application.AddLevel(file.string(), Battle);
+    application.SetGameMode(Battle);
+    InstallParticleEffects();
+    std::srand(kSeed);
+    if (!application.StartLevel(0, 0, 0, 3, true)) {
+        state.SkipWithError("the level does not build");
+        InstallGameEffects(nullptr, nullptr);
+        return;
+    }
+    menuSystem.SetCurrentMenu("LEVEL_SCREEN");
+    RunFrame();
+    std::vector<double> frameMs;
+    for (auto _ : state) {
+        const auto frameStart = std::chrono::steady_clock::now();
+        RunFrame();
+        glFinish();
+        frameMs.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - frameStart)
+                .count());
+    }
+    if (!frameMs.empty()) {
+        std::sort(frameMs.begin(), frameMs.end());
+        state.counters["median_ms"] = frameMs[frameMs.size() / 2];
+        state.counters["worst_ms"] = frameMs.back();
+    }
+    state.counters["entities"] = static_cast<double>(world.updateList.size());
+    application.EndLevel(LeaveButton::Other);
+    InstallGameEffects(nullptr, nullptr);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -431,6 +620,21 @@ int main(int argc, char** argv) {
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("FirefightEmitterUpdate", FirefightEmitterUpdate)
         ->Unit(benchmark::kMicrosecond);
+    // Every particle script as shipped (the largest asks for 212), then at the reader's cap.
+    benchmark::RegisterBenchmark("FirefightAtParticleCount/1024x768", FirefightAtParticleCount)
+        ->ArgName("particles")
+        ->Arg(212)
+        ->Arg(kMaxParticles)
+        ->Iterations(kFirefightFrames)
+        ->Unit(benchmark::kMillisecond);
+    // A shipped level's worth of records (at most 32), then more up to the cap.
+    benchmark::RegisterBenchmark("CrowdedLevel/1024x768", CrowdedLevel)
+        ->ArgName("records")
+        ->Arg(32)
+        ->Arg(128)
+        ->Arg(static_cast<long>(kLevelRecordMax))
+        ->Iterations(60)
+        ->Unit(benchmark::kMillisecond);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     world.ClearLevel();

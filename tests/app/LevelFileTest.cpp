@@ -158,4 +158,15 @@ TEST(LevelFileMissingTest, AnOverLongWordEndsWithoutAHang) {
     EXPECT_TRUE(ParseLevelFile(in, &t, &t, &t, &gridX, &gridZ).empty());
 }
 
+// A file longer than the game plays is known as such without being read to its end.
+TEST(LevelFileCapTest, ReadingStopsOneRecordBeyondTheCap) {
+    std::string text = kHeader;
+    for (std::size_t i = 0; i < kLevelRecordMax + 50; ++i)
+        text += "VEHICLE Tank.txt (1,1) 1 1 NONE\n";
+    std::istringstream in(text);
+    int gridX = 0, gridZ = 0;
+    std::string t;
+    EXPECT_EQ(ParseLevelFile(in, &t, &t, &t, &gridX, &gridZ).size(), kLevelRecordMax + 1);
+}
+
 }  // namespace

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/FileLoader.h"
+#include "app/LevelFile.h"
 #include "game/Application.h"
 #include "game/CameraControl.h"
 #include "platform/ContentLimits.h"
@@ -151,24 +152,40 @@ INSTANTIATE_TEST_SUITE_P(
         UnloadCase{"RestartMidway", B::RestartLevel, false, Survival, kLoad}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(LevelLoading, ALevelBuildsOnlyFromAReadableHeader) {
+// A level file of `records` copies of one record under a readable header.
+std::string LevelOf(std::size_t records) {
+    std::string text = "floor.jpg wall.jpg walls.jpg (20,20)\n";
+    for (std::size_t i = 0; i < records; ++i) text += "GAME_ENTITY crate.ms3d (5,5) 1 1 NONE\n";
+    return text;
+}
+
+TEST(LevelLoading, ALevelBuildsOnlyFromAReadableHeaderAndNotTooManyRecords) {
     TempDir dir;
+    const std::string unreadable = "This level cannot be read, so it cannot be played.";
+    const std::string tooMany = "This level holds more than " + std::to_string(kLevelRecordMax) +
+                                " records, the most the game plays; it cannot be played.";
     const struct {
         const char* name;
-        const char* text;
-        bool builds;
+        std::string text;
+        std::string refusal;
     } files[] = {
-        {"Good.txt", "floor.jpg wall.jpg walls.jpg (20,20)\n", true},
-        {"Truncated.txt", "floor.jpg wall.jpg walls.jpg (20,\n", false},
-        {"Empty.txt", "", false},
-        // Read, but too small: the level builder takes it in at its smallest size.
-        {"Tiny.txt", "floor.jpg wall.jpg walls.jpg (0,0)\n", true},
-        // Read, whatever the side: its size is the builder's to judge.
-        {"MostNegativeSide.txt", "floor.jpg wall.jpg walls.jpg (-2147483648,20)\n", true},
+        {"Good.txt", "floor.jpg wall.jpg walls.jpg (20,20)\n", ""},
+        {"Truncated.txt", "floor.jpg wall.jpg walls.jpg (20,\n", unreadable},
+        {"Empty.txt", "", unreadable},
+        // Read, but too small or absurd: the level builder takes it in at a size it can use
+        // and says so in its own box.
+        {"Tiny.txt", "floor.jpg wall.jpg walls.jpg (0,0)\n", ""},
+        {"SmallestInt.txt", "floor.jpg wall.jpg walls.jpg (-2147483648,20)\n", ""},
+        {"LargestInt.txt", "floor.jpg wall.jpg walls.jpg (20,2147483647)\n", ""},
+        {"AtTheCap.txt", LevelOf(kLevelRecordMax), ""},
+        {"BeyondTheCap.txt", LevelOf(kLevelRecordMax + 1), tooMany},
     };
-    for (const auto& f : files)
-        EXPECT_EQ(LevelFileBuilds(dir.Write(f.name, f.text).string()), f.builds) << f.name;
-    EXPECT_FALSE(LevelFileBuilds((dir.path / "Missing.txt").string()));
+    for (const auto& f : files) {
+        const std::string path = dir.Write(f.name, f.text).string();
+        EXPECT_EQ(LevelFileRefusal(path), f.refusal) << f.name;
+        EXPECT_EQ(LevelFileBuilds(path), f.refusal.empty()) << f.name;
+    }
+    EXPECT_EQ(LevelFileRefusal((dir.path / "Missing.txt").string()), unreadable);
 }
 
 TEST(LevelLoading, WhatIsNoLevelFileIsRefusedAtOnce) {

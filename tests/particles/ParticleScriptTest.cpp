@@ -130,6 +130,33 @@ INSTANTIATE_TEST_SUITE_P(Scripts, ParticleCounts,
                                            // No lifetime: no batch beyond the first.
                                            CountCase{0.0f, 0.5f, 3, 0, 3}));
 
+// The live particles of a script, batches times batch size, are taken up to the cap that a
+// frame can draw, and refused beyond it: the shipped shower's 212 are taken, a thousand (which
+// a firefight frame draws fifteen times slower than its own) are not.
+TEST(ParticleCountCap, ScriptsUpToTheCapAreTakenAndBeyondItRefused) {
+    const struct {
+        float lifetime, interval;
+        int particles;
+        bool taken;
+    } cases[] = {
+        {2.0f, 0.0f, kMaxParticles, true},
+        {2.0f, 0.0f, kMaxParticles + 1, false},
+        {2.0f, 0.5f, kMaxParticles / 4, true},
+        {2.0f, 0.5f, kMaxParticles / 4 + 1, false},
+        {53.0f, 1.0f, 4, true},
+        {2.0f, 0.0f, 1024, false},
+        {45.0f, 4.5f, 1638, false},
+    };
+    for (const auto& c : cases) {
+        ParticleScript script;
+        script.lifetime = c.lifetime;
+        script.interval = c.interval;
+        script.baseCount = c.particles;
+        std::string why;
+        EXPECT_EQ(DeriveParticleCounts(script, why), c.taken) << c.particles << " " << why;
+    }
+}
+
 struct RefusedCase {
     const char* name;
     const char* key;

@@ -1,6 +1,7 @@
 // Dialogue files and dialogue boxes: the readers on good and broken files, loading onto the
 // menus, and playing pages by event.
 #include <filesystem>
+#include <ostream>
 #include <sstream>
 
 #include "platform/ContentLimits.h"
@@ -163,6 +164,65 @@ TEST(DialogueConfigTest, UnmatchedLinesKeepSafeDefaults) {
     EXPECT_FLOAT_EQ(config.transitionTime, 3.0f);  // 0 would flip a page every frame
     EXPECT_EQ(config.font, 0);                     // beyond the font table
     EXPECT_EQ(problems.size(), 6u);
+}
+
+// Places and sizes are taken up to the bound the menus compute with safely, and a pair with
+// any value beyond it keeps its defaults, with a problem.
+struct GeometryCase {
+    const char* name;
+    const char* position;
+    const char* size;
+    int x, y, w, h;
+    std::size_t problems;
+};
+
+void PrintTo(const GeometryCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class DialogueGeometryTest : public ::testing::TestWithParam<GeometryCase> {};
+
+TEST_P(DialogueGeometryTest, IsTakenOnlyWithinTheBound) {
+    const GeometryCase& c = GetParam();
+    std::istringstream in(
+        "name = a\ndialogue text = \"t.txt\"\nmenu location = \"M\"\n"
+        "background image = \"\"\nposition = " +
+        std::string(c.position) + "\nsize = " + c.size +
+        "\nwindow color = 1, 1, 1, 1\ntext color = 1, 1, 1, 1\n"
+        "self transition = false\nuse color key = false\nchars per line = 9\n"
+        "transition time = 1\nfont index = 0\n");
+    DialogueProblems problems;
+    const DialogueConfig config = ReadDialogueConfig(in, problems);
+    EXPECT_EQ(config.x, c.x);
+    EXPECT_EQ(config.y, c.y);
+    EXPECT_EQ(config.w, c.w);
+    EXPECT_EQ(config.h, c.h);
+    EXPECT_EQ(problems.size(), c.problems) << (problems.empty() ? "" : problems.front());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, DialogueGeometryTest,
+    ::testing::Values(
+        GeometryCase{"at_the_bound", "-8192, 8192", "8192, 0", -8192, 8192, 8192, 0, 0},
+        GeometryCase{"largest_int", "2147483647, 10", "10, 2147483647", 512, 384, 512, 128, 2},
+        GeometryCase{"one_beyond", "10, -8193", "8193, 10", 512, 384, 512, 128, 2},
+        GeometryCase{"negative_size", "0, 0", "-1, 10", 0, 0, 512, 128, 1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(DialogueTextSizeTest, APortraitSizeBeyondTheBoundLeavesThePortraitsWithoutSize) {
+    for (const char* size : {"2147483647, 2147483647", "8193, 64", "64, -1"}) {
+        std::istringstream in(
+            "number of textboxes = 0\nnumber of portraits = 1\n"
+            "portrait size = " +
+            std::string(size) + "\nportrait[0]\n{\n\"a.jpg\"\n}\n");
+        DialogueProblems problems;
+        const DialogueText text = ReadDialogueText(in, problems);
+        EXPECT_EQ(text.portraitWidth, 0) << size;
+        EXPECT_EQ(text.portraitHeight, 0) << size;
+        ASSERT_EQ(problems.size(), 1u) << size;
+        EXPECT_NE(problems[0].find("portrait size out of range"), std::string::npos) << size;
+        EXPECT_EQ(text.portraits.size(), 1u) << size;
+    }
 }
 
 class DialogueMenuTest : public MenuTest {
@@ -366,6 +426,22 @@ TEST_F(DialogueMenuTest, WhatIsNoListOrConfigGetsTheBoxOfAMissingOne) {
     ASSERT_EQ(fake.dialogs.shown.size(), 3u);
     for (const auto& shown : fake.dialogs.shown)
         EXPECT_EQ(shown.text, "Error opening the config file!") << shown.caption;
+}
+
+// The portrait's place is computed from the box's place and the portrait's width: with the
+// largest int as the width the sum overflowed.
+TEST_F(DialogueMenuTest, AnAbsurdPortraitSizeGivesAPortraitWithoutSizeAtTheBox) {
+    std::string text = kTwoSpeakers;
+    text.replace(text.find("128, 128"), 8, "2147483647, 2147483647");
+    WriteObjectives(text);
+    Load(ListOf({"objectives.txt"}));
+    const auto& widgets = menus.FindMenu("LEVEL_SCREEN")->widgets;
+    ASSERT_EQ(widgets.size(), 4u);
+    for (int portrait : {1, 2}) {
+        EXPECT_EQ(widgets[portrait].widget->x, 256);
+        EXPECT_EQ(widgets[portrait].widget->w, 0);
+        EXPECT_EQ(widgets[portrait].widget->h, 0);
+    }
 }
 
 TEST_F(DialogueMenuTest, PortraitsStandBeforeTheirBoxAndAreDrawnOnlyByIt) {
