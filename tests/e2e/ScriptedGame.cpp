@@ -14,6 +14,7 @@
 #include "game/Globals.h"
 #include "game/MenuCatalogue.h"
 #include "game/WidgetIds.h"
+#include "particles/ParticleRandom.h"
 #include "platform/sdl/SdlPlatform.h"
 #include "render/GraphicsSystem.h"
 #include "tests/gl/GlHarness.h"
@@ -25,6 +26,19 @@ namespace e2e {
 
 using namespace platform;
 
+// The particles' generator from the run's seed; the game's own is put back after the run.
+struct ScriptedGame::Seeds : ParticleRandom {
+    explicit Seeds(unsigned seed) : engine(seed) {
+        std::srand(seed);
+        SetParticleRandom(this);
+    }
+    ~Seeds() override { SetParticleRandom(nullptr); }
+    Seeds(const Seeds&) = delete;
+    Seeds& operator=(const Seeds&) = delete;
+    int Next() override { return static_cast<int>(engine() % 32768u); }
+    std::minstd_rand engine;
+};
+
 struct ScriptedGame::Devices {
     SdlPlatform sdl;
     FakeEvents events;
@@ -33,7 +47,8 @@ struct ScriptedGame::Devices {
     FakeDialogs dialogs;
 };
 
-ScriptedGame::ScriptedGame() {
+ScriptedGame::ScriptedGame(unsigned seed, int frameBudget)
+    : seeds(std::make_unique<Seeds>(seed)), frameBudget(frameBudget) {
     // No X server and no sound card: Mesa draws offscreen and the mixer plays into nothing.
     setenv("SDL_VIDEODRIVER", "offscreen", 0);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
@@ -87,6 +102,8 @@ bool ScriptedGame::Running() const {
 }
 
 void ScriptedGame::Frame() {
+    if (OutOfFrames()) return;
+    ++framesRun;
     devices->clock.AdvanceSeconds(kStepSeconds);
     RunFrame();
     const std::string now = Menu();
@@ -94,16 +111,16 @@ void ScriptedGame::Frame() {
 }
 
 void ScriptedGame::Frames(int count) {
-    for (int i = 0; i < count && Running(); ++i) Frame();
+    for (int i = 0; i < count && Running() && !OutOfFrames(); ++i) Frame();
 }
 
 bool ScriptedGame::FramesUntil(const std::string& menu, int limit) {
-    for (int i = 0; i < limit && Running() && Menu() != menu; ++i) Frame();
+    for (int i = 0; i < limit && Running() && !OutOfFrames() && Menu() != menu; ++i) Frame();
     return Menu() == menu;
 }
 
 bool ScriptedGame::FramesUntilPopup(const std::string& popup, int limit) {
-    for (int i = 0; i < limit && Running() && Popup() != popup; ++i) Frame();
+    for (int i = 0; i < limit && Running() && !OutOfFrames() && Popup() != popup; ++i) Frame();
     return Popup() == popup;
 }
 

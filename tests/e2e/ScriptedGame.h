@@ -15,8 +15,11 @@ namespace e2e {
 class ScriptedGame {
 public:
     // Runs in `root` (a built tree holding RESOURCES): BRASK_E2E_ROOT when set, else the build
-    // tree this test was made in.
-    ScriptedGame();
+    // tree this test was made in. The C library's random numbers and the particles' own start
+    // from `seed`, so that what the computer drivers and the spawns draw does not hang on the
+    // runs before in the same program. Past `frameBudget` frames the clock stops and no frame
+    // runs: every loop of a run ends, and OutOfFrames() tells.
+    explicit ScriptedGame(unsigned seed = 1, int frameBudget = 100000);
     ~ScriptedGame();
     ScriptedGame(const ScriptedGame&) = delete;
     ScriptedGame& operator=(const ScriptedGame&) = delete;
@@ -31,6 +34,8 @@ public:
     // One frame of the main loop after a fixed step of the clock.
     void Frame();
     void Frames(int count);
+    int FramesRun() const { return framesRun; }
+    bool OutOfFrames() const { return framesRun >= frameBudget; }
     // Frames until that menu is the current one (or the popup, for popups); false at the limit.
     bool FramesUntil(const std::string& menu, int limit = 2000);
     bool FramesUntilPopup(const std::string& popup, int limit);
@@ -56,8 +61,12 @@ public:
     static constexpr double kStepSeconds = 0.02;
 
 private:
+    struct Seeds;
     struct Devices;
+    std::unique_ptr<Seeds> seeds;
     std::unique_ptr<Devices> devices;
+    int framesRun = 0;
+    int frameBudget = 0;
     std::string previousPath;
 };
 
