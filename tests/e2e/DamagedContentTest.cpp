@@ -12,10 +12,13 @@
 #include <vector>
 
 #include "game/Application.h"
+#include "game/MenuNames.h"
 #include "platform/Keyboard.h"
 #include "tests/e2e/ScriptedGame.h"
 #include "ui/MenuSystem.h"
 #include "world/World.h"
+
+namespace mn = menunames;
 
 namespace {
 
@@ -36,7 +39,7 @@ TEST(DamagedContent, TheBattleRunReachesTheMenusAndLeaves) {
             game.Click(caption);
             game.Frames(10);
         }
-        levelReached = game.FramesUntil("LEVEL_SCREEN", 1000);
+        levelReached = game.FramesUntil(mn::kLevelScreen, 1000);
         if (levelReached) {
             game.Hold(vk::W, true);
             game.Hold(vk::J, true);
@@ -48,14 +51,14 @@ TEST(DamagedContent, TheBattleRunReachesTheMenusAndLeaves) {
             game.Tap(vk::Escape);
             game.Frames(5);
             EXPECT_TRUE(game.Click("Return to Menu ")) << game.Popup();
-            EXPECT_TRUE(game.FramesUntil("UNLOADING_SCREEN", 300)) << game.Menu();
+            EXPECT_TRUE(game.FramesUntil(mn::kUnloadingScreen, 300)) << game.Menu();
         }
-        for (int i = 0; i < 4 && game.Menu() != "MAIN_MENU"; ++i) {
-            game.FramesUntil("VEHICLE_SELECTION_BATTLE_1P", 300);
+        for (int i = 0; i < 4 && game.Menu() != mn::kMainMenu; ++i) {
+            game.FramesUntil(mn::kSelectionBattle, 300);
             if (!game.Click("Return ")) game.Click("Back ");
             game.Frames(20);
         }
-        EXPECT_TRUE(game.FramesUntil("MAIN_MENU", 300)) << game.Menu();
+        EXPECT_TRUE(game.FramesUntil(mn::kMainMenu, 300)) << game.Menu();
         EXPECT_TRUE(game.Click("Exit"));
         game.Frames(200);
         EXPECT_FALSE(game.Running());

@@ -64,9 +64,6 @@ protected:
         std::printf("seed %u: %d frames, %.1f s\n", seed, game->FramesRun(), seconds);
         EXPECT_FALSE(game->OutOfFrames())
             << "the run took all its " << game->FramesRun() << " frames";
-        // A run that ends inside a level leaves the grid naming its freed entities, where the
-        // next run's vehicles would meet them.
-        world.ClearLevel();
     }
     // From start-up through the intro, which the mouse skips, to the main menu.
     void ToMainMenu(unsigned runSeed, int frameBudget) {

@@ -13,6 +13,7 @@
 #include "game/Application.h"
 #include "game/Globals.h"
 #include "game/MenuCatalogue.h"
+#include "game/MenuNames.h"
 #include "game/WidgetIds.h"
 #include "particles/ParticleRandom.h"
 #include "platform/sdl/SdlPlatform.h"
@@ -21,6 +22,8 @@
 #include "ui/MenuSystem.h"
 #include "world/Vehicle.h"
 #include "world/World.h"
+
+namespace mn = menunames;
 
 namespace e2e {
 
@@ -89,12 +92,12 @@ void ScriptedGame::Start() {
 
 bool ScriptedGame::SkipIntro() {
     Start();
-    for (int i = 0; i < 200 && Running() && Menu() != "MAIN_MENU"; ++i) {
+    for (int i = 0; i < 200 && Running() && Menu() != mn::kMainMenu; ++i) {
         devices->events.Push(WM_LBUTTONDOWN, MK_LBUTTON, 512, 384);
         devices->events.Push(WM_LBUTTONUP, 0, 512, 384);
         Frames(10);
     }
-    return FramesUntil("MAIN_MENU", 500);
+    return FramesUntil(mn::kMainMenu, 500);
 }
 
 bool ScriptedGame::Running() const {

@@ -13,10 +13,13 @@
 #include <vector>
 
 #include "game/Application.h"
+#include "game/MenuNames.h"
 #include "platform/Keyboard.h"
 #include "tests/e2e/ScriptedGame.h"
 #include "ui/MenuSystem.h"
 #include "world/World.h"
+
+namespace mn = menunames;
 
 namespace {
 
@@ -70,13 +73,13 @@ TEST(LongPlay, RandomPlayThroughEveryModeKeepsTheGameSound) {
         ASSERT_TRUE(game.Running()) << "the game ended by itself on " << game.Menu();
         const std::string menu = game.Menu();
         if (menu != lastMenu) {
-            if (menu == "LEVEL_SCREEN") ++levels;
+            if (menu == mn::kLevelScreen) ++levels;
             lastMenu = menu;
             framesOnMenu = 0;
         }
         ++framesOnMenu;
         // A level is played a while before the buttons of its popups are tried.
-        const bool inLevel = menu == "LEVEL_SCREEN";
+        const bool inLevel = menu == mn::kLevelScreen;
         if (inLevel) {
             for (int key : keys) game.Hold(key, random() % 4 == 0);
             if (random() % 900 == 0) game.Tap(vk::Escape);
