@@ -141,6 +141,28 @@ TEST_F(LevelOver, TheResultShowsAfterThreeAndThreeQuarterSecondsAndAQuarter) {
     EXPECT_FLOAT_EQ(world.time, 34 * 0.125f);
 }
 
+// Nothing of a level reaches the next: its vehicles, its decision, its camera
+// and its counters go when it is left.
+TEST_F(LevelOver, LeavingALevelDropsItsState) {
+    Start(Battle, "1C");
+    vehicles[0]->SetHitPoints(0);
+    LevelFrame();
+    ASSERT_TRUE(application.IsLevelOver());
+    application.SetCameraMode(DefeatCamera);
+    application.SetResultsPending(true);
+    application.EndLevel(LeaveButton::Other);
+    const LevelState fresh;
+    const LevelState& left = application.GetLevelState();
+    for (int slot = 0; slot < kPlayerSlots; ++slot) EXPECT_EQ(left.players[slot], nullptr);
+    for (int slot = 0; slot < kEnemySlots; ++slot) EXPECT_EQ(left.enemies[slot], nullptr);
+    EXPECT_FALSE(left.levelOver);
+    EXPECT_FALSE(left.resultsPending);
+    EXPECT_EQ(left.cameraMode, fresh.cameraMode);
+    EXPECT_EQ(left.defeatCameraAngle, fresh.defeatCameraAngle);
+    EXPECT_EQ(left.survivalKills, 0);
+    EXPECT_EQ(left.chosenVehicle, fresh.chosenVehicle);
+}
+
 TEST_F(LevelOver, ADialogueHoldsThePopupBack) {
     Start(Story, "1C");
     vehicles[1]->SetHitPoints(0);
