@@ -19,6 +19,7 @@
 #include "game/WidgetIds.h"
 #include "platform/Keyboard.h"
 #include "tests/app/TempDir.h"
+#include "tests/game/CatalogueFlowFixture.h"
 #include "tests/game/GlobalsFixture.h"
 #include "ui/GameFonts.h"
 #include "ui/LoadingScreenWidget.h"
@@ -48,41 +49,9 @@ const std::vector<std::string> kToSurvival = {"Single-Player", "Survival"};
 const std::vector<std::string> kToStory = {"Single-Player", "Story Mode "};
 const std::vector<std::string> kToVersus = {"Multi-Player", "2-Player Vs."};
 
-class FlowScenario : public GlobalsTest {
+// The catalogue flow's fixture: the game started on the platform fakes with its own menus.
+class FlowScenario : public CatalogueFlow {
 protected:
-    void SetUp() override {
-        GlobalsTest::SetUp();
-        inside = std::make_unique<WorkingDirectory>(BRASK_BUILD_DIR);
-        application.Init();
-        // No GL here: the frame's drawing steps find no renderer, the menus draw on a
-        // recording canvas.
-        graphicsSystem.Shutdown();
-        SetMenuCanvas(&canvas);
-        menuSystem.DeleteFonts();
-        for (const GameFont& font : kGameFonts)
-            menuSystem.CreateFont(kGameFontFace, font.height, font.bold, false, false);
-        world.ResetResourceCache();
-        frameTimer.Init(false);
-        fake.clock.milliseconds = 1000;
-        frameTimer.Update();
-        BuildIntroScreens();
-        application.SetMenuBuilder(BuildMenus);
-    }
-    void TearDown() override {
-        application.EndLevel(LeaveButton::Other);
-        GlobalsTest::TearDown();
-        inside.reset();
-    }
-
-    void Frame() {
-        fake.clock.milliseconds += kFrameMs;
-        RunFrame();
-    }
-    // Frames until `menu` is current; false when it does not come within `limit` frames.
-    bool FramesUntil(const std::string& menu, int limit = 1000) {
-        for (int i = 0; i < limit && menuSystem.GetCurrentMenuName() != menu; ++i) Frame();
-        return menuSystem.GetCurrentMenuName() == menu;
-    }
     // Frames until a running fade has ended.
     void FramesWhileFading() {
         for (int i = 0; i < 200 && menuSystem.IsTransitioning(); ++i) Frame();
@@ -204,9 +173,6 @@ protected:
         const std::vector<std::string> texts = canvas.Texts();
         return std::find(texts.begin(), texts.end(), text) != texts.end();
     }
-
-    RecordingCanvas canvas;
-    std::unique_ptr<WorkingDirectory> inside;
 };
 
 TEST_F(FlowScenario, TheIntroScreensLeadToTheMainMenuWithTheStepsQueued) {
