@@ -20,9 +20,10 @@ public:
     struct Room {
         float minX, minZ, maxX, maxZ;
     };
-    // How far inside the walls a pulled-in eye stops: past the near plane's corners (a tenth
-    // of a unit ahead at the game's field of view), so that no wall is cut open.
-    static constexpr float kWallMargin = 0.25f;
+    // How far inside the walls a pulled-in eye stops: well past the near plane's corners (a
+    // tenth of a unit ahead), and far enough that the shadow volumes cut at the walls show
+    // no cracks in front of it.
+    static constexpr float kWallMargin = 1.0f;
 
     Camera();
 

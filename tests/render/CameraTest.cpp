@@ -187,8 +187,7 @@ TEST(CameraTest, TheLookAtMatrixPutsTheCentreStraightAhead) {
     EXPECT_NEAR(apply(centre, 2), -std::sqrt(1.0f + 0.04f), 1e-5);
 }
 
-// A room 40 by 32, its walls a quarter unit outside the eye's limits at 0.25 to 39.75 in x and
-// 0.25 to 31.75 in z.
+// A room 40 by 32, its walls a unit outside the eye's limits at 1 to 39 in x and 1 to 31 in z.
 const Camera::Room kRoom = {0, 0, 40, 32};
 
 struct PullCase {
@@ -214,28 +213,25 @@ TEST_P(CameraPullTest, AnEyeOutsideComesInAlongItsLineToTheTarget) {
 INSTANTIATE_TEST_SUITE_P(
     Camera, CameraPullTest,
     ::testing::Values(
-        // Three eighths of the way out stays inside: the height comes down with the rest.
-        PullCase{"PastTheFarXWall", {36, 0, 16}, {46, 6, 16}, {39.75f, 2.25f, 16}},
-        PullCase{"PastTheNearXWall", {4, 0, 16}, {-6, 5, 16}, {0.25f, 1.875f, 16}},
-        PullCase{"PastTheFarZWall", {20, 1, 28}, {20, 5, 38}, {20, 2.5f, 31.75f}},
-        PullCase{"PastTheNearZWall", {20, 1, 4}, {20, 5, -6}, {20, 2.5f, 0.25f}},
-        // Past both walls the nearer crossing counts: x at 0.575 of the way, z not yet.
-        PullCase{"InACorner", {34, 0, 26}, {44, 4, 34}, {39.75f, 2.3f, 30.6f}},
-        PullCase{"InTheOtherCorner", {6, 0, 6}, {-2, 4, -4}, {1.4f, 2.3f, 0.25f}},
-        // Inside, yet closer to the wall than the near plane reaches.
-        PullCase{"WithinTheMargin", {36, 0, 16}, {39.9f, 4, 16}, {39.75f, 3.8461538f, 16}},
+        // Three tenths of the way out stays inside: the height comes down with the rest.
+        PullCase{"PastTheFarXWall", {36, 0, 16}, {46, 6, 16}, {39, 1.8f, 16}},
+        PullCase{"PastTheNearXWall", {4, 0, 16}, {-6, 5, 16}, {1, 1.5f, 16}},
+        PullCase{"PastTheFarZWall", {20, 1, 28}, {20, 5, 38}, {20, 2.2f, 31}},
+        PullCase{"PastTheNearZWall", {20, 1, 4}, {20, 5, -6}, {20, 2.2f, 1}},
+        // Past both walls the nearer crossing counts: x at half of the way, z not yet.
+        PullCase{"InACorner", {34, 0, 26}, {44, 4, 34}, {39, 2, 30}},
+        PullCase{"InTheOtherCorner", {6, 0, 6}, {-2, 4, -4}, {2, 2, 1}},
+        // Inside, yet closer to the wall than the margin.
+        PullCase{"WithinTheMargin", {36, 0, 16}, {39.5f, 4, 16}, {39, 3.4285714f, 16}},
         // Across a wall that the target stands at, the eye is only held at the margin.
-        PullCase{"TargetAtTheWall", {39.9f, 1, 16}, {49.9f, 6, 16}, {39.75f, 6, 16}},
-        PullCase{"TargetAtTheWallEyeInACorner",
-                 {39.9f, 1, 28},
-                 {44.9f, 6, 38},
-                 {39.75f, 2.875f, 31.75f}}),
+        PullCase{"TargetAtTheWall", {39.5f, 1, 16}, {49.5f, 6, 16}, {39, 6, 16}},
+        PullCase{"TargetAtTheWallEyeInACorner", {39.5f, 1, 28}, {44.5f, 6, 38}, {39, 2.5f, 31}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CameraTest, AnEyeInsideTheRoomIsLeftExactlyAsItIs) {
     const float target[3] = {20, 0.7f, 20};
     // Well inside, and exactly at the margin on every side.
-    const float eyes[][3] = {{13.1f, 5.3f, 12.9f}, {0.25f, 5, 0.25f}, {39.75f, 5, 31.75f}};
+    const float eyes[][3] = {{13.1f, 5.3f, 12.9f}, {1, 5, 1}, {39, 5, 31}};
     for (const auto& original : eyes) {
         float eye[3] = {original[0], original[1], original[2]};
         Camera::KeepEyeInRoom(kRoom, target, eye);
@@ -279,9 +275,9 @@ TEST_P(CameraKeptTest, TheViewsEyeStaysInTheRoomOnlyOnceOneIsSet) {
     camera.SetRoom(kRoom.minX, kRoom.minZ, kRoom.maxX, kRoom.maxZ);
     camera.Follow(c.follow, vehicle, 10, 5.5f, c.c);
     const Point kept = EyeOfView(camera.GetView());
-    EXPECT_NEAR(kept.z, 31.75f, 1e-3);
-    EXPECT_GT(kept.x, 0.25f);
-    EXPECT_LT(kept.x, 39.75f);
+    EXPECT_NEAR(kept.z, kRoom.maxZ - Camera::kWallMargin, 1e-3);
+    EXPECT_GT(kept.x, kRoom.minX + Camera::kWallMargin);
+    EXPECT_LT(kept.x, kRoom.maxX - Camera::kWallMargin);
 
     camera.ClearRoom();
     camera.Follow(c.follow, vehicle, 10, 5.5f, c.c);
