@@ -86,11 +86,15 @@ void Application::UpdateCamera() {
             }
         } else {
             const float c = shot.orbitAngle ? level.defeatCameraAngle : shot.c;
+            if (camera)
+                camera->SetRoom(0.0f, 0.0f, kCellSize * static_cast<float>(world.GetGridSizeX()),
+                                kCellSize * static_cast<float>(world.GetGridSizeZ()));
             if (camera && own) camera->Follow(shot.followMode, own, shot.a, shot.b, c);
             if (shot.followMode == ChaseCamera) level.defeatCameraAngle = kDefeatOrbitStart;
             ShowCrosshair(shot.crosshair);
         }
     } else if (camera) {
+        camera->ClearRoom();
         camera->ResetLight();
         camera->SetDefaultView();
     }

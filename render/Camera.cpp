@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -26,6 +27,26 @@ void SetColumn(float frame[16], int first, float x, float y, float z) {
     frame[first + 2] = z;
 }
 
+// The least and the most a coordinate may be, kWallMargin inside the walls at `low` and
+// `high`; a room narrower than two margins keeps its middle line.
+struct Span {
+    float least, most;
+};
+Span InsideMargin(float low, float high) {
+    const float least = low + Camera::kWallMargin;
+    const float most = high - Camera::kWallMargin;
+    if (least <= most) return {least, most};
+    const float middle = (low + high) / 2.0f;
+    return {middle, middle};
+}
+
+// The share of the way from `from` (inside the span) to `to` that stays inside it.
+float ShareInside(const Span& span, float from, float to) {
+    if (to < span.least) return (span.least - from) / (to - from);
+    if (to > span.most) return (span.most - from) / (to - from);
+    return 1.0f;
+}
+
 }  // namespace
 
 Camera::Camera() {
@@ -35,6 +56,29 @@ Camera::Camera() {
     Identity(projection);
     for (float* frame : {chaseFrame, topDownFrame, frontFrame, overviewFrame, orbitFrame})
         Identity(frame);
+}
+
+void Camera::SetRoom(float minX, float minZ, float maxX, float maxZ) {
+    room = {minX, minZ, maxX, maxZ};
+    hasRoom = true;
+}
+
+void Camera::KeepEyeInRoom(const Room& room, const float target[3], float eye[3]) {
+    const Span x = InsideMargin(room.minX, room.maxX);
+    const Span z = InsideMargin(room.minZ, room.maxZ);
+    const auto inside = [](const Span& span, float v) { return v >= span.least && v <= span.most; };
+    if (inside(x, eye[0]) && inside(z, eye[2])) return;
+    // No share of the line comes inside across a wall that the target itself lies past.
+    const float share = std::min(inside(x, target[0]) ? ShareInside(x, target[0], eye[0]) : 1.0f,
+                                 inside(z, target[2]) ? ShareInside(z, target[2], eye[2]) : 1.0f);
+    for (int i = 0; i < 3; ++i) eye[i] = target[i] + share * (eye[i] - target[i]);
+    // That wall holds the eye at the margin; elsewhere rounding may leave it a hair past.
+    eye[0] = std::clamp(eye[0], x.least, x.most);
+    eye[2] = std::clamp(eye[2], z.least, z.most);
+}
+
+void Camera::KeepInRoom(const float* entityMatrix, float frame[16]) const {
+    if (hasRoom) KeepEyeInRoom(room, entityMatrix + 12, frame + 12);
 }
 
 void Camera::PerspectiveMatrix(float fovyDegrees, float aspect, float zNear, float zFar,
@@ -183,6 +227,7 @@ void Camera::Follow(int newMode, const float* entityMatrix, float a, float b, fl
 void Camera::SetChaseView(const float* entityMatrix, float distance, float height, float tilt) {
     if (!entityMatrix) return;
     ChaseFrame(entityMatrix, distance, height, tilt, chaseFrame);
+    KeepInRoom(entityMatrix, chaseFrame);
     mode = kChase;
     ApplyView(chaseFrame);
 }
@@ -197,6 +242,7 @@ void Camera::SetTopDownView(const float* entityMatrix, float height, float extra
 void Camera::SetFrontView(const float* entityMatrix, float distance, float height, float tilt) {
     if (!entityMatrix) return;
     FrontFrame(entityMatrix, distance, height, tilt, frontFrame);
+    KeepInRoom(entityMatrix, frontFrame);
     mode = kFront;
     ApplyView(frontFrame);
 }
@@ -211,6 +257,7 @@ void Camera::SetOverview(const float* firstMatrix, const float* secondMatrix) {
 void Camera::SetOrbitView(const float* entityMatrix, float distance, float height, float angle) {
     if (!entityMatrix) return;
     OrbitFrame(entityMatrix, distance, height, angle, orbitFrame);
+    KeepInRoom(entityMatrix, orbitFrame);
     mode = kChase;
     ApplyView(orbitFrame);
 }

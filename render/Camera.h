@@ -2,7 +2,8 @@
 // The projection, set once, and the view, set every frame from a frame (eye, forward, up)
 // built from a followed model's transform in one of five ways. The followed entity is given
 // by its model's transform (column-major, translation in elements 12 to 14): the renderer
-// sits below the world and knows models, not entities.
+// sits below the world and knows models, not entities. Given the room's floor rectangle, the
+// chase, front and orbit eyes stay inside its walls.
 
 class Camera {
 public:
@@ -15,7 +16,21 @@ public:
     // Follow's value for the orbit view.
     static constexpr int kOrbit = 5;
 
+    // A floor rectangle in x and z, the walls standing on its edges.
+    struct Room {
+        float minX, minZ, maxX, maxZ;
+    };
+    // How far inside the walls a pulled-in eye stops: well past the near plane's corners (a
+    // tenth of a unit ahead), and far enough that the shadow volumes cut at the walls show
+    // no cracks in front of it.
+    static constexpr float kWallMargin = 1.0f;
+
     Camera();
+
+    // The room the chase, front and orbit eyes stay inside from now on.
+    void SetRoom(float minX, float minZ, float maxX, float maxZ);
+    // No room from now on: the eyes go wherever their builders put them.
+    void ClearRoom() { hasRoom = false; }
 
     void SetPerspective(const float frame[16], float zNear, float zFar);
     // Places light 0 under the current modelview, then loads the view of `frame` (or of the
@@ -50,6 +65,12 @@ public:
     static void OrbitFrame(const float* entity, float distance, float height, float angle,
                            float frame[16]);
 
+    // An eye lying less than kWallMargin inside the room's walls moves along its line to
+    // `target` until it lies that far inside. Across a wall that the target itself lies that
+    // near, the eye is only held at the margin. An eye inside the margin is left exactly as
+    // it is.
+    static void KeepEyeInRoom(const Room& room, const float target[3], float eye[3]);
+
     // The matrices of gluPerspective and gluLookAt, column-major.
     static void PerspectiveMatrix(float fovyDegrees, float aspect, float zNear, float zFar,
                                   float matrix[16]);
@@ -63,10 +84,15 @@ private:
     float view[16];
     float projection[16];
     int mode = kNoView;
+    bool hasRoom = false;
+    Room room{};
     // One scratch frame per builder, kept as the last one built.
     float chaseFrame[16];
     float topDownFrame[16];
     float frontFrame[16];
     float overviewFrame[16];
     float orbitFrame[16];
+
+    // Keeps the eye of `frame`, built on `entityMatrix`, inside the room, if one is set.
+    void KeepInRoom(const float* entityMatrix, float frame[16]) const;
 };

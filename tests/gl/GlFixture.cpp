@@ -27,6 +27,8 @@ void GlTest::SetUp() {
     twoSidedStencil = ext::glActiveStencilFaceEXT != nullptr;
     const float frame[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, -12, 1};
     camera().SetPerspective(frame, 0.1f, 1000.0f);
+    // A room left by a level drawn before would move this test's chase eyes.
+    camera().ClearRoom();
     renderer().Clear();
     while (glGetError() != GL_NO_ERROR) {
     }

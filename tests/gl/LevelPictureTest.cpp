@@ -409,7 +409,7 @@ TEST_P(LevelPicture, ShowsAFurnishedRoomWithItsVehicles) {
 
 // The shadow volumes leave out what the room hides (past its walls and ceiling from an eye
 // inside it, under its floor from an eye outside): the same picture, from the spawn corner
-// (where the chase camera stands outside the walls) and from placements across the room.
+// (where the chase camera is held just inside the walls) and from placements across the room.
 // The new corners where the sides are cut round differently from the points of the sides
 // they stand for, so a handful of pixels may change. Nearly all of them must lie on a
 // shadow's edge, which moved by a pixel: some pixel next to it had its new darkening before

@@ -1,4 +1,5 @@
-// The frames the five view builders hand to the view, from a followed transform.
+// The frames the five view builders hand to the view, from a followed transform, and the eye
+// kept inside the room's walls.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -185,5 +186,108 @@ TEST(CameraTest, TheLookAtMatrixPutsTheCentreStraightAhead) {
     EXPECT_NEAR(apply(centre, 1), 0.0f, 1e-5);
     EXPECT_NEAR(apply(centre, 2), -std::sqrt(1.0f + 0.04f), 1e-5);
 }
+
+// A room 40 by 32, its walls a unit outside the eye's limits at 1 to 39 in x and 1 to 31 in z.
+const Camera::Room kRoom = {0, 0, 40, 32};
+
+struct PullCase {
+    const char* name;
+    Point target;
+    Point eye;
+    Point pulled;
+};
+void PrintTo(const PullCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class CameraPullTest : public ::testing::TestWithParam<PullCase> {};
+
+TEST_P(CameraPullTest, AnEyeOutsideComesInAlongItsLineToTheTarget) {
+    const PullCase& c = GetParam();
+    const float target[3] = {c.target.x, c.target.y, c.target.z};
+    float eye[3] = {c.eye.x, c.eye.y, c.eye.z};
+    Camera::KeepEyeInRoom(kRoom, target, eye);
+    ExpectNear({eye[0], eye[1], eye[2]}, c.pulled, "eye");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Camera, CameraPullTest,
+    ::testing::Values(
+        // Three tenths of the way out stays inside: the height comes down with the rest.
+        PullCase{"PastTheFarXWall", {36, 0, 16}, {46, 6, 16}, {39, 1.8f, 16}},
+        PullCase{"PastTheNearXWall", {4, 0, 16}, {-6, 5, 16}, {1, 1.5f, 16}},
+        PullCase{"PastTheFarZWall", {20, 1, 28}, {20, 5, 38}, {20, 2.2f, 31}},
+        PullCase{"PastTheNearZWall", {20, 1, 4}, {20, 5, -6}, {20, 2.2f, 1}},
+        // Past both walls the nearer crossing counts: x at half of the way, z not yet.
+        PullCase{"InACorner", {34, 0, 26}, {44, 4, 34}, {39, 2, 30}},
+        PullCase{"InTheOtherCorner", {6, 0, 6}, {-2, 4, -4}, {2, 2, 1}},
+        // Inside, yet closer to the wall than the margin.
+        PullCase{"WithinTheMargin", {36, 0, 16}, {39.5f, 4, 16}, {39, 3.4285714f, 16}},
+        // Across a wall that the target stands at, the eye is only held at the margin.
+        PullCase{"TargetAtTheWall", {39.5f, 1, 16}, {49.5f, 6, 16}, {39, 6, 16}},
+        PullCase{"TargetAtTheWallEyeInACorner", {39.5f, 1, 28}, {44.5f, 6, 38}, {39, 2.5f, 31}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CameraTest, AnEyeInsideTheRoomIsLeftExactlyAsItIs) {
+    const float target[3] = {20, 0.7f, 20};
+    // Well inside, and exactly at the margin on every side.
+    const float eyes[][3] = {{13.1f, 5.3f, 12.9f}, {1, 5, 1}, {39, 5, 31}};
+    for (const auto& original : eyes) {
+        float eye[3] = {original[0], original[1], original[2]};
+        Camera::KeepEyeInRoom(kRoom, target, eye);
+        for (int i = 0; i < 3; ++i) EXPECT_EQ(eye[i], original[i]) << i;
+    }
+}
+
+// The eye the view was built from: the view maps it to the origin.
+Point EyeOfView(const float* v) {
+    float eye[3];
+    for (int c = 0; c < 3; ++c)
+        eye[c] = -(v[c * 4] * v[12] + v[c * 4 + 1] * v[13] + v[c * 4 + 2] * v[14]);
+    return {eye[0], eye[1], eye[2]};
+}
+
+struct KeptCase {
+    const char* name;
+    int follow;
+    float c;       // the tilt, or the orbit's angle
+    float facing;  // the vehicle's forward z
+};
+void PrintTo(const KeptCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class CameraKeptTest : public ::testing::TestWithParam<KeptCase> {};
+
+// A vehicle by the far corner, turned so that the view's eye lies past the far z wall.
+TEST_P(CameraKeptTest, TheViewsEyeStaysInTheRoomOnlyOnceOneIsSet) {
+    const KeptCase& c = GetParam();
+    float vehicle[16];
+    PlaceAt(vehicle, 36, 0.5f, 28);
+    vehicle[8] = 0;
+    vehicle[10] = c.facing;
+    vehicle[0] = c.facing;  // x turns with z, a rotation about y
+    Camera camera;
+    camera.Follow(c.follow, vehicle, 10, 5.5f, c.c);
+    const Point free = EyeOfView(camera.GetView());
+    EXPECT_GT(free.z, 32.0f) << "the case does not reach past the wall";
+
+    camera.SetRoom(kRoom.minX, kRoom.minZ, kRoom.maxX, kRoom.maxZ);
+    camera.Follow(c.follow, vehicle, 10, 5.5f, c.c);
+    const Point kept = EyeOfView(camera.GetView());
+    EXPECT_NEAR(kept.z, kRoom.maxZ - Camera::kWallMargin, 1e-3);
+    EXPECT_GT(kept.x, kRoom.minX + Camera::kWallMargin);
+    EXPECT_LT(kept.x, kRoom.maxX - Camera::kWallMargin);
+
+    camera.ClearRoom();
+    camera.Follow(c.follow, vehicle, 10, 5.5f, c.c);
+    ExpectNear(EyeOfView(camera.GetView()), free, "without the room");
+}
+
+INSTANTIATE_TEST_SUITE_P(Camera, CameraKeptTest,
+                         ::testing::Values(KeptCase{"Chase", Camera::kChase, 0.2f, -1},
+                                           KeptCase{"Front", Camera::kFront, 0.2f, 1},
+                                           KeptCase{"Orbit", Camera::kOrbit, 3.14159265f, 1}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
