@@ -3,7 +3,7 @@
 # and builds the game, its content and its tests.
 # Usage: scripts/setup.sh [--sanitize | --release] [--werror]
 #   --sanitize  an AddressSanitizer + UBSan build in build-asan/
-#   --release   the Release build a packager makes, in build-release/
+#   --release   the Release build a packager makes, in build-release/, with the benchmarks
 #   --werror    warnings stop the build (CI uses it; a player's newer compiler need not)
 # BRASK_JOBS, when set, limits the build's parallelism.
 set -euo pipefail
@@ -43,7 +43,8 @@ options=(-DBRASK_SANITIZE=OFF -DBRASK_WERROR=OFF -DCMAKE_BUILD_TYPE=RelWithDebIn
 for argument in "$@"; do
   case "$argument" in
     --sanitize) build="$top/build-asan"; options[0]=-DBRASK_SANITIZE=ON ;;
-    --release) build="$top/build-release"; options[2]=-DCMAKE_BUILD_TYPE=Release ;;
+    --release) build="$top/build-release"; options[2]=-DCMAKE_BUILD_TYPE=Release
+               options+=(-DBRASK_BENCH=ON) ;;
     --werror) options[1]=-DBRASK_WERROR=ON ;;
     *) echo "unknown option: $argument" >&2; exit 2 ;;
   esac

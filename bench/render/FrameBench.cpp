@@ -507,13 +507,11 @@ void FirefightAtParticleCount(benchmark::State& state) {
         return;
     }
     Renderer& renderer = *graphicsSystem.renderer;
-    const Vehicle* opponent = levelframe::FirstOpponent();
     std::vector<double> frameMs;
     for (auto _ : state) {
         const auto frameStart = std::chrono::steady_clock::now();
-        fight.Simulate();
-        levelframe::DrawFrame(1, levelframe::kBattle, opponent);
-        fight.DrawBars();
+        fight.Advance();
+        levelframe::DrawFrame();
         renderer.SwapBuffers();
         glFinish();
         frameMs.push_back(
@@ -563,7 +561,7 @@ void CrowdedLevel(benchmark::State& state) {
         InstallGameEffects(nullptr, nullptr);
         return;
     }
-    menuSystem.SetCurrentMenu("LEVEL_SCREEN");
+    menuSystem.SetCurrentMenu(mn::kLevelScreen);
     RunFrame();
     std::vector<double> frameMs;
     for (auto _ : state) {
