@@ -17,10 +17,11 @@ void PaintRoundButton(Canvas& canvas, TextPainter&) {
     canvas.Fill(Colour{0, 0, 0});
     const float w = canvas.Width(), h = canvas.Height();
     constexpr float kCorner = 14;
-    const Shape pill = Rectangle(0.5f, 1, w - 0.5f, h - 1, kCorner);
+    // The picture's edge pixels stay pure black, for the colour key.
+    const Shape pill = Rectangle(1.2f, 1.5f, w - 1.2f, h - 1.5f, kCorner);
     canvas.Paint(pill, Rgb(96, 98, 104));
-    const Shape face = Rectangle(2, 2.5f, w - 2, h - 2.5f, kCorner - 1.5f);
-    canvas.Paint(face, VerticalGradient(2.5f, h - 2.5f, Rgb(246, 246, 248), Rgb(176, 178, 184)));
+    const Shape face = Rectangle(2.2f, 2.8f, w - 2.2f, h - 2.8f, kCorner - 1);
+    canvas.Paint(face, VerticalGradient(2.8f, h - 2.8f, Rgb(246, 246, 248), Rgb(176, 178, 184)));
     canvas.Paint(Rectangle(18, 10, w - 18, h / 2 - 2, (h / 2 - 12) / 2), Rgb(255, 255, 255), 0.45f);
 }
 
