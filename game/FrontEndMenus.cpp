@@ -79,7 +79,8 @@ void Credits(int w, int h) {
         TeamLine("Victor Lind", "(Product Manager)", "Graphics / UI / Art & Models"),
         TeamLine("Kira Moss", "(Designer)", "Physics / Gameplay / Sound / Input"),
     };
-    Picture(menu, kTeamLogo, w / 2, h / 3 - 10, 450, 450, false);
+    // The logo fills the gap between the title and the team, its black square clear of both.
+    Picture(menu, kTeamLogo, w / 2, h / 3 - 20, 340, 340, false);
     TextLabel(menu, "Development Team:    ", w / 2, 40, 300, 50, kWhite, kWhite, 0);
     for (int i = 0; i < 4; ++i)
         TextLabel(menu, kTeam[i].c_str(), w / 2 + 50, h / 3 + 175 + 30 * i, 300, 50, kLightGray,

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "game/Application.h"
+#include "ui/MenuSystem.h"
 #include "world/Vehicle.h"
 
 namespace {
@@ -76,13 +77,24 @@ void LayOutOnePlayer(const HudState& s, std::vector<HudText>& out) {
            kLeftGlyph, kYellow);
 }
 
+// A name keeps the place its length gives it, moved only as far as it must be to lie inside
+// its panel, measured with the menus' own font.
+float NameInPanel(int x, const std::string& text, float panelLeft, float panelRight) {
+    const float width = menuSystem.TextWidth(kLabelFont, text);
+    const float first = panelLeft + kHudNameInset;
+    const float last = std::max(first, panelRight - kHudNameInset - width);
+    return std::clamp(static_cast<float>(x), first, last);
+}
+
 void LayOutVersus(const HudState& s, std::vector<HudText>& out) {
     const float ww = static_cast<float>(s.windowWidth);
     const float wh = static_cast<float>(s.windowHeight);
     const Vehicle& p1 = *s.playerOne;
-    const std::string name1 = p1.GetName();
-    out.push_back(Label(static_cast<float>(PlayerOnePanelX(static_cast<int>(name1.size()))),
-                        wh - 102, name1 + " (player 1)"));
+    const std::string name1 = p1.GetName() + " (player 1)";
+    constexpr float kHalf = kHudPanelWidth / 2.0f;
+    out.push_back(Label(NameInPanel(PlayerOnePanelX(static_cast<int>(p1.GetName().size())), name1,
+                                    kLeftHudPanelX - kHalf, kLeftHudPanelX + kHalf),
+                        wh - 102, name1));
     out.push_back(Label(8, wh - 72, "Armor  :"));
     AddRow(out, GlyphCount(p1.GetHitPoints(), p1.GetMaxHitPoints()), 79, wh - 70, kGlyphStep,
            kRightGlyph, kRed);
@@ -92,10 +104,12 @@ void LayOutVersus(const HudState& s, std::vector<HudText>& out) {
     // Player two's side and tag only when player two's vehicle exists.
     if (s.playerTwo) {
         const Vehicle& p2 = *s.playerTwo;
-        const std::string name2 = p2.GetName();
-        out.push_back(Label(
-            static_cast<float>(PlayerTwoPanelX(s.windowWidth, static_cast<int>(name2.size()))),
-            wh - 102, name2 + " (player 2)"));
+        const std::string name2 = p2.GetName() + " (player 2)";
+        const float centre = ww - kRightHudPanelFromRight;
+        out.push_back(
+            Label(NameInPanel(PlayerTwoPanelX(s.windowWidth, static_cast<int>(p2.GetName().size())),
+                              name2, centre - kHalf, centre + kHalf),
+                  wh - 102, name2));
         out.push_back(Label(ww - 85, wh - 72, ":  Armor"));
         AddRow(out, GlyphCount(p2.GetHitPoints(), p2.GetMaxHitPoints()), ww - 107, wh - 70,
                -kGlyphStep, kLeftGlyph, kRed);

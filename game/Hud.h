@@ -21,6 +21,16 @@ int GlyphCount(int value, int maximum);
 int PlayerOnePanelX(int nameLength);
 int PlayerTwoPanelX(int windowWidth, int nameLength);
 
+// The two panels under the Versus texts: centres (the right one from the window's right
+// edge), one size, wide enough for the longest vehicle name with its "(player 2)".
+constexpr int kHudPanelWidth = 276;
+constexpr int kHudPanelHeight = 76;
+constexpr int kLeftHudPanelX = 3 + kHudPanelWidth / 2;
+constexpr int kRightHudPanelFromRight = 16 + kHudPanelWidth / 2;
+constexpr int kHudPanelFromBottom = 82;
+// The names keep this far inside the panels' edges, clear of their bevel.
+constexpr float kHudNameInset = 8.0f;
+
 // One print of the HUD: in window pixels (Print2D), or over a vehicle in the scene (Print3D,
 // at x, y, z).
 struct HudText {

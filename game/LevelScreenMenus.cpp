@@ -1,5 +1,6 @@
 // The level screen: the HUD's bar frames, panels and crosshair over the 3D scene, and its
 // eight popups: six result panels, the congratulations and the in-game menu.
+#include "game/Hud.h"
 #include "game/MenuCatalogue.h"
 #include "game/MenuNames.h"
 #include "game/MenuStyle.h"
@@ -31,9 +32,11 @@ void Hud(int w, int h, bool fullscreen) {
         HudPicture("hp_bar.jpg", w / 2 - w / 6 + 40, h - 48 + f, 250, 24, kGraySemi, false));
     EnergyBarIds.Merge(
         HudPicture("energy_bar.jpg", w / 2 + w / 6 - 40, h - 48 + f, 250, 24, kGraySemi, false));
-    LeftHudPanelIds.Merge(HudPicture("hud_background.jpg", 124, h - 82, 242, 76, kGraySemi, false));
-    RightHudPanelIds.Merge(
-        HudPicture("hud_background.jpg", w - 136, h - 82, 240, 76, kGraySemi, false));
+    LeftHudPanelIds.Merge(HudPicture("hud_background.jpg", kLeftHudPanelX, h - kHudPanelFromBottom,
+                                     kHudPanelWidth, kHudPanelHeight, kGraySemi, false));
+    RightHudPanelIds.Merge(HudPicture("hud_background.jpg", w - kRightHudPanelFromRight,
+                                      h - kHudPanelFromBottom, kHudPanelWidth, kHudPanelHeight,
+                                      kGraySemi, false));
     CrosshairIds.Merge(HudPicture("crosshair1.bmp", w / 2, h / 2 - 100, 32, 32, kLightGray, true));
 }
 

@@ -120,22 +120,7 @@ void GlMenuCanvas::ResetTextureOffset() {
     glMatrixMode(GL_MODELVIEW);
 }
 
-namespace {
-
-// Half the size, in model units, of the largest vehicle that fits a selector's panel.
-constexpr float kPanelHalfExtent = 1.9f;
-
-float LargestHalfExtent(const MeshTree& model) {
-    float extent = 0.0f;
-    for (int axis = 0; axis < 3; ++axis)
-        extent =
-            std::max({extent, std::fabs(model.boundsMin[axis]), std::fabs(model.boundsMax[axis])});
-    return extent;
-}
-
-}  // namespace
-
-void GlMenuCanvas::DrawModel(MeshTree& model, float x, float y, float z, float tiltX) {
+void GlMenuCanvas::DrawModel(MeshTree& model, float x, float y, float z, float tiltX, float scale) {
     if (!HasContext()) return;
     glPushAttrib(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_LIGHTING_BIT | GL_ENABLE_BIT);
     glEnable(GL_DEPTH_TEST);
@@ -144,11 +129,7 @@ void GlMenuCanvas::DrawModel(MeshTree& model, float x, float y, float z, float t
     glLoadIdentity();
     glTranslatef(x, y, z);
     glRotatef(tiltX, 1, 0, 0);
-    // Our vehicles are modelled at the room's scale, larger than the panel: a bigger one is
-    // shrunk until it fits, so that it stays on its panel and under the vehicle's name.
-    const float extent = LargestHalfExtent(model);
-    if (extent > kPanelHalfExtent) {
-        const float scale = kPanelHalfExtent / extent;
+    if (scale != 1.0f) {
         glEnable(GL_NORMALIZE);
         glScalef(scale, scale, scale);
     }

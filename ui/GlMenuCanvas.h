@@ -13,7 +13,7 @@ public:
                        const float colour[4]) override;
     void SetTextureOffset(float s, float t) override;
     void ResetTextureOffset() override;
-    void DrawModel(MeshTree& model, float x, float y, float z, float tiltX) override;
+    void DrawModel(MeshTree& model, float x, float y, float z, float tiltX, float scale) override;
     int CompileFont(const platform::GlyphSet& glyphs) override;
     void DeleteFont(int base) override;
     void DrawText2D(int base, float x, float y, const float rgb[3], std::string_view text) override;

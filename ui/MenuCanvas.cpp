@@ -13,7 +13,7 @@ public:
     void DrawLineStrip(const std::vector<CanvasVertex>&, float, const float[4]) override {}
     void SetTextureOffset(float, float) override {}
     void ResetTextureOffset() override {}
-    void DrawModel(MeshTree&, float, float, float, float) override {}
+    void DrawModel(MeshTree&, float, float, float, float, float) override {}
     int CompileFont(const platform::GlyphSet&) override { return -1; }
     void DeleteFont(int) override {}
     void DrawText2D(int, float, float, const float[3], std::string_view) override {}

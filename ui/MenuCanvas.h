@@ -42,9 +42,11 @@ public:
     // takes the move away again.
     virtual void SetTextureOffset(float s, float t) = 0;
     virtual void ResetTextureOffset() = 0;
-    // A model turned to face the viewer: translated to (x, y, z) in view space and tilted
-    // by `tiltX` degrees about the X axis, lit and depth-tested.
-    virtual void DrawModel(MeshTree& model, float x, float y, float z, float tiltX) = 0;
+    // A model turned to face the viewer: translated to (x, y, z) in view space, tilted by
+    // `tiltX` degrees about the X axis and shrunk by `scale` (1 keeps its size), lit and
+    // depth-tested.
+    virtual void DrawModel(MeshTree& model, float x, float y, float z, float tiltX,
+                           float scale) = 0;
 
     // Fonts: one display list per glyph; the result is the list base of code 32, or -1 when
     // nothing could be made.

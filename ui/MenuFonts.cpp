@@ -53,8 +53,11 @@ int MenuSystem::CreateFont(const char* face, int height, bool bold, bool italic,
     platform::GlyphSet glyphs;
     std::string error;
     int base = -1;
+    std::vector<float>& advances = fontAdvances[static_cast<std::size_t>(fontCount)];
+    advances.clear();
     if (platform::GetFonts().Rasterise(request, glyphs, error)) {
         base = GetMenuCanvas().CompileFont(glyphs);
+        for (const platform::Glyph& glyph : glyphs.glyphs) advances.push_back(glyph.advance);
     } else if (reportedFontProblems.insert(error).second) {
         // Said once; the font keeps its index and its text is not drawn.
         std::fprintf(stderr, "menus: %s; text in that font is not drawn\n", error.c_str());
@@ -66,6 +69,17 @@ int MenuSystem::CreateFont(const char* face, int height, bool bold, bool italic,
 int MenuSystem::GetFontBase(int font) const {
     if (font < 0 || font >= fontCount) return -1;
     return fontBase[static_cast<std::size_t>(font)];
+}
+
+float MenuSystem::TextWidth(int font, std::string_view text) const {
+    if (font < 0 || font >= fontCount) return 0.0f;
+    const std::vector<float>& advances = fontAdvances[static_cast<std::size_t>(font)];
+    float width = 0.0f;
+    for (unsigned char code : Printable(text)) {
+        const std::size_t index = code - platform::kFirstGlyphCode;
+        if (index < advances.size()) width += advances[index];
+    }
+    return width;
 }
 
 int MenuSystem::PrintableBase(int font) const {

@@ -128,6 +128,8 @@ public:
     void DeleteFonts();
     int GetFontCount() const { return fontCount; }
     int GetFontBase(int font) const;
+    // How far the pen moves over the text in a font, in pixels; 0 for a font without glyphs.
+    float TextWidth(int font, std::string_view text) const;
 
     void Shutdown();
     void DeleteAll();
@@ -160,6 +162,7 @@ private:
     std::array<int, kMaxFonts> fontBase = {-1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
     int lastWidgetId = -1;
     int fontCount = 0;
+    std::array<std::vector<float>, kMaxFonts> fontAdvances;  // by code from kFirstGlyphCode
     int lastReleasedId = -1;
     int dialogueEvent = -1;
     std::string activeDialogueName;

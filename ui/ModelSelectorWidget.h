@@ -39,6 +39,12 @@ public:
     int selectedIndex = 0;
     int count = 0;
 
+    // Where the model turns, in view units, and how far it is shrunk: no further than it
+    // must be to stay on the panel through a whole turn.
+    float ModelAcross() const;
+    static float ModelUp();
+    float FitScale(const MeshTree& model) const;
+
 private:
     void ShowSelected();
     void DrawModel();

@@ -57,8 +57,8 @@ void RecordingCanvas::ResetTextureOffset() {
     SetTextureOffset(0, 0);
 }
 
-void RecordingCanvas::DrawModel(MeshTree& model, float x, float y, float z, float) {
-    Call call{Kind::Model, {}, {}, 0, {}, -1, x, y, z, {}, &model};
+void RecordingCanvas::DrawModel(MeshTree& model, float x, float y, float z, float, float scale) {
+    Call call{Kind::Model, {}, {}, 0, {}, -1, x, y, z, {}, &model, scale};
     calls.push_back(call);
 }
 

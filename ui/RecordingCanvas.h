@@ -22,6 +22,7 @@ public:
         float x = 0, y = 0, z = 0;         // text position, model position, texture offset
         std::string text;
         const MeshTree* model = nullptr;
+        float scale = 1;  // Model
     };
 
     std::vector<Call> calls;
@@ -43,7 +44,7 @@ public:
                        const float colour[4]) override;
     void SetTextureOffset(float s, float t) override;
     void ResetTextureOffset() override;
-    void DrawModel(MeshTree& model, float x, float y, float z, float tiltX) override;
+    void DrawModel(MeshTree& model, float x, float y, float z, float tiltX, float scale) override;
     int CompileFont(const platform::GlyphSet& glyphs) override;
     void DeleteFont(int base) override;
     void DrawText2D(int base, float x, float y, const float rgb[3], std::string_view text) override;

@@ -140,6 +140,7 @@ const Screen kScreens[] = {
     {"assault_selection", mn::kSelectionAssault, "", "", 1},
     {"survival_selection", mn::kSelectionSurvival, "", "", 3},
     {"versus_selection", mn::kSelectionVersus, "", "", 0, 2},
+    {"versus_buggy_lancer", mn::kSelectionVersus, "", "", 1, 3},
     {"loading", mn::kLoadingScreen, "", "", 0, 0, 1, 200},
     {"win", mn::kLevelScreen, mn::kWinDisplay, ""},
     {"lose", mn::kLevelScreen, mn::kLoseDisplay, ""},

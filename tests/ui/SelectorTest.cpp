@@ -1,4 +1,7 @@
 // Selectors: building, stepping by their arrows, and the model selector's panel and model.
+#include <memory>
+
+#include "render/MeshTree.h"
 #include "tests/ui/MenuFixture.h"
 #include "ui/ButtonWidget.h"
 #include "ui/LabelWidget.h"
@@ -111,6 +114,64 @@ TEST_F(SelectorTest, TheModelSelectorDrawsPanelArrowsAndLabelWhereTheCaptionSays
     menus.DeleteAll();
     ModelSelectorWidget& below = Models("Choose");
     EXPECT_EQ(menus.FindWidget(SelectorLabelId(below))->y, 384 + 100 + 50);
+}
+
+// A vehicle-sized box, its half sizes along x, y and z, centred on the model's origin.
+std::unique_ptr<MeshTree> Box(float x, float y, float z) {
+    auto model = std::make_unique<MeshTree>();
+    const float half[3] = {x, y, z};
+    for (int axis = 0; axis < 3; ++axis) {
+        model->boundsMin[axis] = -half[axis];
+        model->boundsMax[axis] = half[axis];
+    }
+    return model;
+}
+
+// The panels the selection menus use: the wide one in the middle and the two of Versus.
+TEST_F(SelectorTest, AModelIsShrunkOnlyAsFarAsItsPanelNeeds) {
+    struct Case {
+        const char* what;
+        int x, width;
+        float half[3];
+        bool shrunk;
+    };
+    const Case cases[] = {
+        {"a small model in the wide panel", 512, 500, {0.8f, 0.3f, 0.8f}, false},
+        {"a small model in Versus's left panel", 256, 400, {0.8f, 0.3f, 0.8f}, false},
+        {"a small model in Versus's right panel", 768, 400, {0.8f, 0.3f, 0.8f}, false},
+        {"a long model in Versus's left panel", 256, 400, {1.5f, 0.6f, 1.9f}, true},
+        {"a long model in Versus's right panel", 768, 400, {1.5f, 0.6f, 1.9f}, true},
+    };
+    for (const Case& c : cases) {
+        ModelSelectorWidget selector("", "", nullptr, nullptr, nullptr, c.x, 304, c.width, 200,
+                                     kWhite, kWhite, 1);
+        const auto model = Box(c.half[0], c.half[1], c.half[2]);
+        const float scale = selector.FitScale(*model);
+        EXPECT_EQ(scale < 1.0f, c.shrunk) << c.what << ": " << scale;
+        EXPECT_GT(scale, 0.5f) << c.what;
+        if (c.shrunk) {
+            EXPECT_LT(scale, selector.FitScale(*Box(0.8f, 0.3f, 0.8f))) << c.what;
+        }
+    }
+    // The rule that came before the panel's: a model over 1.9 units is brought down to 1.9
+    // at least.
+    ModelSelectorWidget wide("", "", nullptr, nullptr, nullptr, 512, 304, 500, 200, kWhite, kWhite,
+                             1);
+    EXPECT_LE(wide.FitScale(*Box(0.4f, 3.8f, 0.4f)), 0.5f);
+}
+
+TEST_F(SelectorTest, AVersusModelTurnsOverTheMiddleOfItsOwnPanel) {
+    // At the model's depth the panel's centre lies this far across; the two sides mirror.
+    ModelSelectorWidget left("", "", nullptr, nullptr, nullptr, 256, 304, 400, 200, kWhite, kWhite,
+                             1);
+    ModelSelectorWidget right("", "", nullptr, nullptr, nullptr, 768, 304, 400, 200, kWhite, kWhite,
+                              1);
+    ModelSelectorWidget middle("", "", nullptr, nullptr, nullptr, 512, 304, 500, 200, kWhite,
+                               kWhite, 1);
+    const float focal = 384.0f / 0.41421356f;
+    EXPECT_NEAR(left.ModelAcross(), -256.0f * 12.0f / focal, 1e-4f);
+    EXPECT_FLOAT_EQ(right.ModelAcross(), -left.ModelAcross());
+    EXPECT_FLOAT_EQ(middle.ModelAcross(), 0.0f);
 }
 
 TEST_F(SelectorTest, ASelectorWithoutChoicesIsRefused) {

@@ -129,16 +129,26 @@ void PaintVehicleSheet(Canvas& canvas, TextPainter& text) {
     PaintSheet(canvas, text, sheet);
 }
 
-// The Gremlin's addendum: a lime tag that hangs off the sheet's right edge and tells of the
-// one thing the Gremlin does that no other vehicle does.
-void PaintUfoAddendum(Canvas& canvas, TextPainter& text) {
+// The Gremlin's addendum: a lime badge that tells of the one thing the Gremlin does that no
+// other vehicle does, a saucer floating over a hull. The menus place the picture across the
+// sheet's right edge, so the badge keeps to its left part, which lies on the sheet, and the
+// rest stays keyed black.
+void PaintUfoAddendum(Canvas& canvas, TextPainter&) {
     canvas.Fill(Colour{0, 0, 0});
-    const float w = canvas.Width(), h = canvas.Height();
-    const Shape tag = Rectangle(3, 3, w - 3, h - 3, 6);
-    canvas.Paint(tag, VerticalGradient(3, h - 3, Rgb(186, 240, 90), Rgb(120, 190, 40)));
-    canvas.Paint(Outline(tag, 1.5f), Rgb(60, 30, 90));
-    text.Draw(canvas, "Hovers past hulls!", w / 2, h / 2 + 4,
-              {Face::SansBold, 11, Rgb(50, 20, 70), Align::Centre});
+    const float h = canvas.Height();
+    constexpr float kRight = 33;  // the sheet's rim begins 38 units in
+    const Shape badge = Rectangle(2, 2, kRight, h - 2, 6);
+    canvas.Paint(badge, VerticalGradient(2, h - 2, Rgb(186, 240, 90), Rgb(120, 190, 40)));
+    canvas.Paint(Outline(badge, 1.5f), Rgb(60, 30, 90));
+    const Colour ink = Rgb(50, 20, 70);
+    const float cx = (2 + kRight) / 2;
+    // The saucer: a flat disc under a dome.
+    canvas.Paint(Ellipse(cx, 11, 10, 3), ink);
+    canvas.Paint(Intersect(Circle(cx, 10, 4.5f), Rectangle(cx - 5, 4, cx + 5, 10)), ink);
+    // The hull it passes over, and the gap of air between.
+    canvas.Paint(Rectangle(cx - 11, 19, cx + 11, 23, 1.5f), ink);
+    for (float dx : {-6.0f, 0.0f, 6.0f})
+        canvas.Paint(Capsule({cx + dx, 15}, {cx + dx, 16.5f}, 0.7f), ink);
 }
 
 }  // namespace

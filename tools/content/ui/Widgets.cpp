@@ -10,14 +10,18 @@ namespace {
 
 using texture::Format;
 
-// A pill of light grey with a rim and a highlight; the caption is printed over it in black.
+// A rounded bar of light grey with a thin rim and a highlight; the caption is printed over
+// it in black. The menus print their longest captions almost from end to end of the button,
+// so the face reaches nearly to the picture's edges and only its corners are rounded.
 void PaintRoundButton(Canvas& canvas, TextPainter&) {
     canvas.Fill(Colour{0, 0, 0});
     const float w = canvas.Width(), h = canvas.Height();
-    const Shape pill = Rectangle(4, 4, w - 4, h - 4, (h - 8) / 2);
+    constexpr float kCorner = 14;
+    // The picture's edge pixels stay pure black, for the colour key.
+    const Shape pill = Rectangle(1.2f, 1.5f, w - 1.2f, h - 1.5f, kCorner);
     canvas.Paint(pill, Rgb(96, 98, 104));
-    const Shape face = Rectangle(7, 7, w - 7, h - 7, (h - 14) / 2);
-    canvas.Paint(face, VerticalGradient(7, h - 7, Rgb(246, 246, 248), Rgb(176, 178, 184)));
+    const Shape face = Rectangle(2.2f, 2.8f, w - 2.2f, h - 2.8f, kCorner - 1);
+    canvas.Paint(face, VerticalGradient(2.8f, h - 2.8f, Rgb(246, 246, 248), Rgb(176, 178, 184)));
     canvas.Paint(Rectangle(18, 10, w - 18, h / 2 - 2, (h / 2 - 12) / 2), Rgb(255, 255, 255), 0.45f);
 }
 
