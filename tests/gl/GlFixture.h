@@ -6,10 +6,21 @@
 #include <GL/glu.h>
 #include <gtest/gtest.h>
 
+#include "platform/fake/FakePlatform.h"
 #include "render/GraphicsSystem.h"
 #include "tests/gl/GlHarness.h"
 
 namespace gltest {
+
+// A clock that only the test moves: milliseconds alone, from 1000, with no counter, so that
+// the frame timer measures in milliseconds whichever mode it is in.
+struct StepClock : platform::FakeClock {
+    StepClock() {
+        milliseconds = 1000;
+        counterWorks = false;
+        frequencyWorks = false;
+    }
+};
 
 class GlTest : public ::testing::Test {
 protected:

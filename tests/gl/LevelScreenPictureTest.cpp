@@ -26,6 +26,7 @@
 #include "platform/freetype/FreeTypeFonts.h"
 #include "render/GraphicsSystem.h"
 #include "tests/app/TempDir.h"
+#include "tests/gl/GlFixture.h"
 #include "tests/gl/GlHarness.h"
 #include "tests/gl/MenuPresses.h"
 #include "ui/GameFonts.h"
@@ -44,14 +45,7 @@ constexpr int kH = GlHarness::kHeight;
 // How far apart the two players stand in the Versus picture.
 constexpr float kVersusGap = 32.0f;
 
-// A clock that the test moves by one frame's time before each frame.
-class StepClock : public platform::Clock {
-public:
-    std::uint32_t Milliseconds() override { return milliseconds; }
-    bool Counter(std::int64_t&) override { return false; }
-    bool Frequency(std::int64_t&) override { return false; }
-    std::uint32_t milliseconds = 1000;
-};
+using gltest::StepClock;
 constexpr std::uint32_t kFrameMs = 10;
 
 struct ScreenCase {

@@ -43,14 +43,7 @@ constexpr int kW = GlHarness::kWidth;
 constexpr int kH = GlHarness::kHeight;
 constexpr std::uint32_t kFrameMs = 16;
 
-// A clock the test moves one frame at a time.
-class StepClock : public platform::Clock {
-public:
-    std::uint32_t Milliseconds() override { return milliseconds; }
-    bool Counter(std::int64_t&) override { return false; }
-    bool Frequency(std::int64_t&) override { return false; }
-    std::uint32_t milliseconds = 1000;
-};
+using gltest::StepClock;
 
 class RecordedDialogs : public platform::Dialogs {
 public:

@@ -48,14 +48,7 @@ constexpr float kOffTheWall = 25.0f * kPi / 180.0f;
 // And this share of the way along it, clear of the shipped rooms' furniture by the walls' middles.
 constexpr float kAlongTheWall = 0.3f;
 
-// A clock that only the test moves.
-class StepClock : public platform::Clock {
-public:
-    std::uint32_t Milliseconds() override { return milliseconds; }
-    bool Counter(std::int64_t&) override { return false; }
-    bool Frequency(std::int64_t&) override { return false; }
-    std::uint32_t milliseconds = 1000;
-};
+using gltest::StepClock;
 
 struct RoomCase {
     const char* name;
