@@ -152,6 +152,26 @@ void LevelFrame(benchmark::State& state) {
     levelframe::EndLevel();
 }
 
+// Runs `frame` once an iteration, each finished (glFinish) and timed whole; the budget is
+// the median frame, and the worst shows the hitches.
+template <typename Frame>
+void TimeFrames(benchmark::State& state, Frame frame) {
+    std::vector<double> frameMs;
+    frameMs.reserve(static_cast<std::size_t>(state.max_iterations));
+    for (auto _ : state) {
+        const auto frameStart = std::chrono::steady_clock::now();
+        frame();
+        glFinish();
+        frameMs.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - frameStart)
+                .count());
+    }
+    if (frameMs.empty()) return;
+    std::sort(frameMs.begin(), frameMs.end());
+    state.counters["median_ms"] = frameMs[frameMs.size() / 2];
+    state.counters["worst_ms"] = frameMs.back();
+}
+
 // A firefight in progress: every vehicle fires its gun in turn, one opponent burns as a
 // wreck, and the bars float over every living opponent. Each frame is the game's own: the
 // computer drivers drive and fire, shots hit, finished weapons are swept.
@@ -265,26 +285,13 @@ void FirefightFrame(benchmark::State& state) {
     steps.effects = !(without & kWithoutEffects);
     steps.room = !(without & kWithoutRoom);
     steps.bars = !(without & kWithoutBars);
-    std::vector<double> frameMs;
-    frameMs.reserve(kFirefightFrames);
-    for (auto _ : state) {
-        const auto frameStart = std::chrono::steady_clock::now();
+    TimeFrames(state, [&] {
         fight.Advance();
         if (without & kWithoutOutlines)
             for (GameEntity* e : world.updateList) e->GetModel()->outlined = false;
         levelframe::DrawFrame(steps);
         renderer.SwapBuffers();
-        glFinish();
-        frameMs.push_back(
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - frameStart)
-                .count());
-    }
-    // The budget is the median frame; the worst shows the hitches.
-    if (!frameMs.empty()) {
-        std::sort(frameMs.begin(), frameMs.end());
-        state.counters["median_ms"] = frameMs[frameMs.size() / 2];
-        state.counters["worst_ms"] = frameMs.back();
-    }
+    });
     state.counters["out_of_view"] = renderer.modelsOutOfView;
     state.counters["live_emitters"] = fight.LiveEmitters();
     state.counters["entities"] = static_cast<double>(world.updateList.size());
@@ -507,22 +514,11 @@ void FirefightAtParticleCount(benchmark::State& state) {
         return;
     }
     Renderer& renderer = *graphicsSystem.renderer;
-    std::vector<double> frameMs;
-    for (auto _ : state) {
-        const auto frameStart = std::chrono::steady_clock::now();
+    TimeFrames(state, [&] {
         fight.Advance();
         levelframe::DrawFrame();
         renderer.SwapBuffers();
-        glFinish();
-        frameMs.push_back(
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - frameStart)
-                .count());
-    }
-    if (!frameMs.empty()) {
-        std::sort(frameMs.begin(), frameMs.end());
-        state.counters["median_ms"] = frameMs[frameMs.size() / 2];
-        state.counters["worst_ms"] = frameMs.back();
-    }
+    });
     state.counters["live_emitters"] = fight.LiveEmitters();
     fight.Stop();
 }
@@ -563,20 +559,7 @@ void CrowdedLevel(benchmark::State& state) {
     }
     menuSystem.SetCurrentMenu(mn::kLevelScreen);
     RunFrame();
-    std::vector<double> frameMs;
-    for (auto _ : state) {
-        const auto frameStart = std::chrono::steady_clock::now();
-        RunFrame();
-        glFinish();
-        frameMs.push_back(
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - frameStart)
-                .count());
-    }
-    if (!frameMs.empty()) {
-        std::sort(frameMs.begin(), frameMs.end());
-        state.counters["median_ms"] = frameMs[frameMs.size() / 2];
-        state.counters["worst_ms"] = frameMs.back();
-    }
+    TimeFrames(state, [] { RunFrame(); });
     state.counters["entities"] = static_cast<double>(world.updateList.size());
     application.EndLevel(LeaveButton::Other);
     InstallGameEffects(nullptr, nullptr);
