@@ -437,8 +437,9 @@ float ScriptValue(const std::vector<std::string>& lines, const std::string& labe
 // A copy of the build tree's content under `root` (the art linked, the text files copied)
 // in which every particle script asks for `particles` live particles: its batch size scaled
 // so that batches times size, as the reader derives them, come to that number, and its block
-// file holding as many blocks, its own repeated.
-bool WriteScaledContent(const fs::path& root, int particles) {
+// file holding as many blocks, its own repeated. With `onlyNamed`, only the scripts whose file
+// name holds it are scaled, and the others stay as shipped.
+bool WriteScaledContent(const fs::path& root, int particles, const std::string& onlyNamed) {
     const fs::path build = BRASK_BUILD_DIR;
     std::error_code error;
     fs::remove_all(root, error);
@@ -450,6 +451,9 @@ bool WriteScaledContent(const fs::path& root, int particles) {
     if (error) return false;
     for (const auto& entry : fs::recursive_directory_iterator(root / "RESOURCES/Files/Particles")) {
         if (entry.path().extension() != ".cfg") continue;
+        if (!onlyNamed.empty() &&
+            entry.path().filename().string().find(onlyNamed) == std::string::npos)
+            continue;
         std::vector<std::string> lines = ReadLines(entry.path());
         const float lifetime = ScriptValue(lines, "lifetime");
         const float interval = ScriptValue(lines, "interval");
@@ -496,14 +500,19 @@ public:
     }
 };
 
-// The firefight frame with every particle script of the content at `particles` live
-// particles (the reader's maximum is kMaxParticles): the dust trails, the shots' trails, the
-// impacts and the burning wreck all at once.
+// Which particle scripts FirefightAtParticleCount scales.
+enum ScaledScripts { kEveryScript = 0, kDustTrailsOnly = 1 };
+
+// The firefight frame with particle scripts of the content at `particles` live particles (the
+// reader's maximum is kMaxParticles): every script at once (the dust trails, the shots' trails,
+// the impacts and the burning wreck), or only the dust trails that every vehicle carries, as
+// one hostile file would.
 void FirefightAtParticleCount(benchmark::State& state) {
     const int particles = static_cast<int>(state.range(0));
-    const fs::path root =
-        fs::path(BRASK_BUILD_DIR) / "bench-hostile" / ("particles-" + std::to_string(particles));
-    if (!WriteScaledContent(root, particles)) {
+    const bool dustOnly = state.range(1) == kDustTrailsOnly;
+    const fs::path root = fs::path(BRASK_BUILD_DIR) / "bench-hostile" /
+                          ("particles-" + std::to_string(particles) + (dustOnly ? "-dust" : ""));
+    if (!WriteScaledContent(root, particles, dustOnly ? "dust_trail" : "")) {
         state.SkipWithError("cannot write the scaled content");
         return;
     }
@@ -601,11 +610,13 @@ int main(int argc, char** argv) {
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("FirefightEmitterUpdate", FirefightEmitterUpdate)
         ->Unit(benchmark::kMicrosecond);
-    // Every particle script as shipped (the largest asks for 212), then at the reader's cap.
+    // Every particle script at the shipped largest (212), then at the reader's cap, then the dust
+    // trails alone at the cap.
     benchmark::RegisterBenchmark("FirefightAtParticleCount/1024x768", FirefightAtParticleCount)
-        ->ArgName("particles")
-        ->Arg(212)
-        ->Arg(kMaxParticles)
+        ->ArgNames({"particles", "dust_only"})
+        ->Args({212, kEveryScript})
+        ->Args({kMaxParticles, kEveryScript})
+        ->Args({kMaxParticles, kDustTrailsOnly})
         ->Iterations(kFirefightFrames)
         ->Unit(benchmark::kMillisecond);
     // A shipped level's worth of records (at most 32), then more up to the cap.
