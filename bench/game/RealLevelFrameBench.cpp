@@ -108,12 +108,14 @@ int main(int argc, char** argv) {
     const bool finished = static_cast<int>(level.size()) == rounds && Fighting(game);
     const double bareMs = Median(bare);
     const double levelMs = Median(level);
-    std::printf("real level frame (Battle, Big Bedroom, %d rounds of %d frames): %.3f ms = "
-                "%.2f bare frames of %.3f ms\n",
-                static_cast<int>(level.size()), frames, levelMs,
-                bareMs > 0.0 ? levelMs / bareMs : 0.0, bareMs);
+    std::printf(
+        "real level frame (Battle, Big Bedroom, %d rounds of %d frames): %.3f ms = "
+        "%.2f bare frames of %.3f ms\n",
+        static_cast<int>(level.size()), frames, levelMs, bareMs > 0.0 ? levelMs / bareMs : 0.0,
+        bareMs);
     game.Keys().held.clear();
-    if (!finished) std::printf("the fight ended before the last round (menu %s, popup %s)\n",
-                               game.Menu().c_str(), game.Popup().c_str());
+    if (!finished)
+        std::printf("the fight ended before the last round (menu %s, popup %s)\n",
+                    game.Menu().c_str(), game.Popup().c_str());
     return finished ? 0 : 1;
 }
