@@ -116,6 +116,46 @@ TEST(GridTest, RemoveTakesEveryEntryOfTheOneCellAndLeavesOtherCells) {
     EXPECT_EQ(CellsListing(*w, e), (Cells{{2, 2}}));
 }
 
+// A cell lists the newest entry first; taking one entity out leaves the others as they were.
+TEST(GridTest, ACellListsNewestFirstAndARemovalKeepsTheOthersInOrder) {
+    auto w = GridWorld(10, 10);
+    GameEntity* e = Place(*w, 6.0f, 6.0f, "e");
+    GameEntity* a = Place(*w, 6.0f, 6.0f, "a");
+    GameEntity* b = Place(*w, 6.0f, 6.0f, "b");
+    w->AddToGrid(a);
+    w->AddToGrid(e);
+    w->AddToGrid(b);
+    w->AddToGrid(e);
+    w->AddToGrid(a);
+    const auto listed = [&] {
+        return std::vector<GameEntity*>(w->cells[1][1].begin(), w->cells[1][1].end());
+    };
+    EXPECT_EQ(listed(), (std::vector<GameEntity*>{a, e, b, e, a}));
+    w->RemoveFromGrid(e);
+    EXPECT_EQ(listed(), (std::vector<GameEntity*>{a, b, a}));
+}
+
+TEST(GridTest, NeighboursComeInTheOrderTheyWereMadeWhateverTheirCells) {
+    auto w = GridWorld(10, 10);
+    GameEntity* first = Place(*w, 2.0f, 2.0f, "first");
+    GameEntity* second = Place(*w, 6.0f, 6.0f, "second");
+    GameEntity* third = Place(*w, 2.0f, 6.0f, "third");
+    GameEntity* asker = Place(*w, 6.0f, 2.0f, "asker");
+    w->cells[1][1] = {third, first};
+    w->cells[0][0] = {second, third};
+    w->cells[0][1] = {first};
+    const EntitySet nearby = w->GetNearbyEntities(asker);
+    EXPECT_EQ(std::vector<GameEntity*>(nearby.begin(), nearby.end()),
+              (std::vector<GameEntity*>{first, second, third}));
+    // A set refilled for another asker holds only that asker's neighbours.
+    EntitySet reused = nearby;
+    w->cells[9][9] = {second};
+    GameEntity* far = Place(*w, 38.0f, 38.0f, "far");
+    w->GetNearbyEntities(far, reused);
+    EXPECT_EQ(std::vector<GameEntity*>(reused.begin(), reused.end()),
+              (std::vector<GameEntity*>{second}));
+}
+
 TEST(GridTest, WithoutALevelTheGridOperationsDoNothing) {
     auto w = GridWorld(0, 0);
     GameEntity* e = Place(*w, 1.0f, 1.0f);
@@ -216,6 +256,25 @@ TEST(DestroyEntityTest, UnlinksTheEntityEverywhereAndDeletesIt) {
     for (GameEntity* e : w->collisionList) EXPECT_NE(e, mine);
     EXPECT_EQ(w->updateList.size(), 4u);
     EXPECT_EQ(w->collisionList.size(), 1u);
+}
+
+// The grid is cleared under a living entity (the count of its entries no longer holds), then
+// it is listed again, in its own cell and beyond it: every entry still goes with it.
+TEST(DestroyEntityTest, FindsEveryEntryAfterTheGridWasClearedUnderIt) {
+    auto w = GridWorld(20, 20);
+    GameEntity* e = Place(*w, 10.0f, 10.0f, "e");
+    GameEntity* other = Place(*w, 10.0f, 10.0f, "other");
+    w->AddToGrid(e);
+    w->AddToGrid(e);
+    w->ClearGrid();
+    w->AddToGrid(e);
+    w->AddToGrid(other);
+    w->cells[19][19] = {e, other, e};
+    w->DestroyEntity(e);
+    for (const auto& column : w->cells)
+        for (const CellList& cell : column)
+            for (const GameEntity* listed : cell) EXPECT_EQ(listed, other);
+    EXPECT_EQ(CellsListing(*w, other), (Cells{{2, 2}, {19, 19}}));
 }
 
 TEST(DestroyEntityTest, APlayerVehicleLeavesItsPlayerSlot) {
