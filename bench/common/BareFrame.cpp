@@ -27,11 +27,11 @@ void BareFrame() {
     glFinish();
 }
 
-OffscreenWindow::OffscreenWindow(platform::Services services)
-    : display(std::make_unique<platform::SdlDisplay>()), installed(services) {
+OffscreenWindow::OffscreenWindow(platform::Services services) : installed(services) {
     setenv("SDL_VIDEODRIVER", "offscreen", 0);
-    // Unpaced: the swap returns as soon as the frame is done.
+    // Unpaced: the swap returns as soon as the frame is done. The display reads it when made.
     setenv("BRASK_NO_PACING", "1", 1);
+    display = std::make_unique<platform::SdlDisplay>();
     installed.display = display.get();
     platform::Install(installed);
     window.Init("Brask benchmark", "Brask benchmark", IgnoreMessages, kBareWidth, kBareHeight, 32,
