@@ -153,7 +153,7 @@ void Application::UpdateCollisions() {
     for (entityCursor = world.collisionList.begin(); entityCursor != world.collisionList.end();
          ++entityCursor) {
         currentEntity = *entityCursor;
-        EntitySet neighbours = world.GetNearbyEntities(currentEntity);
+        world.GetNearbyEntities(currentEntity, neighbours);
         // The collision has linked the pair already; the message is dropped unread.
         physics.CheckCollisions(currentEntity, neighbours, true);
     }
@@ -180,7 +180,7 @@ void Application::UpdateEntities() {
         leveldraw::DrawEntity(*currentEntity, level.cameraMode);
 
         if (!message) continue;
-        const std::string type = message->GetType();
+        const std::string& type = message->GetType();
         if (type == MessageTypes::WEAPON_FIRED) {
             world.SpawnWeapon(message.get(), currentEntity);
         } else if (type == MessageTypes::WEAPON_DESTROYED) {

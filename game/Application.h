@@ -9,6 +9,7 @@
 #include "game/LevelLoading.h"
 #include "game/LevelState.h"
 #include "game/Results.h"
+#include "world/EntitySet.h"
 
 class GameEntity;
 class Particle;
@@ -167,6 +168,9 @@ private:
     std::string vehiclePage;
     // The one cursor of the passes over the World's lists.
     std::list<GameEntity*>::iterator entityCursor;
+    // The collision pass's neighbours of the entity under the cursor, kept from entity to
+    // entity and frame to frame.
+    EntitySet neighbours;
     std::list<GameEntity*> deadEntities;
     std::list<std::string> levelLists[kGameModes];
     // The level cursors are positions in the current mode's list, so that a change of mode

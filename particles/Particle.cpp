@@ -34,7 +34,7 @@ bool ReadSmokeOption() {
     return word == "true";
 }
 
-Particle::Particle() : GameEntity("") {}
+Particle::Particle() : GameEntity("", EntityKind::Particle) {}
 
 Particle::~Particle() {
     ReleaseSystems();

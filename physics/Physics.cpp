@@ -116,6 +116,11 @@ bool InQuad(const float p[3], const float q[4][3]) {
     return !(anyPositive && anyNegative);
 }
 
+// Made only for a pair that ends the pass: most hits (weapon pairs) report nothing.
+std::unique_ptr<Message> Collision() {
+    return std::make_unique<Message>(MessageTypes::COLLISION, std::map<std::string, std::string>());
+}
+
 GameEntity* OwnerOf(const GameEntity* e) {
     const Weapon* weapon = AsWeapon(e);
     return weapon ? weapon->GetOwner() : nullptr;
@@ -225,9 +230,9 @@ void Physics::ApplyGravity(GameEntity* entity, float& fallSpeed) {
 }
 
 Physics::Hit Physics::ClassifyHit(const GameEntity* e, const GameEntity* o, int& index) {
-    const bool eVehicle = AsVehicle(e) != nullptr;
-    const bool eWeapon = AsWeapon(e) != nullptr;
-    if (IsLevelObject(o)) {
+    const bool eVehicle = e->GetKind() == EntityKind::Vehicle;
+    const bool eWeapon = e->GetKind() == EntityKind::Weapon;
+    if (o->GetKind() == EntityKind::LevelObject) {
         if (o->circleCollision) {
             if (eVehicle)
                 return CircleHitsBounds(e, o) && BoxCornersInSphere(e, o) ? Hit::Ordinary
@@ -246,8 +251,8 @@ Physics::Hit Physics::ClassifyHit(const GameEntity* e, const GameEntity* o, int&
                                                                           : Hit::None;
         return Hit::None;
     }
-    const bool oWeapon = AsWeapon(o) != nullptr;
-    if (eVehicle && AsVehicle(o)) {
+    const bool oWeapon = o->GetKind() == EntityKind::Weapon;
+    if (eVehicle && o->GetKind() == EntityKind::Vehicle) {
         // Deliberate: one vehicle kind collides by circles alone, against any vehicle.
         const bool circlesOnly =
             e->GetName() == kCircleOnlyVehicle || o->GetName() == kCircleOnlyVehicle;
@@ -274,17 +279,15 @@ std::unique_ptr<Message> Physics::CheckCollisions(GameEntity* e, EntitySet& neig
         // A weapon in the pass leaves the rest of it unanswered.
         if (hit != Hit::Ordinary) answer = false;
 
-        auto message = std::make_unique<Message>(MessageTypes::COLLISION,
-                                                 std::map<std::string, std::string>());
         e->SetContact(o);
         o->SetContact(e);
         if (answer) {
             RespondToCollision(e, o, index);
             // Beside a corner a vehicle touches two walls: each one holds it.
             if (o->GetName() == kWallsName) AnswerFurtherWalls(e, o, index);
-            return message;
+            return Collision();
         }
-        if (hit == Hit::WeaponMeetsObject) return message;
+        if (hit == Hit::WeaponMeetsObject) return Collision();
     }
     return std::make_unique<Message>();
 }
@@ -369,9 +372,9 @@ void Physics::TrialStep(GameEntity* moved, GameEntity* other, float dt) {
     const float sx = moved->velocity.x * dt * kTrialStep;
     const float sz = moved->velocity.z * dt * kTrialStep;
     moved->Translate(sx, 0.0f, sz);
-    EntitySet around = world.GetNearbyEntities(moved);
-    around.erase(other);
-    CheckCollisions(moved, around, false);
+    world.GetNearbyEntities(moved, trialNeighbours);
+    trialNeighbours.erase(other);
+    CheckCollisions(moved, trialNeighbours, false);
     moved->Translate(-sx, 0.0f, -sz);
 }
 

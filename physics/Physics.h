@@ -69,6 +69,11 @@ public:
     static bool BoxCornersInTransformedBoxes(const GameEntity* a, const GameEntity* b);
     static bool BoxSetsOverlap(const GameEntity* a, const GameEntity* b);
     static bool BoxCornersInSphere(const GameEntity* a, const GameEntity* b);
+
+private:
+    // The neighbours of a trial step's stepped place, kept from step to step; a pass without
+    // answer never steps, so one set serves every trial step.
+    EntitySet trialNeighbours;
 };
 
 extern Physics physics;

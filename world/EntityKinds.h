@@ -1,18 +1,10 @@
 #pragma once
-// The kinds of entity, told apart by their type names: one checked helper per kind instead
-// of a name test and a cast at every use.
-#include <string>
+// The kinds of entity, told apart by the kind each entity is made with: one checked helper
+// per kind instead of a kind test and a cast at every use.
 
 class GameEntity;
 class Vehicle;
 class Weapon;
-
-namespace kinds {
-// The type names that GameEntity::GetTypeName returns.
-inline const char* const kLevelObject = "GameEntity";
-inline const char* const kVehicle = "Vehicle";
-inline const char* const kWeapon = "Weapon";
-}  // namespace kinds
 
 // `e` as a vehicle (batteries included), or null when it is none (or null itself).
 Vehicle* AsVehicle(GameEntity* e);

@@ -8,12 +8,10 @@ namespace {
 std::uint64_t entitiesMade = 0;
 }
 
-bool EntityOrder::operator()(const GameEntity* a, const GameEntity* b) const {
-    if (!a || !b) return a < b;
-    return a->serial < b->serial;
-}
+GameEntity::GameEntity(std::string name) : GameEntity(std::move(name), EntityKind::LevelObject) {}
 
-GameEntity::GameEntity(std::string name) : serial(++entitiesMade), name(std::move(name)) {
+GameEntity::GameEntity(std::string name, EntityKind kind)
+    : serial(++entitiesMade), name(std::move(name)), kind(kind) {
     model.ResetMatrix();
 }
 

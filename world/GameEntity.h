@@ -1,8 +1,9 @@
 #pragma once
 // The base of every game object: level objects and the walls, vehicles and batteries,
 // weapons. It carries a name, a model whose transform is the entity's place, motion state,
-// collision data, the entity last touched and five effect slots. Kinds are told apart by
-// GetTypeName and by the name, never by run-time type information.
+// collision data, the entity last touched and five effect slots. Kinds are told apart by the
+// kind each class sets when it is made (the same kinds GetTypeName names) and by the name,
+// never by run-time type information.
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -10,11 +11,13 @@
 #include "app/Vector3.h"
 #include "render/MeshTree.h"
 #include "world/EffectSlots.h"
+#include "world/EntityKind.h"
 #include "world/EntitySet.h"
 #include "world/Message.h"
 
 class GameEntity {
 public:
+    // A level object.
     explicit GameEntity(std::string name = "");
     GameEntity(const GameEntity&) = delete;
     GameEntity& operator=(const GameEntity&) = delete;
@@ -27,8 +30,10 @@ public:
     // on the floor and has nothing to report.
     virtual std::unique_ptr<Message> Update(std::uint8_t* keys);
 
+    // The kind that GetTypeName names; set once by the class that makes the entity.
+    EntityKind GetKind() const { return kind; }
     void SetName(std::string newName) { name = std::move(newName); }
-    std::string GetName() const { return name; }
+    const std::string& GetName() const { return name; }
     // The entity's model becomes `instance` (its transform and boxes with it); the mesh stays
     // shared with the cache's prototype. A null instance leaves an empty model.
     void SetModel(std::unique_ptr<MeshTree> instance);
@@ -59,8 +64,14 @@ public:
     // Counts up as entities are made; gives neighbour sets an order that does not depend on
     // where the allocator happened to put each entity.
     const std::uint64_t serial;
+    // At least the number of grid entries that name the entity, kept by the cells' lists
+    // (a cleared grid leaves it high): the World stops looking for entries once it is 0.
+    int gridEntries = 0;
 
 protected:
+    // For the derived classes, which each give their own kind.
+    GameEntity(std::string name, EntityKind kind);
+
     // Read and written through GetName/SetName, GetModel/SetModel and GetContact/SetContact
     // from outside.
     std::string name;
@@ -68,4 +79,7 @@ protected:
     MeshTree model;
     // The entity last touched; not owned. The World clears it when that entity is destroyed.
     GameEntity* contact = nullptr;
+
+private:
+    const EntityKind kind;
 };

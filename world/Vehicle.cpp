@@ -29,7 +29,7 @@ const std::uint8_t kReleasedKeys[ControlKeys::kFlags] = {};
 
 }  // namespace
 
-Vehicle::Vehicle() : GameEntity("") {
+Vehicle::Vehicle() : GameEntity("", EntityKind::Vehicle) {
     laidObjects.reserve(kMaxLaidObjects);
 }
 

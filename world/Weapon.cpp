@@ -28,7 +28,7 @@ bool IsScaledBlast(const std::string& name) {
 
 }  // namespace
 
-Weapon::Weapon() : GameEntity(""), spawnTime(world.time) {}
+Weapon::Weapon() : GameEntity("", EntityKind::Weapon), spawnTime(world.time) {}
 
 Weapon::~Weapon() = default;
 

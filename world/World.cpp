@@ -43,7 +43,13 @@ void World::RemoveFromGrid(GameEntity* e) {
 
 EntitySet World::GetNearbyEntities(GameEntity* e) {
     EntitySet nearby;
-    if (!e) return nearby;
+    GetNearbyEntities(e, nearby);
+    return nearby;
+}
+
+void World::GetNearbyEntities(GameEntity* e, EntitySet& nearby) {
+    nearby.clear();
+    if (!e) return;
     const int cx = CellOf(e->GetMatrixElement(12));
     const int cz = CellOf(e->GetMatrixElement(14));
     const int xLow = std::max(cx - 1, 0);
@@ -51,9 +57,10 @@ EntitySet World::GetNearbyEntities(GameEntity* e) {
     const int zLow = std::max(cz - 1, 0);
     const int zHigh = std::min({cz + 1, gridSizeZ - 1, kMaxGridSize - 1});
     for (int x = xLow; x <= xHigh; ++x)
-        for (int z = zLow; z <= zHigh; ++z) nearby.insert(cells[x][z].begin(), cells[x][z].end());
-    nearby.erase(e);
-    return nearby;
+        for (int z = zLow; z <= zHigh; ++z)
+            for (GameEntity* listed : cells[x][z])
+                if (listed != e) nearby.Append(listed);
+    nearby.Settle();
 }
 
 void World::ForgetMine(GameEntity* e) {
@@ -63,9 +70,11 @@ void World::ForgetMine(GameEntity* e) {
 }
 
 void World::DropFromGrid(GameEntity* e) {
-    // An entity with a footprint is listed in several cells.
-    for (auto& column : cells)
-        for (std::list<GameEntity*>& cell : column) cell.remove(e);
+    // A moving entity is listed in the cell of its position, and mostly nowhere else.
+    if (e->gridEntries > 0) RemoveFromGrid(e);
+    // An entity with a footprint, or one pushed out of its cell, is listed in other cells.
+    for (int x = 0; x < kMaxGridSize && e->gridEntries > 0; ++x)
+        for (int z = 0; z < kMaxGridSize && e->gridEntries > 0; ++z) cells[x][z].remove(e);
 }
 
 void World::DestroyEntity(GameEntity* e) {

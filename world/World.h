@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/ContentRecords.h"
+#include "world/CellList.h"
 #include "world/EntitySet.h"
 #include "world/ResourceCache.h"
 
@@ -44,6 +45,8 @@ public:
     // Every entity listed in the 3 x 3 cells around `e`'s cell, clipped to the grid, each
     // once, without `e`.
     EntitySet GetNearbyEntities(GameEntity* e);
+    // The same into `nearby`, which keeps its storage from call to call.
+    void GetNearbyEntities(GameEntity* e, EntitySet& nearby);
     // Unlinks `e` from everything the World knows (every contact that names it, both lists,
     // every grid cell, its owner's mines, the player slots, the render lists) and deletes it
     // when the World owns it.
@@ -113,7 +116,7 @@ public:
     ResourceCache cache;
     std::string environmentTextures[3];
     // Indexed [x][z]: the entities listed in each cell. Not owning.
-    std::list<GameEntity*> cells[kMaxGridSize][kMaxGridSize];
+    CellList cells[kMaxGridSize][kMaxGridSize];
     int gridSizeX = 0;
     int gridSizeZ = 0;
     Vehicle* playerOneVehicle = nullptr;

@@ -20,6 +20,8 @@
 #include "app/FrameTimer.h"
 #include "app/LevelFile.h"
 #include "app/Window.h"
+#include "bench/common/BareFrame.h"
+#include "bench/common/FrameTimes.h"
 #include "game/Application.h"
 #include "game/ComputerDrivers.h"
 #include "game/MenuNames.h"
@@ -30,7 +32,6 @@
 #include "platform/Services.h"
 #include "platform/fake/FakePlatform.h"
 #include "platform/freetype/FreeTypeFonts.h"
-#include "platform/sdl/SdlDisplay.h"
 #include "platform/sdl/SdlEvents.h"
 #include "render/GraphicsSystem.h"
 #include "tests/gl/LevelFrame.h"
@@ -47,15 +48,11 @@ namespace mn = menunames;
 
 namespace {
 
-constexpr int kWidth = 1024;
-constexpr int kHeight = 768;
+constexpr int kWidth = benchframes::kBareWidth;
+constexpr int kHeight = benchframes::kBareHeight;
 constexpr unsigned kSeed = 7;
 // Every firefight run plays the same frames, so that its variants compare.
 constexpr int kFirefightFrames = 240;
-
-long IgnoreMessages(const platform::WindowMessage&) {
-    return 0;
-}
 
 struct Level {
     const char* file;
@@ -67,7 +64,7 @@ const Level kLevels[] = {
     {"Assault1.txt", Assault, 1},
 };
 
-platform::SdlDisplay* display = nullptr;
+benchframes::OffscreenWindow* offscreen = nullptr;
 // What SetUp installed, so that a benchmark that swaps a service can put it back.
 platform::Services installed;
 
@@ -82,18 +79,16 @@ bool SetUp() {
         return false;
     }
     fileLoader.Init();
-    display = new platform::SdlDisplay;
     // The game's fonts and clocks too: its frame prints the HUD and runs on the frame time.
     static platform::FreeTypeFonts fonts;
     static platform::SdlClock clock;
-    installed.display = display;
-    installed.fonts = &fonts;
-    installed.clock = &clock;
-    platform::Install(installed);
-    window.Init("Brask benchmark", "Brask benchmark", IgnoreMessages, kWidth, kHeight, 32, false);
-    graphicsSystem.Init(kWidth, kHeight, 32);
-    if (!graphicsSystem.renderer || !graphicsSystem.renderer->HasContext()) {
-        std::fprintf(stderr, "no OpenGL context: %s\n", display->LastError().c_str());
+    platform::Services services;
+    services.fonts = &fonts;
+    services.clock = &clock;
+    offscreen = new benchframes::OffscreenWindow(services);
+    installed = offscreen->Installed();
+    if (!offscreen->IsOpen()) {
+        std::fprintf(stderr, "no OpenGL context: %s\n", offscreen->Error().c_str());
         return false;
     }
     // The figures depend on the driver: name it in the report's context.
@@ -116,12 +111,7 @@ bool SetUp() {
 }
 
 void ClearAndSwap(benchmark::State& state) {
-    Renderer& renderer = *graphicsSystem.renderer;
-    for (auto _ : state) {
-        renderer.Clear();
-        renderer.SwapBuffers();
-        glFinish();
-    }
+    for (auto _ : state) benchframes::BareFrame();
 }
 
 // Arguments: the level (an index into kLevels) and the camera mode.
@@ -152,24 +142,16 @@ void LevelFrame(benchmark::State& state) {
     levelframe::EndLevel();
 }
 
-// Runs `frame` once an iteration, each finished (glFinish) and timed whole; the budget is
-// the median frame, and the worst shows the hitches.
+// Runs `frame` once an iteration, each finished (glFinish) and timed whole.
 template <typename Frame>
 void TimeFrames(benchmark::State& state, Frame frame) {
-    std::vector<double> frameMs;
-    frameMs.reserve(static_cast<std::size_t>(state.max_iterations));
-    for (auto _ : state) {
-        const auto frameStart = std::chrono::steady_clock::now();
+    const benchframes::FrameTimes times = benchframes::TimeFrames(state, [&] {
         frame();
         glFinish();
-        frameMs.push_back(
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - frameStart)
-                .count());
-    }
-    if (frameMs.empty()) return;
-    std::sort(frameMs.begin(), frameMs.end());
-    state.counters["median_ms"] = frameMs[frameMs.size() / 2];
-    state.counters["worst_ms"] = frameMs.back();
+    });
+    if (times.frames == 0) return;
+    state.counters["median_ms"] = times.medianMs;
+    state.counters["worst_ms"] = times.worstMs;
 }
 
 // A firefight in progress: every vehicle fires its gun in turn, one opponent burns as a
@@ -632,7 +614,6 @@ int main(int argc, char** argv) {
     world.ClearLevel();
     menuSystem.Shutdown();
     SetMenuCanvas(nullptr);
-    graphicsSystem.Shutdown();
-    window.Destroy();
+    delete offscreen;
     return 0;
 }

@@ -5,8 +5,11 @@
 #include <string>
 
 #include "app/InputState.h"
+#include "particles/Particle.h"
+#include "particles/ParticleSystem.h"
 #include "tests/world/WorldFixtures.h"
 #include "world/EntityFactory.h"
+#include "world/EntityKinds.h"
 #include "world/GameEntity.h"
 #include "world/Message.h"
 #include "world/Vehicle.h"
@@ -26,6 +29,16 @@ void PrintTo(const FactoryCase& c, std::ostream* os) {
     *os << '"' << c.type << '"';
 }
 
+// The kind an entity is made with is the one its type name names: the kind helpers and the
+// type name never disagree.
+void ExpectKindOfTypeName(const GameEntity& e) {
+    const std::string typeName = e.GetTypeName();
+    EXPECT_EQ(AsVehicle(&e) != nullptr, typeName == "Vehicle") << typeName;
+    EXPECT_EQ(AsWeapon(&e) != nullptr, typeName == "Weapon") << typeName;
+    EXPECT_EQ(IsLevelObject(&e), typeName == "GameEntity") << typeName;
+    EXPECT_EQ(e.GetKind() == EntityKind::Particle, typeName == "Particle") << typeName;
+}
+
 class EntityFactoryTest : public ::testing::TestWithParam<FactoryCase> {};
 
 TEST_P(EntityFactoryTest, MakesTheClassOfTheTypeNameWithAnEmptyName) {
@@ -33,6 +46,16 @@ TEST_P(EntityFactoryTest, MakesTheClassOfTheTypeNameWithAnEmptyName) {
     ASSERT_NE(e, nullptr);
     EXPECT_EQ(e->GetTypeName(), GetParam().typeName);
     EXPECT_EQ(e->GetName(), "");
+    ExpectKindOfTypeName(*e);
+}
+
+TEST(EntityKindTest, EveryClassIsMadeWithTheKindOfItsTypeName) {
+    ExpectKindOfTypeName(GameEntity("sofa.ms3d"));
+    ExpectKindOfTypeName(Vehicle());
+    ExpectKindOfTypeName(Weapon());
+    ExpectKindOfTypeName(Particle());
+    // An emitter keeps the base's type name, and with it the level object's kind.
+    ExpectKindOfTypeName(ParticleSystem());
 }
 
 INSTANTIATE_TEST_SUITE_P(

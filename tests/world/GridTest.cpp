@@ -116,6 +116,47 @@ TEST(GridTest, RemoveTakesEveryEntryOfTheOneCellAndLeavesOtherCells) {
     EXPECT_EQ(CellsListing(*w, e), (Cells{{2, 2}}));
 }
 
+// A cell lists the newest entry first; taking one entity out leaves the others as they were.
+TEST(GridTest, ACellListsNewestFirstAndARemovalKeepsTheOthersInOrder) {
+    auto w = GridWorld(10, 10);
+    GameEntity* e = Place(*w, 6.0f, 6.0f, "e");
+    GameEntity* a = Place(*w, 6.0f, 6.0f, "a");
+    GameEntity* b = Place(*w, 6.0f, 6.0f, "b");
+    GameEntity* c = Place(*w, 6.0f, 6.0f, "c");
+    w->AddToGrid(a);
+    w->AddToGrid(e);
+    w->AddToGrid(b);
+    w->AddToGrid(e);
+    w->AddToGrid(c);
+    const auto listed = [&] {
+        return std::vector<GameEntity*>(w->cells[1][1].begin(), w->cells[1][1].end());
+    };
+    EXPECT_EQ(listed(), (std::vector<GameEntity*>{c, e, b, e, a}));
+    w->RemoveFromGrid(e);
+    EXPECT_EQ(listed(), (std::vector<GameEntity*>{c, b, a}));
+}
+
+TEST(GridTest, NeighboursComeInTheOrderTheyWereMadeWhateverTheirCells) {
+    auto w = GridWorld(10, 10);
+    GameEntity* first = Place(*w, 2.0f, 2.0f, "first");
+    GameEntity* second = Place(*w, 6.0f, 6.0f, "second");
+    GameEntity* third = Place(*w, 2.0f, 6.0f, "third");
+    GameEntity* asker = Place(*w, 6.0f, 2.0f, "asker");
+    w->cells[1][1] = {third, first};
+    w->cells[0][0] = {second, third};
+    w->cells[0][1] = {first};
+    const EntitySet nearby = w->GetNearbyEntities(asker);
+    EXPECT_EQ(std::vector<GameEntity*>(nearby.begin(), nearby.end()),
+              (std::vector<GameEntity*>{first, second, third}));
+    // A set refilled for another asker holds only that asker's neighbours.
+    EntitySet reused = nearby;
+    w->cells[9][9] = {second};
+    GameEntity* far = Place(*w, 38.0f, 38.0f, "far");
+    w->GetNearbyEntities(far, reused);
+    EXPECT_EQ(std::vector<GameEntity*>(reused.begin(), reused.end()),
+              (std::vector<GameEntity*>{second}));
+}
+
 TEST(GridTest, WithoutALevelTheGridOperationsDoNothing) {
     auto w = GridWorld(0, 0);
     GameEntity* e = Place(*w, 1.0f, 1.0f);
