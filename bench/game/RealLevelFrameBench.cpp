@@ -17,10 +17,11 @@
 #include <string>
 #include <vector>
 
+#include "bench/common/BareFrame.h"
+#include "bench/common/FrameTimes.h"
 #include "game/Application.h"
 #include "game/MenuNames.h"
 #include "platform/Keyboard.h"
-#include "render/GraphicsSystem.h"
 #include "tests/e2e/Pilot.h"
 #include "tests/e2e/ScriptedGame.h"
 #include "ui/MenuSystem.h"
@@ -38,16 +39,6 @@ constexpr int kDefaultFrames = 200;
 constexpr int kWarmUpFrames = 150;
 constexpr unsigned kSeed = 1;
 
-double Median(std::vector<double> values) {
-    if (values.empty()) return 0.0;
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-double Milliseconds(Clock::time_point from, Clock::time_point to) {
-    return std::chrono::duration<double, std::milli>(to - from).count();
-}
-
 template <typename Frame>
 double MedianFrameMs(int frames, Frame frame) {
     std::vector<double> times;
@@ -56,9 +47,14 @@ double MedianFrameMs(int frames, Frame frame) {
         const Clock::time_point start = Clock::now();
         frame();
         glFinish();
-        times.push_back(Milliseconds(start, Clock::now()));
+        times.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
     }
-    return Median(times);
+    return benchframes::Summarise(times).medianMs;
+}
+
+// The median of the rounds' medians.
+double MedianOf(std::vector<double> rounds) {
+    return benchframes::Summarise(rounds).medianMs;
 }
 
 bool ToTheBattle(e2e::ScriptedGame& game) {
@@ -94,20 +90,16 @@ int main(int argc, char** argv) {
     };
     for (int i = 0; i < kWarmUpFrames && Fighting(game); ++i) levelFrame();
 
-    Renderer& renderer = *graphicsSystem.renderer;
     std::vector<double> bare, level;
     for (int round = 0; round < rounds && Fighting(game); ++round) {
-        bare.push_back(MedianFrameMs(frames, [&] {
-            renderer.Clear();
-            renderer.SwapBuffers();
-        }));
+        bare.push_back(MedianFrameMs(frames, benchframes::BareFrame));
         level.push_back(MedianFrameMs(frames, levelFrame));
         std::printf("round %d: bare frame %.3f ms, level frame %.3f ms = %.2f bare frames\n",
                     round + 1, bare.back(), level.back(), level.back() / bare.back());
     }
     const bool finished = static_cast<int>(level.size()) == rounds && Fighting(game);
-    const double bareMs = Median(bare);
-    const double levelMs = Median(level);
+    const double bareMs = MedianOf(bare);
+    const double levelMs = MedianOf(level);
     std::printf(
         "real level frame (Battle, Big Bedroom, %d rounds of %d frames): %.3f ms = "
         "%.2f bare frames of %.3f ms\n",
