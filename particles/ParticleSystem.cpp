@@ -1,13 +1,11 @@
 #include "particles/ParticleSystem.h"
 
 #include <algorithm>
-#include <sstream>
 
 #include "app/FrameTimer.h"
 #include "particles/ParticleCanvas.h"
+#include "particles/ParticleFileCache.h"
 #include "particles/ParticleRandom.h"
-#include "platform/ContentLimits.h"
-#include "platform/Files.h"
 
 namespace {
 
@@ -49,12 +47,7 @@ void ParticleSystem::Load(const char* file) {
 bool ParticleSystem::ParseScript(const char* file) {
     scriptFile = file ? file : "";
     script = ParticleScript{};
-    std::istringstream in;
-    if (scriptFile.empty() ||
-        !platform::OpenContentText(scriptFile, contentlimits::kMaxParticleFileBytes, in))
-        return false;
-    ReadParticleScript(in, script);
-    return true;
+    return !scriptFile.empty() && particlefiles::ReadScript(scriptFile, script);
 }
 
 void ParticleSystem::LoadFrames(const char* texturePath) {
@@ -73,15 +66,14 @@ void ParticleSystem::LoadFrames(const char* texturePath) {
 }
 
 void ParticleSystem::LoadParticleBlocks(const char* blockFile) {
-    std::istringstream in;
-    if (!blockFile || !*blockFile ||
-        !platform::OpenContentText(blockFile, contentlimits::kMaxParticleFileBytes, in))
-        return;
-    std::vector<ParticleBlock> blocks;
-    blockError.clear();
-    blockUnmatched.clear();
+    if (!blockFile || !*blockFile) return;
+    const particlefiles::BlockFile* read = particlefiles::ReadBlocks(blockFile, script.baseCount);
+    if (!read) return;
+    blockError = read->why;
+    blockUnmatched = read->unmatched;
     // A refused file is as good as a missing one: every particle starts at the emitter.
-    if (!ReadParticleBlocks(in, script.baseCount, blocks, blockUnmatched, blockError)) return;
+    if (!read->valid) return;
+    const std::vector<ParticleBlock>& blocks = read->blocks;
 
     const float scale = script.movementScale;
     for (int j = 0; j < script.baseCount; ++j) {

@@ -145,4 +145,17 @@ bool OpenContentText(std::string_view path, std::size_t maxBytes, std::istringst
     return read;
 }
 
+bool StampContentFile(std::string_view path, ContentStamp& stamp) {
+    const fs::path file = ResolveContentPath(path);
+    struct stat status {};
+    if (::stat(file.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return false;
+    std::error_code error;
+    stamp.where = fs::absolute(file, error).lexically_normal().string();
+    if (error) return false;
+    stamp.file = static_cast<std::uintmax_t>(status.st_ino);
+    stamp.size = static_cast<std::uintmax_t>(status.st_size);
+    stamp.changed = fs::last_write_time(file, error);
+    return !error;
+}
+
 }  // namespace platform

@@ -5,6 +5,7 @@
 // component does not exist as written, the one entry of its folder that matches it ignoring
 // case is used.
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -36,5 +37,19 @@ ContentRead ReadContentFile(std::string_view path, std::size_t maxBytes, std::st
 // contentlimits::kMaxLineBytes; false when nothing was read.
 bool OpenContentText(std::string_view path, std::size_t maxBytes, std::istringstream& text);
 ContentRead ReadContentText(std::string_view path, std::size_t maxBytes, std::string& bytes);
+
+// One version of a content file: where it is (its absolute path and its file number) with
+// its size and the time of its last change, so that what was read from it can be kept until
+// it is written again.
+struct ContentStamp {
+    std::string where;
+    std::uintmax_t file = 0;
+    std::uintmax_t size = 0;
+    std::filesystem::file_time_type changed{};
+    bool operator==(const ContentStamp&) const = default;
+};
+
+// The stamp of the regular file that `path` names; false when it names none.
+bool StampContentFile(std::string_view path, ContentStamp& stamp);
 
 }  // namespace platform
