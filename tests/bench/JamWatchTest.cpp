@@ -63,10 +63,10 @@ const Drive kDrives[] = {
      0.0, 0.0},
     {"two jams apart are two episodes", 26.0f,
      [](float t) {
-         // 7 s pressing, 12 s driving away, 7 s pressing again.
+         // 7 s pressing, 12 s driving far away, 7 s pressing again.
          if (t < 7.0f) return Pressing(t);
-         if (t < 19.0f) return Moment{(t - 7.0f) * 10.0f, 0.0f, true, false};
-         return Moment{120.0f + std::sin(t * 9.0f), 0.0f, true, false};
+         if (t < 19.0f) return Moment{1000.0f + t * 10.0f, 0.0f, true, false};
+         return Moment{5000.0f + std::sin(t * 9.0f), 0.0f, true, false};
      },
      14.0, 7.0},
 };
