@@ -15,17 +15,22 @@ void JamWatch::Sample(float x, float z, bool thrust, bool touchingPlayer) {
         touchFrames -= leaving.touching ? 1 : 0;
     }
     ring[next] = Moment{x, z, thrust, touchingPlayer};
+    leastX.Add(frames, x, false);
+    greatestX.Add(frames, x, true);
+    leastZ.Add(frames, z, false);
+    greatestZ.Add(frames, z, true);
     thrustFrames += thrust ? 1 : 0;
     touchFrames += touchingPlayer ? 1 : 0;
     next = (next + 1) % window;
     ++frames;
     if (frames < static_cast<long long>(window)) return;
 
-    // `next` now holds the window's oldest sample.
-    const Moment& first = ring[next];
+    const long long oldest = frames - static_cast<long long>(window);
+    for (Extreme* e : {&leastX, &greatestX, &leastZ, &greatestZ}) e->DropBefore(oldest);
     const bool jammed = touchFrames == 0 &&
                         static_cast<float>(thrustFrames) >= kThrustShare * window &&
-                        std::hypot(x - first.x, z - first.z) < kReach;
+                        greatestX.Value() - leastX.Value() < kReach &&
+                        greatestZ.Value() - leastZ.Value() < kReach;
     if (jammed) MarkWindow();
 }
 
@@ -40,6 +45,17 @@ void JamWatch::MarkWindow() {
     jammedFrames += last - std::max(markedThrough + 1, windowStart) + 1;
     markedThrough = last;
     longestFrames = std::max(longestFrames, last - episodeStart + 1);
+}
+
+void JamWatch::Extreme::Add(long long at, float value, bool greatest) {
+    // A kept frame that the new one beats can never be the extreme again.
+    while (!kept.empty() && (greatest ? kept.back().second <= value : kept.back().second >= value))
+        kept.pop_back();
+    kept.emplace_back(at, value);
+}
+
+void JamWatch::Extreme::DropBefore(long long at) {
+    while (!kept.empty() && kept.front().first < at) kept.pop_front();
 }
 
 int JamWatch::EpisodesOver(double seconds) const {

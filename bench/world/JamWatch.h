@@ -1,10 +1,12 @@
 #pragma once
 // Watches one computer driver for jams, sampled once a frame. A driver is jammed over a 5 s
-// window when it held thrust (forward or reverse) at least half the window's time, ended the
-// window less than 4 units from where it began it, and never touched player one in it. Every
+// window when it held thrust (forward or reverse) at least half the window's time, stayed
+// within 4 units along each axis all through it (a wide circle that comes back to where it
+// began is driving, not a jam), and never touched player one in it. Every
 // frame of such a window counts as jammed, once; an episode is a run of consecutive jammed
 // frames. Turning on the spot neither ends nor excuses a jam.
 #include <cstddef>
+#include <deque>
 #include <vector>
 
 class JamWatch {
@@ -30,6 +32,14 @@ private:
         bool thrust, touching;
     };
     void MarkWindow();
+    // The window's least and greatest x and z, kept as the samples come and go: each deque
+    // holds the frames that can still be the extreme, oldest first.
+    struct Extreme {
+        std::deque<std::pair<long long, float>> kept;
+        void Add(long long at, float value, bool greatest);
+        void DropBefore(long long at);
+        float Value() const { return kept.front().second; }
+    };
 
     float frame;
     std::size_t window;  // frames in a window
@@ -43,4 +53,5 @@ private:
     long long jammedFrames = 0;
     long long longestFrames = 0;
     std::vector<long long> episodes;  // lengths of the ended episodes, in frames
+    Extreme leastX, greatestX, leastZ, greatestZ;
 };

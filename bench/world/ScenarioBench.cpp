@@ -1,6 +1,6 @@
 // Computer opponents in every shipped level, through the game's own frame passes at 16 ms
 // frames with the platform fakes, counted for jams by JamWatch's rule (5 s windows: thrust
-// held half the time, less than 4 units moved, player one not touched).
+// held half the time, within 4 units along each axis, player one not touched).
 // - BM_OpponentsSearching: the opponents of each Assault, Story and Battle level searching
 //   for a standing player one, a minute from each of many seeds: jammed seconds per
 //   opponent-minute, the longest jam, and how long each opponent takes to make its first move.

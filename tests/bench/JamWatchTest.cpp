@@ -54,6 +54,12 @@ const Drive kDrives[] = {
          return Moment{1.5f * std::cos(t * 3.0f), 1.5f * std::sin(t * 3.0f), true, false};
      },
      9.0, 9.0},
+    {"a wide circle back to where it began every 5 s is driving, not a jam", 12.0f,
+     [](float t) {
+         const float turn = t * 2.0f * 3.14159265f / 5.0f;
+         return Moment{6.0f * std::cos(turn), 6.0f * std::sin(turn), true, false};
+     },
+     0.0, 0.0},
     {"pushing player one is no jam", 9.0f,
      [](float t) {
          Moment m = Pressing(t);
