@@ -27,10 +27,9 @@ void JamWatch::Sample(float x, float z, bool thrust, bool touchingPlayer) {
 
     const long long oldest = frames - static_cast<long long>(window);
     for (Extreme* e : {&leastX, &greatestX, &leastZ, &greatestZ}) e->DropBefore(oldest);
-    const bool jammed = touchFrames == 0 &&
-                        static_cast<float>(thrustFrames) >= kThrustShare * window &&
-                        greatestX.Value() - leastX.Value() < kReach &&
-                        greatestZ.Value() - leastZ.Value() < kReach;
+    const bool jammed =
+        touchFrames == 0 && static_cast<float>(thrustFrames) >= kThrustShare * window &&
+        greatestX.Value() - leastX.Value() < kReach && greatestZ.Value() - leastZ.Value() < kReach;
     if (jammed) MarkWindow();
 }
 
