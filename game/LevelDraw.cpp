@@ -65,8 +65,8 @@ VolumeLight ShadowVolumeLight(const VolumeFacts& facts, int gameMode) {
 
 VolumeFacts FactsOf(const GameEntity& entity, const GameEntity* firstEnemy) {
     VolumeFacts facts;
-    facts.vehicle = entity.GetTypeName() == "Vehicle";
-    const std::string name = entity.GetName();
+    facts.vehicle = entity.GetKind() == EntityKind::Vehicle;
+    const std::string& name = entity.GetName();
     facts.battery = name == "Battery";
     facts.sodaCan = name == "soda_can.ms3d";
     facts.human = facts.vehicle && static_cast<const Vehicle&>(entity).IsHuman();
@@ -76,7 +76,7 @@ VolumeFacts FactsOf(const GameEntity& entity, const GameEntity* firstEnemy) {
 
 void DrawPlanarShadow(Renderer& renderer, GameEntity& entity) {
     MeshTree* model = entity.GetModel();
-    if (CastsPlanarShadow(model->castsShadow, entity.GetTypeName() == "Vehicle"))
+    if (CastsPlanarShadow(model->castsShadow, entity.GetKind() == EntityKind::Vehicle))
         renderer.DrawPlanarShadow(model, 0);
 }
 

@@ -27,7 +27,7 @@ int FillVehicleSlots(const std::list<GameEntity*>& collisionList, std::span<Vehi
     size_t nextEnemy = 0;
     int left = 0;
     for (GameEntity* e : collisionList) {
-        if (e->GetTypeName() != "Vehicle") continue;
+        if (e->GetKind() != EntityKind::Vehicle) continue;
         auto* vehicle = static_cast<Vehicle*>(e);
         if (vehicle->IsHuman()) {
             const size_t slot = static_cast<size_t>(vehicle->GetPlayerNumber() - 1);
@@ -111,7 +111,8 @@ void BuildShadowCasterTable() {
     if (!graphicsSystem.renderer) return;
     std::vector<const MeshTree*> planar;
     for (const GameEntity* e : world.updateList)
-        if (leveldraw::CastsPlanarShadow(e->GetModel()->castsShadow, e->GetTypeName() == "Vehicle"))
+        if (leveldraw::CastsPlanarShadow(e->GetModel()->castsShadow,
+                                         e->GetKind() == EntityKind::Vehicle))
             planar.push_back(e->GetModel());
     graphicsSystem.renderer->BuildShadowCasterTable(planar);
 }
