@@ -315,25 +315,35 @@ void FirefightPasses(benchmark::State& state) {
     state.counters["swap_ms"] = swapMs / frames;
 }
 
+// Starts `file` as the only level of `gameMode` and shows the level screen, with the effects
+// the game makes and, when `withDrivers`, its computer drivers, as start-up installs them.
+// False (the benchmark skipped) when the level does not build.
+bool StartOnlyLevel(benchmark::State& state, const std::string& file, int gameMode,
+                    bool withDrivers) {
+    application.ClearLevelLists();
+    application.AddLevel(file, gameMode);
+    application.SetGameMode(gameMode);
+    InstallParticleEffects();
+    if (withDrivers) InstallComputerDrivers();
+    std::srand(kSeed);
+    if (!application.StartLevel(0, 0, 0, 3, true)) {
+        state.SkipWithError("the level does not build");
+        InstallGameEffects(nullptr, nullptr);
+        return false;
+    }
+    menuSystem.SetCurrentMenu(mn::kLevelScreen);
+    return true;
+}
+
 // The game's own level frame: the level started as the loading screen starts it, then the
 // main loop's frame (every step from the message pump to the swap) on the level screen, with
 // the HUD, the bars, the computer opponents and the clock running.
 void GameFrame(benchmark::State& state) {
     const int gameMode = static_cast<int>(state.range(0));
     const char* file = gameMode == Versus ? "Multi1.txt" : "Bedroom1.txt";
-    application.ClearLevelLists();
-    application.AddLevel(fileLoader.GetRoot() + "\\RESOURCES\\Files\\" + file, gameMode);
-    application.SetGameMode(gameMode);
-    // The effects and the computer drivers the game makes, as start-up installs them.
-    InstallParticleEffects();
-    InstallComputerDrivers();
-    std::srand(kSeed);
-    if (!application.StartLevel(0, 0, 0, 3, true)) {
-        state.SkipWithError("the level does not build");
-        InstallGameEffects(nullptr, nullptr);
+    if (!StartOnlyLevel(state, fileLoader.GetRoot() + "\\RESOURCES\\Files\\" + file, gameMode,
+                        true))
         return;
-    }
-    menuSystem.SetCurrentMenu(mn::kLevelScreen);
     // The first frame records the casters; every frame after it looks alike.
     RunFrame();
     for (auto _ : state) {
@@ -538,17 +548,7 @@ void CrowdedLevel(benchmark::State& state) {
     std::error_code error;
     fs::create_directories(file.parent_path(), error);
     std::ofstream(file, std::ios::trunc) << text;
-    application.ClearLevelLists();
-    application.AddLevel(file.string(), Battle);
-    application.SetGameMode(Battle);
-    InstallParticleEffects();
-    std::srand(kSeed);
-    if (!application.StartLevel(0, 0, 0, 3, true)) {
-        state.SkipWithError("the level does not build");
-        InstallGameEffects(nullptr, nullptr);
-        return;
-    }
-    menuSystem.SetCurrentMenu(mn::kLevelScreen);
+    if (!StartOnlyLevel(state, file.string(), Battle, false)) return;
     RunFrame();
     TimeFrames(state, [] { RunFrame(); });
     state.counters["entities"] = static_cast<double>(world.updateList.size());
