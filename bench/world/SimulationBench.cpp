@@ -226,6 +226,19 @@ void TopUp(const std::vector<Vehicle*>& vehicles) {
     }
 }
 
+// Times every frame of the simulation, the vehicles kept alive, and reports the frames.
+void TimeSimulatedFrames(benchmark::State& state, platform::FakePlatform& fake,
+                         const std::vector<Vehicle*>& vehicles) {
+    FrameRecord record(static_cast<std::size_t>(state.max_iterations));
+    for (auto _ : state) {
+        record.Frame([&] {
+            Simulate(fake);
+            TopUp(vehicles);
+        });
+    }
+    record.Report(state);
+}
+
 void BM_LevelFrameSimulation(benchmark::State& state) {
     platform::FakePlatform fake;
     StartGame(fake);
@@ -260,20 +273,13 @@ void BM_LevelFrameSimulation(benchmark::State& state) {
     world.playerTwoVehicle = nullptr;
     inputState.keys[P1Primary] = 1;
 
-    FrameRecord record(static_cast<std::size_t>(state.max_iterations));
-    for (auto _ : state) {
-        record.Frame([&] {
-            Simulate(fake);
-            TopUp(vehicles);
-        });
-    }
+    TimeSimulatedFrames(state, fake, vehicles);
     int shots = 0;
     int hits = 0;
     for (Vehicle* v : vehicles) {
         shots += v->GetPrimaryShots();
         hits += v->GetHits();
     }
-    record.Report(state);
     state.counters["shots"] = shots;
     state.counters["hits"] = hits;
     inputState.keys[P1Primary] = 0;
@@ -309,20 +315,13 @@ void BM_FiveDriverFrameSimulation(benchmark::State& state) {
         TopUp(vehicles);
     }
 
-    FrameRecord record(static_cast<std::size_t>(state.max_iterations));
-    for (auto _ : state) {
-        record.Frame([&] {
-            Simulate(fake);
-            TopUp(vehicles);
-        });
-    }
+    TimeSimulatedFrames(state, fake, vehicles);
     int shots = 0;
     int hits = 0;
     for (Vehicle* v : drivers) {
         shots += v->GetPrimaryShots() + v->GetSecondaryShots();
         hits += v->GetHits();
     }
-    record.Report(state);
     state.counters["drivers"] = static_cast<double>(drivers.size());
     state.counters["shots"] = shots;
     state.counters["hits"] = hits;
